@@ -1,0 +1,30 @@
+#!/bin/bash
+# Builds both architectures and runs the test suite under Wine. The last line is ctest's summary.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/bootstrap.sh
+jobs=$(nproc)
+
+cmake --build build/i686 -j "$jobs"
+cmake --build build/x86_64 -j "$jobs"
+
+run_suite() {  # $1 = build folder
+  local dir=$1
+  export WINEPREFIX="$PWD/$dir/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineserver -p 2>/dev/null || true   # one server for the whole run, so executables start fast
+  local rc=0
+  scripts/with-display.sh ctest --test-dir "$dir" --output-on-failure -j 1 || rc=$?
+  wineserver -k 2>/dev/null || true
+  return $rc
+}
+
+rc=0
+if [ -d /usr/lib/i386-linux-gnu/wine ] || dpkg-query -W -f='${Status}' wine32 2>/dev/null | grep -q "install ok installed"; then
+  echo "== i686 tests"
+  run_suite build/i686 || rc=$?
+else
+  echo "== i686: built; its tests need wine32, which is not installed"
+fi
+echo "== x86_64 tests"
+run_suite build/x86_64 || rc=$?
+exit $rc
