@@ -1,0 +1,135 @@
+// The host workspace: client membership follows object life, broadcasts reach every client.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "ROVuvu.h"
+
+namespace {
+
+// A client that logs what it hears; it may run an action inside a callback.
+class Client : public IWorkspaceClient {
+public:
+  explicit Client(std::string* pLog, char cName) : m_pLog(pLog), m_cName(cName) {}
+  Client(const Client&) = default;
+  int HasDocument() { return IsCurrentDocuemntExist(); }
+  void (*m_pfnOnChange)(Client*) = nullptr;
+  void* m_pDocumentSeen = nullptr;
+  int m_nSeenExists = -1;
+
+protected:
+  void OnActiveDocumentChange() override {
+    *m_pLog += m_cName;
+    m_pDocumentSeen = WsGetCurrentDocument();
+    m_nSeenExists = IsCurrentDocuemntExist();
+    if (m_pfnOnChange) m_pfnOnChange(this);
+  }
+  void OnWorkspaceRepaint() override { *m_pLog += static_cast<char>(m_cName - 'a' + 'A'); }
+
+private:
+  std::string* m_pLog;
+  char m_cName;
+};
+
+// Clients that only take the default behaviour.
+class SilentClient : public IWorkspaceClient {};
+
+struct WorkspaceTest : ::testing::Test {
+  void TearDown() override { WsSetCurrentDocument(nullptr); }
+  std::string log;
+  int docA = 0, docB = 0;
+};
+
+TEST_F(WorkspaceTest, MembershipFollowsObjectLife) {
+  const int nBase = WsGetClientCount();
+  {
+    Client a(&log, 'a');
+    EXPECT_EQ(nBase + 1, WsGetClientCount());
+    {
+      Client copy(a);
+      SilentClient* pHeap = new SilentClient;
+      EXPECT_EQ(nBase + 3, WsGetClientCount());
+      delete pHeap;
+      copy = a;  // assignment keeps both memberships
+      EXPECT_EQ(nBase + 2, WsGetClientCount());
+    }
+    EXPECT_EQ(nBase + 1, WsGetClientCount());
+  }
+  EXPECT_EQ(nBase, WsGetClientCount());
+  // A destroyed client hears nothing.
+  WsSetCurrentDocument(&docA);
+  EXPECT_EQ("", log);
+}
+
+TEST_F(WorkspaceTest, DocumentChangesReachEveryClientInOrder) {
+  Client a(&log, 'a'), b(&log, 'b'), c(&log, 'c');
+  SilentClient quiet;  // default handlers are harmless
+  EXPECT_EQ(0, a.HasDocument());
+
+  EXPECT_EQ(nullptr, WsSetCurrentDocument(&docA));
+  EXPECT_EQ("abc", log);
+  EXPECT_EQ(&docA, b.m_pDocumentSeen);  // the change is visible inside the callback
+  EXPECT_EQ(1, c.m_nSeenExists);
+  EXPECT_EQ(1, a.HasDocument());
+
+  EXPECT_EQ(&docA, WsSetCurrentDocument(&docA));  // same document: no broadcast
+  EXPECT_EQ("abc", log);
+  EXPECT_EQ(&docA, WsSetCurrentDocument(&docB));  // switching is a change
+  EXPECT_EQ("abcabc", log);
+  EXPECT_EQ(&docB, WsSetCurrentDocument(nullptr));
+  EXPECT_EQ("abcabcabc", log);
+  EXPECT_EQ(0, a.m_nSeenExists);
+  EXPECT_EQ(0, a.HasDocument());
+
+  WsRepaintWorkspace();
+  EXPECT_EQ("abcabcabcABC", log);
+}
+
+Client* g_pVictim = nullptr;
+Client* g_pNewcomer = nullptr;
+std::string* g_pLog = nullptr;
+
+TEST_F(WorkspaceTest, ClientsMayLeaveAndJoinDuringABroadcast) {
+  g_pLog = &log;
+  Client a(&log, 'a');
+  g_pVictim = new Client(&log, 'b');
+  Client c(&log, 'c');
+  // a destroys b (not yet called) and creates d (joins too late for this broadcast).
+  a.m_pfnOnChange = [](Client*) {
+    delete g_pVictim;
+    g_pVictim = nullptr;
+    if (!g_pNewcomer) g_pNewcomer = new Client(g_pLog, 'd');
+  };
+  WsSetCurrentDocument(&docA);
+  EXPECT_EQ("ac", log);
+  a.m_pfnOnChange = nullptr;
+  WsSetCurrentDocument(nullptr);
+  EXPECT_EQ("acacd", log);
+  delete g_pNewcomer;
+  g_pNewcomer = nullptr;
+}
+
+TEST_F(WorkspaceTest, NestedChangeInsideACallbackIsDelivered) {
+  Client a(&log, 'a'), b(&log, 'b');
+  a.m_pfnOnChange = [](Client* pSelf) {
+    pSelf->m_pfnOnChange = nullptr;
+    WsSetCurrentDocument(nullptr);  // closes again while the first broadcast runs
+  };
+  WsSetCurrentDocument(&docA);
+  EXPECT_EQ("aabb", log);  // the inner broadcast completes before the outer goes on
+  EXPECT_EQ(0, b.HasDocument());
+  EXPECT_EQ(0, b.m_nSeenExists);
+}
+
+TEST(QSPlaySound, ReturnsWithoutWaitingForTheSound) {
+  const auto t0 = std::chrono::steady_clock::now();
+  for (int n = -1; n <= 6; ++n) QSPlaySound(n);
+  QSPlaySound(0x7fffffff);
+  const auto elapsed = std::chrono::steady_clock::now() - t0;
+  // Eight synchronous system sounds would take several seconds.
+  EXPECT_LT(elapsed, std::chrono::seconds(2));
+}
+
+}  // namespace
