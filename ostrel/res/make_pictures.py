@@ -178,11 +178,11 @@ def dial_face_colour(x, y):
     dx, dy = x - FACE_R, y - FACE_R
     r = math.hypot(dx, dy)
     s = lit(dx, dy, r)
-    if r >= 41.0:                      # outer edge (and the corners outside it)
+    if r >= 41.3:                      # outer edge (and the corners outside it)
         return (124, 118, 108)
-    if r >= 39.0:                      # raised bezel
+    if r >= 39.8:                      # raised bezel
         return mix(BEZEL_DARK, BEZEL_LIGHT, (s + 1) / 2)
-    if r >= 34.0:                      # sunken groove the marker runs in
+    if r >= 33.8:                      # sunken groove the marker runs in
         return mix(GROOVE_DARK, GROOVE_LIGHT, (1 - s) / 2)
     if r >= 32.5:                      # lip of the plate
         return mix((150, 144, 134), (255, 255, 252), (s + 1) / 2)
