@@ -294,20 +294,14 @@ def outlined_stroke(c, ox, segments, half, colour, outline):
         c.stroke(ox + x0, y0, ox + x1, y1, half, colour)
 
 
-def arrow_right(c, ox, y, x0, x1, colour):
+def arrow(c, ox, y, x0, x1, right, colour):
+    """Horizontal arrow from x0 to x1 with its head at x1 (right) or x0."""
     for x in range(x0, x1 + 1):
         c.set(ox + x, y, colour)
+    tip, back = (x1, -1) if right else (x0, 1)
     for k in (1, 2):
-        c.set(ox + x1 - k, y - k, colour)
-        c.set(ox + x1 - k, y + k, colour)
-
-
-def arrow_left(c, ox, y, x0, x1, colour):
-    for x in range(x0, x1 + 1):
-        c.set(ox + x, y, colour)
-    for k in (1, 2):
-        c.set(ox + x0 + k, y - k, colour)
-        c.set(ox + x0 + k, y + k, colour)
+        c.set(ox + tip + back * k, y - k, colour)
+        c.set(ox + tip + back * k, y + k, colour)
 
 
 def icon_buttons():
@@ -323,8 +317,8 @@ def icon_buttons():
     c.fill(80 + 2, 6, 80 + 5, 9, GRAD_START)
     c.frame(80 + 9, 5, 80 + 14, 10, SWATCH_FRAME)
     c.fill(80 + 10, 6, 80 + 13, 9, GRAD_END)
-    arrow_right(c, 80, 2, 3, 12, (0, 0, 0))
-    arrow_left(c, 80, 13, 3, 12, (0, 0, 0))
+    arrow(c, 80, 2, 3, 12, True, (0, 0, 0))
+    arrow(c, 80, 13, 3, 12, False, (0, 0, 0))
     # add preset: thumbnail and a green plus
     thumbnail(c, 96)
     outlined_stroke(c, 96, [(11.5, 7.5, 11.5, 14.5), (8.0, 11.0, 15.0, 11.0)],
