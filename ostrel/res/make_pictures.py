@@ -42,9 +42,6 @@ class Canvas:
         if 0 <= x < self.w and 0 <= y < self.h:
             self.px[y][x] = tuple(clamp_byte(c) for c in colour)
 
-    def get(self, x, y):
-        return self.px[y][x]
-
     def fill(self, x0, y0, x1, y1, colour):
         """Fills the inclusive rectangle (x0, y0)..(x1, y1)."""
         for y in range(y0, y1 + 1):
