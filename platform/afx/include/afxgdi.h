@@ -46,6 +46,11 @@ class AFX_API CGdiObject : public CObject {
   BOOL UnrealizeObject() { return ::UnrealizeObject(m_hObject); }
   BOOL operator==(const CGdiObject& obj) const { return obj.m_hObject == m_hObject; }
   BOOL operator!=(const CGdiObject& obj) const { return obj.m_hObject != m_hObject; }
+
+ protected:
+  // Attach for a handle just made: when this object already holds one, the new handle is deleted
+  // and the result is FALSE.
+  BOOL AttachCreated(HGDIOBJ hObject);
 };
 
 class AFX_API CPen : public CGdiObject {
@@ -57,13 +62,13 @@ class AFX_API CPen : public CGdiObject {
   CPen(int nPenStyle, int nWidth, COLORREF crColor);
   CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0, const DWORD* lpStyle = NULL);
   BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
-    return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    return AttachCreated(::CreatePen(nPenStyle, nWidth, crColor));
   }
   BOOL CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
                  const DWORD* lpStyle = NULL) {
-    return Attach(::ExtCreatePen(nPenStyle, nWidth, pLogBrush, nStyleCount, lpStyle));
+    return AttachCreated(::ExtCreatePen(nPenStyle, nWidth, pLogBrush, nStyleCount, lpStyle));
   }
-  BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
+  BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return AttachCreated(::CreatePenIndirect(lpLogPen)); }
   operator HPEN() const { return (HPEN)m_hObject; }
   int GetLogPen(LOGPEN* pLogPen) { return GetObject(sizeof(LOGPEN), pLogPen); }
   int GetExtLogPen(EXTLOGPEN* pLogPen) { return GetObject(sizeof(EXTLOGPEN), pLogPen); }
@@ -78,15 +83,15 @@ class AFX_API CBrush : public CGdiObject {
   explicit CBrush(COLORREF crColor);
   CBrush(int nIndex, COLORREF crColor);
   explicit CBrush(CBitmap* pBitmap);
-  BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
-  BOOL CreateHatchBrush(int nIndex, COLORREF crColor) { return Attach(::CreateHatchBrush(nIndex, crColor)); }
-  BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return Attach(::CreateBrushIndirect(lpLogBrush)); }
+  BOOL CreateSolidBrush(COLORREF crColor) { return AttachCreated(::CreateSolidBrush(crColor)); }
+  BOOL CreateHatchBrush(int nIndex, COLORREF crColor) { return AttachCreated(::CreateHatchBrush(nIndex, crColor)); }
+  BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return AttachCreated(::CreateBrushIndirect(lpLogBrush)); }
   BOOL CreatePatternBrush(CBitmap* pBitmap);
   BOOL CreateDIBPatternBrush(const void* lpPackedDIB, UINT nUsage) {
-    return Attach(::CreateDIBPatternBrushPt(lpPackedDIB, nUsage));
+    return AttachCreated(::CreateDIBPatternBrushPt(lpPackedDIB, nUsage));
   }
   // The system's brush for a colour index; deleting it later is harmless.
-  BOOL CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
+  BOOL CreateSysColorBrush(int nIndex) { return AttachCreated(::GetSysColorBrush(nIndex)); }
   operator HBRUSH() const { return (HBRUSH)m_hObject; }
   int GetLogBrush(LOGBRUSH* pLogBrush) { return GetObject(sizeof(LOGBRUSH), pLogBrush); }
 };
@@ -95,11 +100,11 @@ class AFX_API CFont : public CGdiObject {
   DECLARE_DYNAMIC(CFont)
  public:
   static CFont* AFXAPI FromHandle(HFONT hFont) { return (CFont*)CGdiObject::FromHandle(hFont); }
-  BOOL CreateFontIndirect(const LOGFONT* lpLogFont) { return Attach(::CreateFontIndirectA(lpLogFont)); }
+  BOOL CreateFontIndirect(const LOGFONT* lpLogFont) { return AttachCreated(::CreateFontIndirectA(lpLogFont)); }
   BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
                   BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                   BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename) {
-    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+    return AttachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
                                 cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
                                 nPitchAndFamily, lpszFacename));
   }
@@ -117,12 +122,12 @@ class AFX_API CBitmap : public CGdiObject {
   // Loaded from the module the framework's resource search finds for the bitmap.
   BOOL LoadBitmap(LPCTSTR lpszResourceName);
   BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
-  BOOL LoadOEMBitmap(UINT nIDBitmap) { return Attach(::LoadBitmapA(NULL, MAKEINTRESOURCE(nIDBitmap))); }
+  BOOL LoadOEMBitmap(UINT nIDBitmap) { return AttachCreated(::LoadBitmapA(NULL, MAKEINTRESOURCE(nIDBitmap))); }
   BOOL LoadMappedBitmap(UINT nIDBitmap, UINT nFlags = 0, LPCOLORMAP lpColorMap = NULL, int nMapSize = 0);
   BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
-    return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+    return AttachCreated(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
   }
-  BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return Attach(::CreateBitmapIndirect(lpBitmap)); }
+  BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return AttachCreated(::CreateBitmapIndirect(lpBitmap)); }
   BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
   BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight);
   BOOL CreateDIBitmap(CDC* pDC, const BITMAPINFOHEADER* lpbmih, DWORD dwInit, const void* lpbInit,
@@ -147,7 +152,7 @@ class AFX_API CPalette : public CGdiObject {
   DECLARE_DYNAMIC(CPalette)
  public:
   static CPalette* AFXAPI FromHandle(HPALETTE hPalette) { return (CPalette*)CGdiObject::FromHandle(hPalette); }
-  BOOL CreatePalette(LPLOGPALETTE lpLogPalette) { return Attach(::CreatePalette(lpLogPalette)); }
+  BOOL CreatePalette(LPLOGPALETTE lpLogPalette) { return AttachCreated(::CreatePalette(lpLogPalette)); }
   BOOL CreateHalftonePalette(CDC* pDC);
   operator HPALETTE() const { return (HPALETTE)m_hObject; }
   int GetEntryCount() {
@@ -174,22 +179,22 @@ class AFX_API CRgn : public CGdiObject {
   static CRgn* AFXAPI FromHandle(HRGN hRgn) { return (CRgn*)CGdiObject::FromHandle(hRgn); }
   operator HRGN() const { return (HRGN)m_hObject; }
 
-  BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateRectRgn(x1, y1, x2, y2)); }
-  BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
-  BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateEllipticRgn(x1, y1, x2, y2)); }
-  BOOL CreateEllipticRgnIndirect(LPCRECT lpRect) { return Attach(::CreateEllipticRgnIndirect(lpRect)); }
+  BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateRectRgn(x1, y1, x2, y2)); }
+  BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return AttachCreated(::CreateRectRgnIndirect(lpRect)); }
+  BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2)); }
+  BOOL CreateEllipticRgnIndirect(LPCRECT lpRect) { return AttachCreated(::CreateEllipticRgnIndirect(lpRect)); }
   BOOL CreatePolygonRgn(LPPOINT lpPoints, int nCount, int nMode) {
-    return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
+    return AttachCreated(::CreatePolygonRgn(lpPoints, nCount, nMode));
   }
   BOOL CreatePolyPolygonRgn(LPPOINT lpPoints, LPINT lpPolyCounts, int nCount, int nPolyFillMode) {
-    return Attach(::CreatePolyPolygonRgn(lpPoints, lpPolyCounts, nCount, nPolyFillMode));
+    return AttachCreated(::CreatePolyPolygonRgn(lpPoints, lpPolyCounts, nCount, nPolyFillMode));
   }
   BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3) {
-    return Attach(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
+    return AttachCreated(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
   }
   BOOL CreateFromPath(CDC* pDC);
   BOOL CreateFromData(const XFORM* lpXForm, int nCount, const RGNDATA* pRgnData) {
-    return Attach(::ExtCreateRegion(lpXForm, nCount, pRgnData));
+    return AttachCreated(::ExtCreateRegion(lpXForm, nCount, pRgnData));
   }
 
   void SetRectRgn(int x1, int y1, int x2, int y2) { ::SetRectRgn((HRGN)m_hObject, x1, y1, x2, y2); }
@@ -238,12 +243,12 @@ class AFX_API CDC : public CObject {
   BOOL IsPrinting() const { return FALSE; }
 
   BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData) {
-    return Attach(::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEA*)lpInitData));
+    return AttachCreated(::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEA*)lpInitData));
   }
   BOOL CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData) {
-    return Attach(::CreateICA(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEA*)lpInitData));
+    return AttachCreated(::CreateICA(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEA*)lpInitData));
   }
-  BOOL CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC->GetSafeHdc())); }
+  BOOL CreateCompatibleDC(CDC* pDC) { return AttachCreated(::CreateCompatibleDC(pDC->GetSafeHdc())); }
   BOOL DeleteDC();
 
   int SaveDC() { return ::SaveDC(m_hDC); }
@@ -493,6 +498,7 @@ class AFX_API CDC : public CObject {
 
  protected:
   CGdiObject* SelectGdiObject(HGDIOBJ hObject);
+  BOOL AttachCreated(HDC hDC);  // as CGdiObject's: a new DC is deleted when one is held already
 };
 
 // The DC of a window's paint cycle: BeginPaint in the constructor, EndPaint in the destructor.

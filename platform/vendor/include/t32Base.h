@@ -141,6 +141,7 @@ T32BASE_API int T32API t32RectDrawColorBar(HDC hdc, const RECT* prc, COLORREF cr
 //             top-left corner, clipped to the rectangle;
 //             DISP32_FIT_STRETCH: the rows given in each disp32ShowData call
 //             are the whole picture and are stretched over the rectangle
+//             (averaged when shrinking; x and y are ignored)
 //   nReserved 0
 // disp32ShowInitEx takes two more reserved words (0) for later use.
 #define DISP32_FIT_NONE 0

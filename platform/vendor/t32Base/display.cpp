@@ -130,7 +130,9 @@ T32BASE_API int T32API disp32ShowData(HANDLE hDisp, const void* pData, int x, in
     const BYTE* data = static_cast<const BYTE*>(pData);
     int rcW = d->rc.right - d->rc.left, rcH = d->rc.bottom - d->rc.top;
     if (d->fit == DISP32_FIT_STRETCH) {
-        int oldMode = SetStretchBltMode(d->hdc, HALFTONE);
+        // Averaging when shrinking; plain pixel copies when enlarging.
+        bool shrink = width > rcW || nRows > rcH;
+        int oldMode = SetStretchBltMode(d->hdc, shrink ? HALFTONE : COLORONCOLOR);
         POINT oldOrg;
         SetBrushOrgEx(d->hdc, 0, 0, &oldOrg);
         bool ok = DrawRows(d, data, nRowBytes, width, nRows, d->rc.left, d->rc.top, rcW, rcH);
