@@ -1,0 +1,9 @@
+// What the library's own files share and the host does not see.
+#pragma once
+#include "Module.h"
+
+extern "C" HINSTANCE _hResInst;  // the library's module: every resource and window class uses it
+
+// Window classes registered at start-up.
+void RegisterGroupBoxClass();
+void RegisterCircleCtrlClass();
