@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace qs {
 
@@ -15,15 +16,20 @@ namespace {
 constexpr int kFraction = 16;                                  // fixed-point bits
 constexpr long long kScale = (long long)(kLevels - 1) << kFraction;  // t = 1
 constexpr long long kHalf = 1LL << (kFraction - 1);
+constexpr double kRowLimit = double(1 << 24);  // |t| at a row's start that steps without overflow
 
+// count pixels of one table entry: a few by hand, the rest by doubling copies.
 void PutEntry(const unsigned char* pTable, int nEntry, unsigned char* pDst, int count) {
   const unsigned char* p = pTable + nEntry * 3;
-  const unsigned char b0 = p[0], b1 = p[1], b2 = p[2];
-  for (int n = 0; n < count; ++n, pDst += 3) {
-    pDst[0] = b0;
-    pDst[1] = b1;
-    pDst[2] = b2;
+  const int nFirst = count < 8 ? count : 8;
+  for (int n = 0; n < nFirst; ++n) {
+    pDst[n * 3] = p[0];
+    pDst[n * 3 + 1] = p[1];
+    pDst[n * 3 + 2] = p[2];
   }
+  const size_t total = size_t(count) * 3;
+  for (size_t done = size_t(nFirst) * 3; done < total; done *= 2)
+    std::memcpy(pDst + done, pDst, std::min(done, total - done));
 }
 
 int ClampShift(int nShift) { return std::min(100, std::max(0, nShift)); }
@@ -79,10 +85,10 @@ void RenderSpan(const GradientPlan& plan, int x, int y, int count, unsigned char
     PutEntry(plan.table, 0, pDst, count);
     return;
   }
-  // t along the line at the span's first pixel, and its change per pixel.
-  const double t0 = (double(x) * plan.width - plan.startX) * plan.dirX +
-                    (double(y) * plan.height - plan.startY) * plan.dirY;
+  // t along the line at the row's first pixel, and its change per pixel.
+  const double tRow = -plan.startX * plan.dirX + (double(y) * plan.height - plan.startY) * plan.dirY;
   const double dt = double(plan.width) * plan.dirX;
+  const double t0 = tRow + double(x) * dt;  // at the span's first pixel
 
   // Pixels before the line's start and beyond its end are flat.
   int nLow = 0, nHigh = 0;  // flat pixels at the span's left and right
@@ -108,10 +114,18 @@ void RenderSpan(const GradientPlan& plan, int x, int y, int count, unsigned char
   PutEntry(plan.table, firstFlat, pDst, std::min(nLeft, count));
   pDst += std::min(nLeft, count) * 3;
   if (nMiddle > 0) {
-    const double tStart = t0 + dt * nLeft;  // within 0..1 up to rounding
-    long long acc = std::llround(std::min(2.0, std::max(-1.0, tStart)) * kScale) + kHalf;
-    // More than one middle pixel means |dt| <= 1; a larger step is never taken.
-    const long long step = std::llround(std::min(2.0, std::max(-2.0, dt)) * kScale);
+    // Stepping from the row's start keeps every pixel independent of how the row is
+    // cut into spans. More than one middle pixel means |dt| <= 1.
+    const int xMiddle = x + nLeft;
+    long long acc, step;
+    if (std::fabs(tRow) < kRowLimit && std::fabs(dt) <= 2.0) {
+      step = std::llround(dt * kScale);
+      acc = std::llround(tRow * kScale) + kHalf + step * xMiddle;
+    } else {  // a far-off line: only a pixel or two fall in the middle
+      step = std::llround(std::min(2.0, std::max(-2.0, dt)) * kScale);
+      const double tMiddle = tRow + dt * xMiddle;
+      acc = std::llround(std::min(2.0, std::max(-1.0, tMiddle)) * kScale) + kHalf;
+    }
     const unsigned char* pTable = plan.table;
     for (int n = 0; n < nMiddle; ++n, pDst += 3, acc += step) {
       long long e = acc >> kFraction;
@@ -125,8 +139,21 @@ void RenderSpan(const GradientPlan& plan, int x, int y, int count, unsigned char
   PutEntry(plan.table, secondFlat, pDst, std::max(0, count - nLeft - nMiddle));
 }
 
+void RenderBlock(const GradientPlan& plan, int x, int y, int w, int h, unsigned char* pRow0,
+                 long pitch) {
+  if (w <= 0 || h <= 0) return;
+  // A line across the rows (or none) makes every row the same.
+  const bool bSameRows = plan.bFlat || plan.dirY == 0.0;
+  RenderSpan(plan, x, y, w, pRow0);
+  for (int n = 1; n < h; ++n) {
+    unsigned char* pRow = pRow0 + n * pitch;
+    if (bSameRows) std::memcpy(pRow, pRow0, size_t(w) * 3);
+    else RenderSpan(plan, x, y + n, w, pRow);
+  }
+}
+
 void RenderRows(const GradientPlan& plan, unsigned char* pRow0, long pitch) {
-  for (int y = 0; y < plan.height; ++y) RenderSpan(plan, 0, y, plan.width, pRow0 + y * pitch);
+  RenderBlock(plan, 0, 0, plan.width, plan.height, pRow0, pitch);
 }
 
 void RescaleLine(GFILL_OPTION* pOption, int cx, int cy) {

@@ -29,6 +29,10 @@ bool PlanGradient(const GFILL_OPTION& option, int width, int height, ByteOrder o
 // Writes count pixels of row y, from column x on, to pDst (3 bytes each).
 void RenderSpan(const GradientPlan& plan, int x, int y, int count, unsigned char* pDst);
 
+// The w x h block at (x, y) of the frame into memory with the given row pitch.
+void RenderBlock(const GradientPlan& plan, int x, int y, int w, int h, unsigned char* pRow0,
+                 long pitch);
+
 // Rows 0..height-1 of the frame into memory with the given row pitch.
 void RenderRows(const GradientPlan& plan, unsigned char* pRow0, long pitch);
 

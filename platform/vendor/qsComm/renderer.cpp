@@ -31,9 +31,8 @@ bool RenderCell(HANDLE hBuf, const BUF32INFO& info, const qs::GradientPlan& plan
   const int h = row == info.nCellRows - 1 ? info.nLastRowHeight : info.nCellHeight;
   void* pCell = nullptr;
   if (!buf32CellLock(hBuf, nCell, &pCell) || !pCell) return false;
-  unsigned char* pRow = static_cast<unsigned char*>(pCell);
-  for (int y = 0; y < h; ++y, pRow += info.nCellRowBytes)
-    qs::RenderSpan(plan, col * info.nCellWidth, row * info.nCellHeight + y, w, pRow);
+  qs::RenderBlock(plan, col * info.nCellWidth, row * info.nCellHeight, w, h,
+                  static_cast<unsigned char*>(pCell), info.nCellRowBytes);
   buf32CellUnlock(hBuf, nCell);
   return true;
 }

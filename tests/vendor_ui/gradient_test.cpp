@@ -1,0 +1,267 @@
+// The gradient renderer: geometry, colours, shift and sandwich on plain memory, then the
+// same fills through t32Base buffers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "gradient_core.h"
+#include "qsComm.h"
+#include "t32Base.h"
+
+namespace {
+
+const COLORREF kColours[][2] = {{RGB(10, 200, 30), RGB(250, 5, 140)},
+                                {RGB(0, 0, 0), RGB(255, 255, 255)},
+                                {RGB(255, 255, 0), RGB(0, 64, 255)}};
+
+GFILL_OPTION Record(COLORREF from, COLORREF to, int x1, int y1, int x2, int y2, int nShift = 0,
+                    BOOL bSandwich = FALSE) {
+  GFILL_OPTION o = {};
+  GFillSetDefaultParams(&o);
+  o.clrStart = from;
+  o.clrEnd = to;
+  o.ptStart = {x1, y1};
+  o.ptEnd = {x2, y2};
+  o.bSandwich = bSandwich;
+  o.nColorShift = nShift;
+  return o;
+}
+
+// A direction (0 vertical .. 3 diagonal up) as drawn into a w x h rectangle.
+GFILL_OPTION DirectionRecord(int nDir, int w, int h, COLORREF from, COLORREF to, int nShift = 0) {
+  switch (nDir) {
+    case 0: return Record(from, to, w / 2, 0, w / 2, h, nShift);
+    case 1: return Record(from, to, 0, h / 2, w, h / 2, nShift);
+    case 2: return Record(from, to, 0, 0, w, h, nShift);
+    default: return Record(from, to, 0, h, w, 0, nShift);
+  }
+}
+
+struct Image {
+  int w = 0, h = 0;
+  std::vector<unsigned char> rgb;
+  COLORREF At(int x, int y) const {
+    const unsigned char* p = &rgb[(size_t(y) * w + x) * 3];
+    return RGB(p[0], p[1], p[2]);
+  }
+};
+
+Image Render(const GFILL_OPTION& o, int w, int h) {
+  Image img;
+  img.w = w;
+  img.h = h;
+  img.rgb.assign(size_t(w) * h * 3, 0xCD);
+  qs::GradientPlan plan;
+  EXPECT_TRUE(qs::PlanGradient(o, w, h, qs::ByteOrder::Rgb, &plan));
+  qs::RenderRows(plan, img.rgb.data(), w * 3);
+  return img;
+}
+
+int Channel(COLORREF c, int n) { return (c >> (8 * n)) & 0xFF; }
+
+TEST(GradientCore, EndColoursAreExactInEveryDirectionAndShift) {
+  const int sizes[][2] = {{10, 10}, {5, 7}, {33, 2}, {1, 9}, {300, 129}};
+  for (auto& size : sizes)
+    for (auto& c : kColours)
+      for (int nShift = 0; nShift <= 100; nShift += 20) {
+        const int w = size[0], h = size[1];
+        SCOPED_TRACE(testing::Message() << w << "x" << h << " shift " << nShift);
+        Image v = Render(DirectionRecord(0, w, h, c[0], c[1], nShift), w, h);
+        Image hz = Render(DirectionRecord(1, w, h, c[0], c[1], nShift), w, h);
+        Image down = Render(DirectionRecord(2, w, h, c[0], c[1], nShift), w, h);
+        Image up = Render(DirectionRecord(3, w, h, c[0], c[1], nShift), w, h);
+        for (int x = 0; x < w; ++x) {
+          ASSERT_EQ(c[0], v.At(x, 0));
+          if (h > 1) { ASSERT_EQ(c[1], v.At(x, h - 1)); }
+        }
+        for (int y = 0; y < h; ++y) {
+          ASSERT_EQ(c[0], hz.At(0, y));
+          if (w > 1) { ASSERT_EQ(c[1], hz.At(w - 1, y)); }
+        }
+        EXPECT_EQ(c[0], down.At(0, 0));
+        EXPECT_EQ(c[1], down.At(w - 1, h - 1));
+        EXPECT_EQ(c[0], up.At(0, h - 1));
+        EXPECT_EQ(c[1], up.At(w - 1, 0));
+      }
+}
+
+// Every pixel against t worked out directly for that pixel, including long rows
+// (stepping error), steep and reversed lines, lines outside the frame.
+TEST(GradientCore, ArbitraryLinesMatchTheDirectProjection) {
+  struct Case { int w, h, x1, y1, x2, y2; };
+  const Case cases[] = {{40, 30, 3, 4, 30, 22},   {40, 30, 30, 22, 3, 4},  {3000, 2, 0, 0, 3000, 1},
+                        {200, 50, 150, -40, 10, 90}, {64, 64, 20, 20, 21, 20}, {50, 50, -200, 0, 300, 0}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.w << "x" << k.h << " " << k.x1 << "," << k.y1);
+    const GFILL_OPTION o = Record(RGB(0, 0, 0), RGB(255, 255, 255), k.x1, k.y1, k.x2, k.y2);
+    const Image img = Render(o, k.w, k.h);
+    const double sx = double(k.x1) * (k.w - 1), sy = double(k.y1) * (k.h - 1);
+    const double dx = double(k.x2) * (k.w - 1) - sx, dy = double(k.y2) * (k.h - 1) - sy;
+    for (int y = 0; y < k.h; ++y)
+      for (int x = 0; x < k.w; ++x) {
+        double t = ((double(x) * k.w - sx) * dx + (double(y) * k.h - sy) * dy) / (dx * dx + dy * dy);
+        t = std::fmin(1.0, std::fmax(0.0, t));
+        ASSERT_NEAR(255.0 * t, Channel(img.At(x, y), 0), 1.01) << "at " << x << "," << y;
+      }
+  }
+}
+
+TEST(GradientCore, BlendIsMonotonicAndSandwichIsSymmetric) {
+  for (auto& c : kColours) {
+    const Image img = Render(Record(c[0], c[1], 0, 0, 97, 0, 30), 97, 1);
+    for (int n = 0; n < 3; ++n) {
+      const int sign = Channel(c[1], n) >= Channel(c[0], n) ? 1 : -1;
+      for (int x = 1; x < img.w; ++x)
+        ASSERT_GE(sign * (Channel(img.At(x, 0), n) - Channel(img.At(x - 1, 0), n)), 0);
+    }
+    const Image sw = Render(Record(c[0], c[1], 0, 0, 21, 0, 40, TRUE), 21, 3);
+    EXPECT_EQ(c[0], sw.At(0, 1));
+    EXPECT_EQ(c[0], sw.At(20, 1));
+    EXPECT_EQ(c[1], sw.At(10, 1));  // the end colour exactly in the middle
+    for (int x = 0; x < 21; ++x) ASSERT_EQ(sw.At(x, 2), sw.At(20 - x, 2));
+  }
+}
+
+TEST(GradientCore, EachShiftStepHoldsTheStartColourLonger) {
+  int nLast = 256;
+  for (int nShift = 0; nShift <= 100; nShift += 10) {
+    const Image img = Render(Record(RGB(0, 0, 0), RGB(255, 255, 255), 0, 0, 101, 0, nShift), 101, 1);
+    const int nMiddle = Channel(img.At(50, 0), 1);
+    if (nShift == 0) { EXPECT_NEAR(127.5, nMiddle, 1.0); }  // 0 is the plain linear blend
+    EXPECT_LT(nMiddle, nLast) << "shift " << nShift;
+    nLast = nMiddle;
+  }
+  // Out-of-range shifts are clamped.
+  const Image over = Render(Record(0, RGB(255, 255, 255), 0, 0, 101, 0, 1000), 101, 1);
+  const Image top = Render(Record(0, RGB(255, 255, 255), 0, 0, 101, 0, 100), 101, 1);
+  EXPECT_EQ(top.rgb, over.rgb);
+}
+
+TEST(GradientCore, DegenerateLinesAndBadSizes) {
+  const Image dot = Render(Record(RGB(1, 2, 3), RGB(9, 9, 9), 5, 5, 5, 5), 7, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 7; ++x) ASSERT_EQ(RGB(1, 2, 3), dot.At(x, y));
+  const Image one = Render(Record(RGB(1, 2, 3), RGB(9, 9, 9), 0, 0, 1, 1), 1, 1);
+  EXPECT_EQ(RGB(1, 2, 3), one.At(0, 0));
+  const Image huge = Render(Record(0, RGB(255, 0, 0), INT_MIN, INT_MAX, INT_MAX, INT_MIN), 9, 9);
+  EXPECT_EQ(size_t(9 * 9 * 3), huge.rgb.size());  // wild points draw without overflow
+  qs::GradientPlan plan;
+  EXPECT_FALSE(qs::PlanGradient(Record(0, 0, 0, 0, 1, 1), 0, 5, qs::ByteOrder::Rgb, &plan));
+  EXPECT_FALSE(qs::PlanGradient(Record(0, 0, 0, 0, 1, 1), 5, -1, qs::ByteOrder::Rgb, &plan));
+}
+
+TEST(ResetGradRange, A10By10RecordRescaledDrawsLikeOneBuiltAtTheNewSize) {
+  // The gradient box's 10 x 10 lines, by direction.
+  const int box[4][4] = {{0, 0, 0, 10}, {0, 0, 10, 0}, {0, 0, 10, 10}, {0, 10, 10, 0}};
+  const int w = 37, h = 23;
+  for (int nDir = 0; nDir < 4; ++nDir) {
+    GFILL_OPTION o = Record(kColours[0][0], kColours[0][1], box[nDir][0], box[nDir][1],
+                            box[nDir][2], box[nDir][3], 30);
+    ResetGradRange(&o, w, h);
+    const GFILL_OPTION built = DirectionRecord(nDir, w, h, kColours[0][0], kColours[0][1], 30);
+    EXPECT_EQ(Render(built, w, h).rgb, Render(o, w, h).rgb) << "direction " << nDir;
+    // Rescaling a rectangle's record back and forth keeps it.
+    GFILL_OPTION again = built;
+    ResetGradRange(&again, 10, 10);
+    ResetGradRange(&again, w, h);
+    EXPECT_EQ(Render(built, w, h).rgb, Render(again, w, h).rgb) << "direction " << nDir;
+  }
+  GFILL_OPTION o = Record(1, 2, 0, 10, 10, 0);
+  const GFILL_OPTION before = o;
+  ResetGradRange(&o, 0, 50);
+  ResetGradRange(&o, 50, -1);
+  ResetGradRange(nullptr, 50, 50);
+  EXPECT_EQ(0, memcmp(&before, &o, sizeof o));
+}
+
+// ---- through t32Base buffers ----
+
+Image ReadBuffer(HANDLE hBuf) {
+  Image img;
+  EXPECT_TRUE(buf32GetWHU(hBuf, &img.w, &img.h, nullptr));
+  img.rgb.assign(size_t(img.w) * img.h * 3, 0);
+  EXPECT_TRUE(buf32GetMem(hBuf, 0, 0, img.w, img.h, img.rgb.data()));
+  return img;
+}
+
+void ExpectSameImage(const Image& expected, const Image& actual) {
+  ASSERT_EQ(expected.w, actual.w);
+  ASSERT_EQ(expected.h, actual.h);
+  for (int y = 0; y < expected.h; ++y)
+    for (int x = 0; x < expected.w; ++x)
+      ASSERT_EQ(expected.At(x, y), actual.At(x, y)) << "at " << x << "," << y;
+}
+
+TEST(GradientBuffers, FillsEveryCellLikeThePlainRenderer) {
+  const GFILL_OPTION o = Record(kColours[2][0], kColours[2][1], 20, 300, 280, 10, 50, TRUE);
+  HANDLE hBuf = nullptr;
+  ASSERT_TRUE(buf32Alloc(&hBuf, 24, 300, 261, 0, nullptr));  // partial cells at both edges
+  GFILL_OPTION copy = o;
+  EXPECT_EQ(1, GFillToBuf(hBuf, &copy, nullptr));
+  EXPECT_EQ(0, memcmp(&o, &copy, sizeof o));  // the record is not touched
+  ExpectSameImage(Render(o, 300, 261), ReadBuffer(hBuf));
+  buf32Free(hBuf);
+
+  RECT rc = {100, 50, 140, 80};  // the rectangle's position does not matter
+  void* hMade = CreateGradientBuffer(&copy, rc);
+  ASSERT_NE(nullptr, hMade);
+  ExpectSameImage(Render(o, 40, 30), ReadBuffer(hMade));
+  buf32Free(hMade);
+}
+
+TEST(GradientBuffers, BadInputFailsCleanly) {
+  GFILL_OPTION o = Record(0, RGB(255, 0, 0), 0, 0, 10, 0);
+  HANDLE h8 = nullptr;
+  ASSERT_TRUE(buf32Alloc(&h8, 8, 16, 16, 0, nullptr));
+  EXPECT_EQ(0, GFillToBuf(h8, &o, nullptr));
+  EXPECT_EQ(0, GFillToBuf(h8, nullptr, nullptr));
+  EXPECT_EQ(0, GFillToBuf(nullptr, &o, nullptr));
+  HANDLE hGone = nullptr;
+  ASSERT_TRUE(buf32Alloc(&hGone, 24, 4, 4, 0, nullptr));
+  buf32Free(hGone);
+  EXPECT_EQ(0, GFillToBuf(hGone, &o, nullptr));
+  buf32Free(h8);
+  EXPECT_EQ(nullptr, CreateGradientBuffer(&o, RECT{0, 0, 0, 10}));
+  EXPECT_EQ(nullptr, CreateGradientBuffer(&o, RECT{10, 10, 5, 20}));
+  EXPECT_EQ(nullptr, CreateGradientBuffer(&o, RECT{0, 0, 100000, 2}));
+  EXPECT_EQ(nullptr, CreateGradientBuffer(nullptr, RECT{0, 0, 5, 5}));
+}
+
+struct ProgressLog {
+  std::vector<std::pair<int, unsigned>> calls;
+  int nStopAt = -1;  // answer 0 to this call
+  static int __cdecl Callback(int nMsg, unsigned int wParam, long lParam, void* pData) {
+    ProgressLog* self = static_cast<ProgressLog*>(pData);
+    EXPECT_EQ(77, lParam);
+    self->calls.push_back({nMsg, wParam});
+    return int(self->calls.size()) - 1 == self->nStopAt ? 0 : 1;
+  }
+};
+
+TEST(GradientBuffers, ReportsProgressAndStopsWhenAsked) {
+  GFILL_OPTION o = Record(0, RGB(255, 0, 0), 0, 0, 10, 0);
+  HANDLE hBuf = nullptr;
+  ASSERT_TRUE(buf32Alloc(&hBuf, 24, 50, 400, 0, nullptr));  // four rows of cells
+  ProgressLog log;
+  DSAIK32PCB pcb = {1, &ProgressLog::Callback, 77, &log, 100};
+  EXPECT_EQ(1, GFillToBuf(hBuf, &o, &pcb));
+  const std::vector<std::pair<int, unsigned>> full = {{1, 0}, {2, 25}, {2, 50}, {2, 75}, {2, 100}, {4, 0}};
+  EXPECT_EQ(full, log.calls);
+
+  ProgressLog stop;
+  stop.nStopAt = 2;  // the second "doing"
+  pcb.pData = &stop;
+  EXPECT_EQ(0, GFillToBuf(hBuf, &o, &pcb));
+  const std::vector<std::pair<int, unsigned>> cut = {{1, 0}, {2, 25}, {2, 50}, {4, 0}};
+  EXPECT_EQ(cut, stop.calls);
+
+  ProgressLog off;
+  pcb.pData = &off;
+  pcb.nActive = 0;
+  EXPECT_EQ(1, GFillToBuf(hBuf, &o, &pcb));
+  EXPECT_TRUE(off.calls.empty());
+  buf32Free(hBuf);
+}
+
+}  // namespace
