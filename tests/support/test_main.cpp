@@ -1,10 +1,53 @@
-// Entry point of every test executable.
+// Entry point of every test executable: the framework application, its main window, then the tests.
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "TestApp.h"
+
+namespace {
+class CTestApp : public CWinApp {
+ public:
+  CTestApp() : CWinApp("OstrelTests") {}
+};
+CTestApp theApp;
+CWnd g_mainWnd;
+}  // namespace
+
+namespace ostrel_test {
+
+CWnd* MainWnd() { return &g_mainWnd; }
+
+void PumpMessages(DWORD ms) {
+  DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    if (ms > 0) Sleep(5);
+  } while (GetTickCount() - start < ms);
+}
+
+std::string ExeFolder() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(NULL, path, MAX_PATH);
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+}  // namespace ostrel_test
 
 int main(int argc, char** argv) {
-  // A crash must fail the test instead of opening Wine's crash dialog.
+  // A crash must fail the run instead of opening a crash dialog.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+  AfxWinInit(GetModuleHandleA(NULL), NULL, GetCommandLineA(), SW_SHOW);
+  const char* cls = AfxRegisterWndClass(CS_DBLCLKS, LoadCursorA(NULL, (LPCSTR)IDC_ARROW),
+                                        (HBRUSH)(COLOR_BTNFACE + 1));
+  g_mainWnd.CreateEx(0, cls, "Ostrel tests", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, NULL, NULL);
+  theApp.m_pMainWnd = &g_mainWnd;
+  ostrel_test::PumpMessages();
+
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  int rc = RUN_ALL_TESTS();
+  if (g_mainWnd.m_hWnd != NULL) g_mainWnd.DestroyWindow();
+  return rc;
 }

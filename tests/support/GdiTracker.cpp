@@ -1,0 +1,185 @@
+#include "GdiTracker.h"
+#include <map>
+
+namespace ostrel_test {
+
+namespace {
+struct Counts {
+  std::set<HGDIOBJ> live;
+  int created = 0;
+  int dcsHeld = 0;
+};
+Counts* g_counts = NULL;  // the active tracker's counts
+std::map<std::string, void*> g_realByName;
+
+void Made(HGDIOBJ h) {
+  if (g_counts != NULL && h != NULL) {
+    g_counts->live.insert(h);
+    g_counts->created++;
+  }
+}
+void Gone(HGDIOBJ h) {
+  if (g_counts != NULL) g_counts->live.erase(h);
+}
+template <class F>
+F Real(const char* name) {
+  return (F)g_realByName[name];
+}
+}  // namespace
+
+// One hook per tracked function: call the real one, then note what it made or freed.
+#define GDI_MAKER(name, params, args)                     \
+  static HGDIOBJ WINAPI Hook_##name params {              \
+    typedef HGDIOBJ(WINAPI * Fn) params;                  \
+    HGDIOBJ made = (HGDIOBJ)Real<Fn>(#name) args;         \
+    Made(made);                                           \
+    return made;                                          \
+  }
+
+GDI_MAKER(CreatePen, (int s, int w, COLORREF c), (s, w, c))
+GDI_MAKER(CreatePenIndirect, (const LOGPEN* p), (p))
+GDI_MAKER(ExtCreatePen, (DWORD s, DWORD w, const LOGBRUSH* b, DWORD n, const DWORD* d), (s, w, b, n, d))
+GDI_MAKER(CreateSolidBrush, (COLORREF c), (c))
+GDI_MAKER(CreateHatchBrush, (int s, COLORREF c), (s, c))
+GDI_MAKER(CreatePatternBrush, (HBITMAP b), (b))
+GDI_MAKER(CreateBrushIndirect, (const LOGBRUSH* b), (b))
+GDI_MAKER(CreateFontA, (int a, int b, int c, int d, int e, DWORD f, DWORD g, DWORD h, DWORD i, DWORD j, DWORD k, DWORD l, DWORD m, LPCSTR n),
+          (a, b, c, d, e, f, g, h, i, j, k, l, m, n))
+GDI_MAKER(CreateFontIndirectA, (const LOGFONTA* f), (f))
+GDI_MAKER(CreateBitmap, (int w, int h, UINT p, UINT b, const void* d), (w, h, p, b, d))
+GDI_MAKER(CreateCompatibleBitmap, (HDC dc, int w, int h), (dc, w, h))
+GDI_MAKER(CreateDIBSection, (HDC dc, const BITMAPINFO* i, UINT u, void** b, HANDLE s, DWORD o), (dc, i, u, b, s, o))
+GDI_MAKER(CreateDIBitmap, (HDC dc, const BITMAPINFOHEADER* h, DWORD f, const void* b, const BITMAPINFO* i, UINT u),
+          (dc, h, f, b, i, u))
+GDI_MAKER(CreateCompatibleDC, (HDC dc), (dc))
+GDI_MAKER(CreateDCA, (LPCSTR a, LPCSTR b, LPCSTR c, const DEVMODEA* d), (a, b, c, d))
+GDI_MAKER(CreateRectRgn, (int l, int t, int r, int b), (l, t, r, b))
+GDI_MAKER(CreateRectRgnIndirect, (const RECT* r), (r))
+GDI_MAKER(CreateEllipticRgn, (int l, int t, int r, int b), (l, t, r, b))
+GDI_MAKER(CreateEllipticRgnIndirect, (const RECT* r), (r))
+GDI_MAKER(CreateRoundRectRgn, (int l, int t, int r, int b, int w, int h), (l, t, r, b, w, h))
+GDI_MAKER(CreatePolygonRgn, (const POINT* p, int n, int m), (p, n, m))
+GDI_MAKER(PathToRegion, (HDC dc), (dc))
+GDI_MAKER(ExtCreateRegion, (const XFORM* x, DWORD n, const RGNDATA* d), (x, n, d))
+GDI_MAKER(CreatePalette, (const LOGPALETTE* p), (p))
+GDI_MAKER(LoadBitmapA, (HINSTANCE i, LPCSTR n), (i, n))
+
+static HANDLE WINAPI Hook_LoadImageA(HINSTANCE i, LPCSTR n, UINT t, int cx, int cy, UINT f) {
+  typedef HANDLE(WINAPI * Fn)(HINSTANCE, LPCSTR, UINT, int, int, UINT);
+  HANDLE h = Real<Fn>("LoadImageA")(i, n, t, cx, cy, f);
+  if (t == IMAGE_BITMAP) Made((HGDIOBJ)h);
+  return h;
+}
+static HANDLE WINAPI Hook_CopyImage(HANDLE h, UINT t, int cx, int cy, UINT f) {
+  typedef HANDLE(WINAPI * Fn)(HANDLE, UINT, int, int, UINT);
+  HANDLE copy = Real<Fn>("CopyImage")(h, t, cx, cy, f);
+  if (t == IMAGE_BITMAP) Made((HGDIOBJ)copy);
+  if (f & LR_COPYDELETEORG) Gone((HGDIOBJ)h);
+  return copy;
+}
+static BOOL WINAPI Hook_DeleteObject(HGDIOBJ h) {
+  typedef BOOL(WINAPI * Fn)(HGDIOBJ);
+  Gone(h);
+  return Real<Fn>("DeleteObject")(h);
+}
+static BOOL WINAPI Hook_DeleteDC(HDC h) {
+  typedef BOOL(WINAPI * Fn)(HDC);
+  Gone((HGDIOBJ)h);
+  return Real<Fn>("DeleteDC")(h);
+}
+// A region given to a window belongs to the system from then on.
+static int WINAPI Hook_SetWindowRgn(HWND w, HRGN r, BOOL b) {
+  typedef int(WINAPI * Fn)(HWND, HRGN, BOOL);
+  int result = Real<Fn>("SetWindowRgn")(w, r, b);
+  if (result) Gone((HGDIOBJ)r);
+  return result;
+}
+static HDC WINAPI Hook_GetDC(HWND w) {
+  typedef HDC(WINAPI * Fn)(HWND);
+  HDC dc = Real<Fn>("GetDC")(w);
+  if (dc != NULL && g_counts != NULL) g_counts->dcsHeld++;
+  return dc;
+}
+static HDC WINAPI Hook_GetWindowDC(HWND w) {
+  typedef HDC(WINAPI * Fn)(HWND);
+  HDC dc = Real<Fn>("GetWindowDC")(w);
+  if (dc != NULL && g_counts != NULL) g_counts->dcsHeld++;
+  return dc;
+}
+static int WINAPI Hook_ReleaseDC(HWND w, HDC dc) {
+  typedef int(WINAPI * Fn)(HWND, HDC);
+  int result = Real<Fn>("ReleaseDC")(w, dc);
+  if (result && g_counts != NULL) g_counts->dcsHeld--;
+  return result;
+}
+
+#define HOOK(name) {#name, (void*)Hook_##name}
+static const struct {
+  const char* name;
+  void* hook;
+} kHooks[] = {
+    HOOK(CreatePen), HOOK(CreatePenIndirect), HOOK(ExtCreatePen), HOOK(CreateSolidBrush), HOOK(CreateHatchBrush),
+    HOOK(CreatePatternBrush), HOOK(CreateBrushIndirect), HOOK(CreateFontA), HOOK(CreateFontIndirectA),
+    HOOK(CreateBitmap), HOOK(CreateCompatibleBitmap), HOOK(CreateDIBSection), HOOK(CreateDIBitmap),
+    HOOK(CreateCompatibleDC), HOOK(CreateDCA), HOOK(CreateRectRgn), HOOK(CreateRectRgnIndirect),
+    HOOK(CreateEllipticRgn), HOOK(CreateEllipticRgnIndirect), HOOK(CreateRoundRectRgn), HOOK(CreatePolygonRgn),
+    HOOK(PathToRegion), HOOK(ExtCreateRegion), HOOK(CreatePalette), HOOK(LoadBitmapA), HOOK(LoadImageA),
+    HOOK(CopyImage), HOOK(DeleteObject), HOOK(DeleteDC), HOOK(SetWindowRgn), HOOK(GetDC), HOOK(GetWindowDC),
+    HOOK(ReleaseDC),
+};
+
+static const char* const kSystemModules[] = {"gdi32.dll", "user32.dll"};
+
+static void* RealFunction(const char* name) {
+  for (const char* module : kSystemModules) {
+    if (void* p = (void*)GetProcAddress(GetModuleHandleA(module), name)) return p;
+  }
+  return NULL;
+}
+
+GdiTracker::GdiTracker(std::initializer_list<const char*> modules) {
+  if (g_counts == NULL) g_counts = new Counts;
+  for (const auto& hook : kHooks) g_realByName[hook.name] = RealFunction(hook.name);
+  for (const char* moduleName : modules) {
+    BYTE* base = (BYTE*)GetModuleHandleA(moduleName);
+    if (base == NULL) continue;
+    IMAGE_NT_HEADERS* nt = (IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
+    IMAGE_DATA_DIRECTORY dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (dir.VirtualAddress == 0) continue;
+    for (IMAGE_IMPORT_DESCRIPTOR* imp = (IMAGE_IMPORT_DESCRIPTOR*)(base + dir.VirtualAddress); imp->Name != 0; ++imp) {
+      IMAGE_THUNK_DATA* names = (IMAGE_THUNK_DATA*)(base + (imp->OriginalFirstThunk ? imp->OriginalFirstThunk : imp->FirstThunk));
+      IMAGE_THUNK_DATA* slots = (IMAGE_THUNK_DATA*)(base + imp->FirstThunk);
+      for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+        if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+        const char* name = (const char*)((IMAGE_IMPORT_BY_NAME*)(base + names->u1.AddressOfData))->Name;
+        for (const auto& hook : kHooks) {
+          if (strcmp(name, hook.name) != 0) continue;
+          void** address = (void**)&slots->u1.Function;
+          DWORD old;
+          VirtualProtect(address, sizeof(void*), PAGE_READWRITE, &old);
+          m_slots.push_back({address, *address});
+          *address = hook.hook;
+          VirtualProtect(address, sizeof(void*), old, &old);
+        }
+      }
+    }
+  }
+  g_counts->live.clear();
+  g_counts->created = 0;
+  g_counts->dcsHeld = 0;
+}
+
+GdiTracker::~GdiTracker() {
+  for (const Slot& slot : m_slots) {
+    DWORD old;
+    VirtualProtect(slot.address, sizeof(void*), PAGE_READWRITE, &old);
+    *slot.address = slot.original;
+    VirtualProtect(slot.address, sizeof(void*), old, &old);
+  }
+}
+
+int GdiTracker::Created() const { return g_counts->created; }
+int GdiTracker::Outstanding() const { return (int)g_counts->live.size(); }
+int GdiTracker::DCsHeld() const { return g_counts->dcsHeld; }
+
+}  // namespace ostrel_test

@@ -1,0 +1,34 @@
+// Counts the GDI objects and window DCs that chosen modules create and free, by patching those
+// modules' import tables (the system's own counters do not work under Wine). A test wraps a
+// control's whole life in a tracker and requires nothing to be left over.
+#pragma once
+#include <windows.h>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace ostrel_test {
+
+class GdiTracker {
+ public:
+  // Tracks calls made by the named modules (e.g. {"Ostrel.dll", "afx.dll"}) from now on.
+  GdiTracker(std::initializer_list<const char*> modules);
+  ~GdiTracker();
+  GdiTracker(const GdiTracker&) = delete;
+  GdiTracker& operator=(const GdiTracker&) = delete;
+
+  int Created() const;       // GDI objects made
+  int Outstanding() const;   // made and neither deleted nor handed to the system
+  int DCsHeld() const;       // window DCs got and not released
+  bool Patched() const { return !m_slots.empty(); }
+
+ private:
+  struct Slot {
+    void** address;
+    void* original;
+  };
+  std::vector<Slot> m_slots;
+};
+
+}  // namespace ostrel_test

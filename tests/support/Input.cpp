@@ -1,0 +1,38 @@
+#include "Input.h"
+#include "TestApp.h"
+
+namespace ostrel_test {
+
+void SendMouse(HWND hWnd, UINT message, int x, int y, WPARAM keys) {
+  SendMessageA(hWnd, message, keys, MAKELPARAM(x, y));
+}
+
+void SendClick(HWND hWnd, int x, int y) {
+  SendMouse(hWnd, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+  SendMouse(hWnd, WM_LBUTTONUP, x, y);
+}
+
+static INPUT MouseInput(int screenX, int screenY, DWORD flags) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = (LONG)(screenX * 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
+  in.mi.dy = (LONG)(screenY * 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
+  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  return in;
+}
+
+void InputMove(int screenX, int screenY) {
+  INPUT in = MouseInput(screenX, screenY, MOUSEEVENTF_MOVE);
+  SendInput(1, &in, sizeof in);
+  PumpMessages(30);
+}
+
+void InputClick(int screenX, int screenY, bool right) {
+  INPUT in[3] = {MouseInput(screenX, screenY, MOUSEEVENTF_MOVE),
+                 MouseInput(screenX, screenY, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                 MouseInput(screenX, screenY, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
+  SendInput(3, in, sizeof in[0]);
+  PumpMessages(50);
+}
+
+}  // namespace ostrel_test

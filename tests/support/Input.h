@@ -1,0 +1,15 @@
+// Mouse input for tests: window messages sent straight to a control, or real input through
+// SendInput when a hook or the system must see it.
+#pragma once
+#include <windows.h>
+
+namespace ostrel_test {
+
+// WM_LBUTTONDOWN then WM_LBUTTONUP at client point (x, y), sent synchronously.
+void SendClick(HWND hWnd, int x, int y);
+void SendMouse(HWND hWnd, UINT message, int x, int y, WPARAM keys = 0);
+// A real click at a screen point (moves the cursor there), then the queue is pumped.
+void InputClick(int screenX, int screenY, bool right = false);
+void InputMove(int screenX, int screenY);
+
+}  // namespace ostrel_test

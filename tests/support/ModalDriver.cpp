@@ -1,0 +1,103 @@
+#include "ModalDriver.h"
+#include <map>
+#include <vector>
+
+namespace ostrel_test {
+
+static std::map<UINT_PTR, ModalDriver*> g_drivers;
+
+static std::vector<HWND> ThreadWindows() {
+  std::vector<HWND> windows;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hWnd, LPARAM lParam) -> BOOL {
+        if (IsWindowVisible(hWnd)) ((std::vector<HWND>*)lParam)->push_back(hWnd);
+        return TRUE;
+      },
+      (LPARAM)&windows);
+  return windows;
+}
+
+static std::string ClassOf(HWND hWnd) {
+  char name[128] = "";
+  GetClassNameA(hWnd, name, sizeof name);
+  return name;
+}
+
+ModalDriver::ModalDriver(WindowMatch match, std::function<void(HWND)> action, DWORD timeoutMs)
+    : m_match(std::move(match)), m_action(std::move(action)), m_deadline(GetTickCount() + timeoutMs), m_timer(0),
+      m_acted(false), m_timedOut(false), m_hWnd(NULL) {
+  m_timer = SetTimer(NULL, 0, 20, OnTimer);
+  g_drivers[m_timer] = this;
+}
+
+ModalDriver::~ModalDriver() {
+  KillTimer(NULL, m_timer);
+  g_drivers.erase(m_timer);
+}
+
+void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  auto it = g_drivers.find(id);
+  if (it != g_drivers.end()) it->second->Poll();
+}
+
+void ModalDriver::Poll() {
+  if (m_acted || m_timedOut) return;
+  for (HWND hWnd : ThreadWindows()) {
+    if (m_match(hWnd)) {
+      m_acted = true;
+      m_hWnd = hWnd;
+      m_action(hWnd);
+      return;
+    }
+  }
+  if ((LONG)(GetTickCount() - m_deadline) >= 0) {
+    m_timedOut = true;
+    CloseThreadModals();
+  }
+}
+
+WindowMatch ModalDriver::ClassIs(const char* className) {
+  std::string wanted(className);
+  return [wanted](HWND hWnd) { return lstrcmpiA(ClassOf(hWnd).c_str(), wanted.c_str()) == 0; };
+}
+
+WindowMatch ModalDriver::TitleIs(const char* title) {
+  std::string wanted(title);
+  return [wanted](HWND hWnd) {
+    char text[256] = "";
+    GetWindowTextA(hWnd, text, sizeof text);
+    return wanted == text;
+  };
+}
+
+WindowMatch ModalDriver::DialogTitled(const char* title) {
+  WindowMatch isDialog = ClassIs("#32770"), hasTitle = TitleIs(title);
+  return [isDialog, hasTitle](HWND hWnd) { return isDialog(hWnd) && hasTitle(hWnd); };
+}
+
+void CloseThreadModals() {
+  for (HWND hWnd : ThreadWindows()) {
+    std::string cls = ClassOf(hWnd);
+    if (cls == "#32768") {
+      EndMenu();
+    } else if (cls == "#32770") {
+      PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+      PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    }
+  }
+}
+
+std::string MessageBoxText(HWND hBox) {
+  char text[1024] = "";
+  // The message is the static control with id 0xFFFF.
+  GetDlgItemTextA(hBox, 0xFFFF, text, sizeof text);
+  return text;
+}
+
+void PressButton(HWND hDlg, int id) {
+  HWND hButton = GetDlgItem(hDlg, id);
+  if (hButton != NULL) SendMessageA(hButton, BM_CLICK, 0, 0);
+}
+
+}  // namespace ostrel_test

@@ -1,0 +1,53 @@
+#include "Pixels.h"
+
+namespace ostrel_test {
+
+COLORREF Pixels::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= m_width || y >= m_height) return CLR_INVALID;
+  DWORD v = m_bits[(size_t)y * m_width + x];
+  return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+int Pixels::Count(const RECT& rc, COLORREF color) const {
+  int n = 0;
+  for (int y = rc.top; y < rc.bottom; ++y)
+    for (int x = rc.left; x < rc.right; ++x)
+      if (At(x, y) == color) ++n;
+  return n;
+}
+
+Pixels ReadDC(HDC hDC, int x, int y, int w, int h) {
+  Pixels pixels(w, h);
+  if (w <= 0 || h <= 0) return pixels;
+  BITMAPINFO bmi = {};
+  bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bmi.bmiHeader.biWidth = w;
+  bmi.bmiHeader.biHeight = -h;
+  bmi.bmiHeader.biPlanes = 1;
+  bmi.bmiHeader.biBitCount = 32;
+  void* bits = NULL;
+  HBITMAP hDib = CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
+  HDC hMemDC = CreateCompatibleDC(hDC);
+  HGDIOBJ hOld = SelectObject(hMemDC, hDib);
+  BitBlt(hMemDC, 0, 0, w, h, hDC, x, y, SRCCOPY);
+  GdiFlush();
+  memcpy(pixels.Bits().data(), bits, (size_t)w * h * 4);
+  for (DWORD& v : pixels.Bits()) v &= 0x00FFFFFF;
+  SelectObject(hMemDC, hOld);
+  DeleteDC(hMemDC);
+  DeleteObject(hDib);
+  return pixels;
+}
+
+Pixels ReadClient(HWND hWnd) {
+  UpdateWindow(hWnd);
+  GdiFlush();
+  RECT rc;
+  GetClientRect(hWnd, &rc);
+  HDC hDC = GetDC(hWnd);
+  Pixels pixels = ReadDC(hDC, 0, 0, rc.right, rc.bottom);
+  ReleaseDC(hWnd, hDC);
+  return pixels;
+}
+
+}  // namespace ostrel_test

@@ -1,0 +1,45 @@
+// A parent window that records every message it receives, in order, so a test can compare whole
+// notification sequences. Controls under test are created as its children.
+#pragma once
+#include <afxwin.h>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ostrel_test {
+
+struct RecordedMessage {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  std::string payload;  // a copy of what lParam pointed at, for messages with a copier
+};
+
+class CRecordingParent : public CWnd {
+ public:
+  // A visible top-level window whose client area starts at (x, y) on the screen.
+  explicit CRecordingParent(int x = 40, int y = 40, int cx = 400, int cy = 300);
+  ~CRecordingParent() override;
+
+  // lParam of `message` points at something worth keeping: copy it while it is valid.
+  void CopyPayload(UINT message, std::function<std::string(LPARAM)> copier);
+  // What a message answers (default: DefWindowProc).
+  void Answer(UINT message, LRESULT result);
+
+  const std::vector<RecordedMessage>& Messages() const { return m_messages; }
+  std::vector<RecordedMessage> Of(UINT message) const;
+  // WM_COMMAND messages with this notification code.
+  std::vector<RecordedMessage> Commands(UINT code) const;
+  void Clear() { m_messages.clear(); }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  std::vector<RecordedMessage> m_messages;
+  std::map<UINT, std::function<std::string(LPARAM)>> m_copiers;
+  std::map<UINT, LRESULT> m_answers;
+};
+
+}  // namespace ostrel_test

@@ -1,0 +1,18 @@
+// The application every test executable runs in: a framework application object with a main
+// window on screen, so controls have a real thread, message loop and desktop to live in.
+#pragma once
+#include <afxwin.h>
+#include <string>
+
+namespace ostrel_test {
+
+// The main window (top-level, visible, at the screen's top-left corner, 800 x 600).
+CWnd* MainWnd();
+
+// Dispatches the thread's pending messages; with ms > 0 keeps doing so for that long.
+void PumpMessages(DWORD ms = 0);
+
+// Folder of the running test executable (the build's bin folder), with a trailing backslash.
+std::string ExeFolder();
+
+}  // namespace ostrel_test
