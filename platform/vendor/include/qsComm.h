@@ -32,6 +32,11 @@ struct DSAIK32PCB {
   int nRange;                   // "doing" reports run from 0 to nRange (100: percent)
 };
 
+// Five 32-bit words in the 32-bit build. In the 64-bit build the two pointers are
+// 8 bytes and 8-aligned, so the block is 40 bytes (offsets 0, 8, 16, 24, 32).
+static_assert(sizeof(void*) == 8 ? sizeof(DSAIK32PCB) == 40 : sizeof(DSAIK32PCB) == 20,
+              "DSAIK32PCB layout");
+
 // Messages of the progress callback.
 enum { DSAIK32_BEGIN = 1, DSAIK32_DOING = 2, DSAIK32_END = 4 };
 
@@ -89,6 +94,9 @@ inline void GFillSetDefaultParams(GFILL_OPTION* p) {
   p->bSandwich = 0;
   p->nReserved = 0;
 }
+
+// The renderer keeps no state between calls: fills of different buffers may run on
+// different threads at the same time.
 
 // New 24-bit t32Base buffer of rc's width and height holding the gradient (rc's
 // position does not matter). NULL for a NULL record, an empty or oversized rc, or
