@@ -47,10 +47,8 @@ void AFXAPI CDC::DeleteTempMap() {
 }
 
 BOOL CDC::Attach(HDC hDC) {
-  if (hDC == NULL || m_hDC != NULL) return FALSE;
-  m_hDC = hDC;
+  if (!afx_gdi::AttachHandle(this, m_hDC, hDC, &afx_gdi::GdiMaps::dcs)) return FALSE;
   SetAttribDC(hDC);
-  afx_gdi::ThreadMaps(true)->dcs.SetPermanent(hDC, this);
   return TRUE;
 }
 
@@ -63,10 +61,7 @@ BOOL CDC::AttachCreated(HDC hDC) {
 }
 
 HDC CDC::Detach() {
-  HDC hDC = m_hDC;
-  if (hDC != NULL) {
-    if (afx_gdi::GdiMaps* pMaps = afx_gdi::ThreadMaps(false)) afx_gdi::ForgetPermanent(hDC, this, pMaps->dcs);
-  }
+  HDC hDC = afx_gdi::DetachHandle(this, m_hDC, &afx_gdi::GdiMaps::dcs);
   ReleaseAttribDC();
   ReleaseOutputDC();
   return hDC;

@@ -41,4 +41,23 @@ void ForgetPermanent(H h, T* p, CHandleMap<T, H>& map) {
     map.SetPermanent(h, NULL);  // an empty entry reads as "no permanent owner"
 }
 
+// Makes p the permanent owner of h and stores h in hHeld; FALSE for a NULL handle or when p already
+// holds one.
+template <class T, class H>
+BOOL AttachHandle(T* p, H& hHeld, H h, CHandleMap<T, H> GdiMaps::*map) {
+  if (h == NULL || hHeld != NULL) return FALSE;
+  hHeld = h;
+  (ThreadMaps(true)->*map).SetPermanent(h, p);
+  return TRUE;
+}
+
+// Takes hHeld out of this thread's map (the caller clears its own field) and returns it.
+template <class T, class H>
+H DetachHandle(T* p, H hHeld, CHandleMap<T, H> GdiMaps::*map) {
+  if (hHeld != NULL) {
+    if (GdiMaps* pMaps = ThreadMaps(false)) ForgetPermanent(hHeld, p, pMaps->*map);
+  }
+  return hHeld;
+}
+
 }  // namespace afx_gdi

@@ -90,10 +90,7 @@ void AFXAPI CGdiObject::DeleteTempMap() {
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-  if (hObject == NULL || m_hObject != NULL) return FALSE;
-  m_hObject = hObject;
-  ThreadMaps(true)->objects.SetPermanent(hObject, this);
-  return TRUE;
+  return afx_gdi::AttachHandle(this, m_hObject, hObject, &afx_gdi::GdiMaps::objects);
 }
 
 BOOL CGdiObject::AttachCreated(HGDIOBJ hObject) {
@@ -105,10 +102,7 @@ BOOL CGdiObject::AttachCreated(HGDIOBJ hObject) {
 }
 
 HGDIOBJ CGdiObject::Detach() {
-  HGDIOBJ hObject = m_hObject;
-  if (hObject != NULL) {
-    if (afx_gdi::GdiMaps* pMaps = ThreadMaps(false)) afx_gdi::ForgetPermanent(hObject, this, pMaps->objects);
-  }
+  HGDIOBJ hObject = afx_gdi::DetachHandle(this, m_hObject, &afx_gdi::GdiMaps::objects);
   m_hObject = NULL;
   return hObject;
 }
