@@ -60,7 +60,7 @@ CCircleCtrl::~CCircleCtrl() {
 
 int CCircleCtrl::PointToAngle(int x, int y) const {
   double dx = x - Width() * 0.5;
-  double dy = -(y - Height() * 0.5);
+  double dy = Height() * 0.5 - y;  // screen y grows downwards; +0 on the centre line, so left is 180
   double a = atan2(dy, dx);
   if (a < 0) a += kTwoPi;
   if (a >= kTwoPi) a -= kTwoPi;
@@ -70,7 +70,7 @@ int CCircleCtrl::PointToAngle(int x, int y) const {
 // Within one marker width inside the dial's outer edge.
 bool CCircleCtrl::IsOnRim(int x, int y) const {
   double dx = x - Width() * 0.5;
-  double dy = -(y - Height() * 0.5);
+  double dy = Height() * 0.5 - y;
   double d = sqrt(dx * dx + dy * dy);
   int mw = m_rcMarker.right - m_rcMarker.left;
   return Width() * 0.5 - mw <= d && d <= Width() * 0.5;

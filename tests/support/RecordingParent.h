@@ -18,7 +18,7 @@ struct RecordedMessage {
 
 class CRecordingParent : public CWnd {
  public:
-  // A visible top-level window whose client area starts at (x, y) on the screen.
+  // A visible child of the main window at (x, y) of its client area, on top of its siblings.
   explicit CRecordingParent(int x = 40, int y = 40, int cx = 400, int cy = 300);
   ~CRecordingParent() override;
 

@@ -124,6 +124,12 @@ class AFX_API CWnd : public CCmdTarget {
   HWND m_hWnd;
   WNDPROC m_pfnSuper;  // the window procedure we subclassed, or NULL for DefWindowProc
 
+  // Z-order positions for SetWindowPos.
+  static const CWnd wndTop;
+  static const CWnd wndBottom;
+  static const CWnd wndTopMost;
+  static const CWnd wndNoTopMost;
+
   // Safe on a NULL pointer, as callers of the framework expect.
   operator HWND() const { return GetSafeHwnd(); }
   HWND GetSafeHwnd() const;
@@ -340,6 +346,7 @@ class AFX_API CWnd : public CCmdTarget {
   afx_msg void OnSysColorChange();
 
  protected:
+  explicit CWnd(HWND hWndPosition);  // the z-order markers above
   // Dispatches one message-map entry; returns FALSE when the handler declined (reflect-ex forms).
   BOOL DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   friend LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);

@@ -10,10 +10,16 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
 CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL) {}
+CWnd::CWnd(HWND hWndPosition) : m_hWnd(hWndPosition), m_pfnSuper(NULL) {}
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::~CWnd() {
   // A window still alive when its object goes away is destroyed with it.
-  if (m_hWnd != NULL && afxMapHWND()->LookupPermanent(m_hWnd) == this) DestroyWindow();
+  if (m_hWnd != NULL && ::IsWindow(m_hWnd) && afxMapHWND()->LookupPermanent(m_hWnd) == this) DestroyWindow();
 }
 
 HWND CWnd::GetSafeHwnd() const { return reinterpret_cast<uintptr_t>(this) == 0 ? NULL : m_hWnd; }
