@@ -1,6 +1,7 @@
 // Image files: records, lines in order, bad files, the file-data dialog.
 #include <gtest/gtest.h>
 #include "image_files.h"
+#include "modal_probe.h"
 #include "t32File.h"
 #include <objbase.h>
 #include <cstring>
@@ -197,34 +198,6 @@ TEST(FormatInfo, NamesAtOffset32)
     EXPECT_EQ(nullptr, tfFileGetFormatInfo(77));
 }
 
-// Reads the dialog's list, then closes it; gives up after a time-out.
-struct DialogProbe {
-    static DialogProbe* current;
-    std::vector<std::string> items;
-    bool timedOut = false;
-    DWORD start = GetTickCount();
-
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        DialogProbe* p = current;
-        HWND dlg = FindWindowA("#32770", "File Information");
-        if (dlg && GetWindowThreadProcessId(dlg, nullptr) == GetCurrentThreadId()) {
-            HWND list = GetDlgItem(dlg, TF_DLG_LIST);
-            int n = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
-            for (int i = 0; i < n; ++i) {
-                char text[800] = {};
-                SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
-                p->items.push_back(text);
-            }
-            SendMessageA(dlg, WM_COMMAND, IDOK, 0);
-        } else if (GetTickCount() - p->start > 5000) {
-            p->timedOut = true;
-            PostQuitMessage(0);  // ends the modal loop
-        }
-    }
-};
-DialogProbe* DialogProbe::current = nullptr;
-
 TEST_F(ImageFile, DialogListsTheRecord)
 {
     const std::string path = dir.Path("dlg.bmp");
@@ -232,21 +205,26 @@ TEST_F(ImageFile, DialogListsTheRecord)
     HGLOBAL hData = tfFileGetFileData(path.c_str(), 0);
     ASSERT_NE(nullptr, hData);
     for (int what : {TF_SHOW_ALL, 0}) {
-        DialogProbe probe;
-        DialogProbe::current = &probe;
-        UINT_PTR timer = SetTimer(nullptr, 0, 30, DialogProbe::Tick);
-        int r = tfFileShowDlgFileData(nullptr, nullptr, hData, what, 0, 0);
-        KillTimer(nullptr, timer);
-        MSG m;
-        PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-        ASSERT_FALSE(probe.timedOut);
+        std::vector<std::string> items;
+        int r = 0;
+        ASSERT_TRUE(RunModal([&] { r = tfFileShowDlgFileData(nullptr, nullptr, hData, what, 0, 0); },
+                             [&](HWND dlg) {
+                                 HWND list = GetDlgItem(dlg, TF_DLG_LIST);
+                                 int n = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
+                                 for (int i = 0; i < n; ++i) {
+                                     char text[800] = {};
+                                     SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
+                                     items.push_back(text);
+                                 }
+                                 SendMessageA(dlg, WM_COMMAND, IDOK, 0);
+                             }));
         EXPECT_EQ(IDOK, r);
-        ASSERT_EQ(what == TF_SHOW_ALL ? 10u : 3u, probe.items.size());
-        EXPECT_EQ("Name: " + path, probe.items[0]);
-        EXPECT_EQ("Format: Windows Bitmap", probe.items[1]);
+        ASSERT_EQ(what == TF_SHOW_ALL ? 10u : 3u, items.size());
+        EXPECT_EQ("Name: " + path, items[0]);
+        EXPECT_EQ("Format: Windows Bitmap", items[1]);
         if (what == TF_SHOW_ALL) {
-            EXPECT_EQ("Width: 21 pixels", probe.items[3]);
-            EXPECT_EQ("Colour type: 256 colours", probe.items[7]);
+            EXPECT_EQ("Width: 21 pixels", items[3]);
+            EXPECT_EQ("Colour type: 256 colours", items[7]);
         }
     }
     EXPECT_EQ(0, tfFileShowDlgFileData(nullptr, nullptr, nullptr, TF_SHOW_ALL, 0, 0));
