@@ -2,6 +2,9 @@
 #pragma once
 #include <windows.h>
 
+// A logical palette of n colours (n up to 256).
+HPALETTE MakePalette(const COLORREF* colours, int n);
+
 class DibCanvas {
 public:
     DibCanvas(int width, int height, COLORREF background = RGB(1, 2, 3));

@@ -75,17 +75,8 @@ TEST(Display, RowsShownInPiecesAndAtAnOffset)
 
 TEST(Display, PaletteDepthsUseThePaletteOrTheDefaultTable)
 {
-    struct {
-        LOGPALETTE head;
-        PALETTEENTRY more[3];
-    } lp = {};
-    lp.head.palVersion = 0x300;
-    lp.head.palNumEntries = 4;
     const COLORREF cols[4] = {RGB(10, 20, 30), RGB(200, 100, 50), RGB(0, 255, 0), RGB(9, 9, 9)};
-    PALETTEENTRY* e = lp.head.palPalEntry;
-    for (int i = 0; i < 4; ++i)
-        e[i] = {GetRValue(cols[i]), GetGValue(cols[i]), GetBValue(cols[i]), 0};
-    HPALETTE pal = CreatePalette(&lp.head);
+    HPALETTE pal = MakePalette(cols, 4);
     ASSERT_NE(nullptr, pal);
 
     DibCanvas c(8, 3);

@@ -1,6 +1,7 @@
 // Colour dialog, window placement, path splitting, error record, bitmap
 // conversion and the configuration library's ordinals.
 #include <gtest/gtest.h>
+#include "dib_canvas.h"
 #include "modal_probe.h"
 #include "t32Base.h"
 #include "t32Cfg.h"
@@ -132,16 +133,14 @@ TEST(DdbToBuf, BitmapPixelsArriveAsRgb)
     buf32Free(buf);
 
     // With the system palette, as list boxes pass it on palette screens.
-    struct {
-        LOGPALETTE head;
-        PALETTEENTRY more[255];
-    } lp = {};
-    lp.head.palVersion = 0x300;
-    lp.head.palNumEntries = 256;
+    PALETTEENTRY sys[256] = {};
     HDC sdc = GetDC(nullptr);
-    GetSystemPaletteEntries(sdc, 0, 256, lp.head.palPalEntry);
+    GetSystemPaletteEntries(sdc, 0, 256, sys);
     ReleaseDC(nullptr, sdc);
-    HPALETTE pal = CreatePalette(&lp.head);
+    COLORREF colours[256];
+    for (int i = 0; i < 256; ++i)
+        colours[i] = RGB(sys[i].peRed, sys[i].peGreen, sys[i].peBlue);
+    HPALETTE pal = MakePalette(colours, 256);
     ASSERT_EQ(1, cvt32DDBToBuf(bmp, &buf, pal));
     buf32Free(buf);
 
