@@ -2,6 +2,7 @@
 #include <afx.h>
 #include <afxgdi.h>
 #include <gtest/gtest.h>
+#include "print_geometry.h"
 #include <thread>
 #include "gdi_count.h"
 
@@ -245,7 +246,7 @@ TEST(DCTest, ShapesPathsRegionsAndText) {
   ASSERT_TRUE(fromPath.CreateFromPath(&dc));
   CRect box;
   EXPECT_NE(ERROR, fromPath.GetRgnBox(&box));
-  EXPECT_EQ(CPoint(20, 0), box.TopLeft());
+  EXPECT_EQ(CPoint(20, 0), box.TopLeft());  // the far edges depend on the path rules
   EXPECT_TRUE(fromPath.PtInRegion(25, 5));
   EXPECT_FALSE(fromPath.PtInRegion(31, 5));
   dc.SelectObject(pOldPen);

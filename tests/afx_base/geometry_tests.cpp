@@ -1,6 +1,7 @@
 // CPoint, CSize and CRect arithmetic at the edges.
 #include <afx.h>
 #include <gtest/gtest.h>
+#include "print_geometry.h"
 
 TEST(RectTest, NormalizeIntersectUnionSubtract) {
   CRect r(10, 20, 0, 5);

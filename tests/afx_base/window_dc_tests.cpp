@@ -1,6 +1,7 @@
 // The window DCs: the paint DC validates what it painted, client and window DCs are released.
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include "print_geometry.h"
 
 namespace {
 

@@ -1,0 +1,10 @@
+// Readable test failure messages for the geometry classes.
+#pragma once
+#include <afx.h>
+#include <ostream>
+
+inline void PrintTo(const CRect& r, std::ostream* os) {
+  *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+inline void PrintTo(const CPoint& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
+inline void PrintTo(const CSize& s, std::ostream* os) { *os << s.cx << "x" << s.cy; }
