@@ -1,0 +1,60 @@
+// One page of the gallery: a child dialog that shows one family of controls live and writes the
+// notifications they send to the shared log. Each page is one .cpp in pages/ that registers
+// itself with GALLERY_PAGE; its dialog template and strings go in a .rc file beside it.
+#pragma once
+#include <afxwin.h>
+#include <memory>
+#include <vector>
+
+// What a page may ask of the gallery's main window.
+class GalleryHost {
+ public:
+  virtual ~GalleryHost() {}
+  virtual void Log(const char* text) = 0;
+  // The host's panel-style setting that the library reads through pVexPrefernPanelStyle.
+  virtual int PanelStyle() const = 0;
+  virtual void SetPanelStyle(int nStyle) = 0;
+};
+
+class CGalleryPage : public CDialog {
+ public:
+  // nIDTemplate: the page's dialog (child style, no caption); nIDTitle: its title in the string table;
+  // pszSlug: short lower-case name used for the screenshot file.
+  CGalleryPage(UINT nIDTemplate, UINT nIDTitle, const char* pszSlug);
+
+  BOOL CreatePage(CWnd* pParent, GalleryHost* pHost);
+  CString Title() const;
+  const char* Slug() const { return m_pszSlug; }
+
+  // Puts the page's controls in a state worth a screenshot.
+  virtual void PrepareShot() {}
+  // Called from the application's idle processing while the page is shown.
+  virtual void OnIdleUpdate() {}
+
+ protected:
+  GalleryHost* Host() const { return m_pHost; }
+  // printf-style line for the log pane, prefixed with the page's slug.
+  void Log(const char* pszFormat, ...);
+  // A page is not closed by Enter or Escape.
+  void OnOK() override {}
+  void OnCancel() override {}
+
+ private:
+  UINT m_nIDTemplate;
+  UINT m_nIDTitle;
+  const char* m_pszSlug;
+  GalleryHost* m_pHost;
+};
+
+// The registry of pages, in the order given by their registration numbers.
+typedef CGalleryPage* (*GalleryPageFactory)();
+
+struct GalleryPageRegistrar {
+  GalleryPageRegistrar(int nOrder, GalleryPageFactory pfnCreate);
+};
+
+std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages();
+
+// Registers page class cls at position nOrder of the page list.
+#define GALLERY_PAGE(cls, nOrder) \
+  static GalleryPageRegistrar s_register##cls(nOrder, []() -> CGalleryPage* { return new cls; })

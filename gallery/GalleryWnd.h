@@ -1,0 +1,37 @@
+// The gallery's main window: page list on the left, the selected page beside it, the log below.
+#pragma once
+#include "GalleryPage.h"
+
+class CGalleryWnd : public CWnd, public GalleryHost {
+ public:
+  CGalleryWnd();
+  ~CGalleryWnd() override;
+
+  // Creates the window with its client area at the layout's size; at (x, y) when given.
+  BOOL CreateGallery(LPCSTR lpszTitle, int x = CW_USEDEFAULT, int y = CW_USEDEFAULT);
+
+  int PageCount() const { return (int)m_pages.size(); }
+  CGalleryPage* Page(int nIndex) const;
+  CGalleryPage* CurrentPage() const { return Page(m_nCurrent); }
+  void ShowPage(int nIndex);
+
+  // GalleryHost
+  void Log(const char* text) override;
+  int PanelStyle() const override { return m_nPanelStyle; }
+  void SetPanelStyle(int nStyle) override;
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnDestroy();
+  afx_msg void OnPageListChange();
+  void PostNcDestroy() override;
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  CListBox m_pageList;
+  CEdit m_log;
+  CFont m_font;
+  std::vector<std::unique_ptr<CGalleryPage>> m_pages;
+  int m_nCurrent;
+  int m_nPanelStyle;  // the library reads it through pVexPrefernPanelStyle
+};
