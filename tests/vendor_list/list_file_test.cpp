@@ -1,0 +1,168 @@
+// The list file: round trip, callback protocol, safe replacement and a corrupt-file corpus.
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "list_file.h"
+#include "list_helpers.h"
+
+using namespace list_test;
+using ostrel_test::TempDir;
+using V = std::vector<int>;
+
+namespace {
+
+// Three items in two types; item 1 was deleted before, so the ids have a gap.
+void FillSample(LoggingList& list) {
+  list.SetIIWH(34, 20);
+  list.SetFitXY(5, -1);
+  list.SetMulSelectNum(IIMULSEL_ANY);
+  const int a = AddSolid(list, RGB(200, 10, 10), 0, list.NewBlock(111), "red");
+  list.DeleteII(AddSolid(list, 0), 0);
+  const int c = AddSolid(list, RGB(10, 200, 10), 1, list.NewBlock(333));
+  _IIDATA bare;
+  memset(&bare, 0, sizeof bare);
+  bare.nMode = IIBUF_COPY;
+  LOGPALETTE pal = {0x300, 1, {{1, 2, 3, 0}}};
+  bare.hPalette = CreatePalette(&pal);
+  const int d = list.AddII(&bare);  // no picture, no data, a palette
+  list.TypeAddII(0, d);
+  list.TypeAddII(1, a);
+  list.TypeSetSelectII(0, d, TRUE);
+  list.TypeSetSelectII(1, a, TRUE);
+  list.TypeSetSelectII(1, c, TRUE);
+  list.TypeSetActivate(1);
+}
+
+std::string SampleBytes(const TempDir& dir) {
+  LoggingList list;
+  FillSample(list);
+  EXPECT_EQ(1, list.Save(dir.File("sample.lst").c_str()));
+  return TempDir::Read(dir.File("sample.lst"));
+}
+
+// Loads bytes from a file and checks the promise for bad files: failure, empty, file untouched.
+void ExpectRejected(const TempDir& dir, const std::string& bytes, const char* pszWhat, size_t nAt) {
+  const std::string path = dir.Write("bad.lst", bytes);
+  LoggingList list;
+  AddSolid(list, 0);
+  ASSERT_EQ(0, list.Load(path.c_str())) << pszWhat << " at " << nAt;
+  EXPECT_EQ(0, list.GetIICount());
+  EXPECT_EQ("", list.log);
+  EXPECT_EQ(bytes, TempDir::Read(path));
+}
+
+// Patches a 32-bit word and makes the checksum match again, so only the checks on content remain.
+std::string PatchWord(std::string bytes, size_t nAt, unsigned long value) {
+  for (int i = 0; i < 4; i++) bytes[nAt + i] = (char)(value >> (8 * i));
+  const size_t nBody = bytes.size() - 4;
+  unsigned long crc = IICrc32((const unsigned char*)bytes.data(), nBody);
+  for (int i = 0; i < 4; i++) bytes[nBody + i] = (char)(crc >> (8 * i));
+  return bytes;
+}
+
+}  // namespace
+
+TEST(ItemListFile, RoundTripKeepsItemsPicturesDataTypesAndSettings) {
+  TempDir dir;
+  const std::string path = dir.File("list.qs4");
+  {
+    LoggingList list;
+    FillSample(list);
+    ASSERT_EQ(1, list.Save(path.c_str()));
+    // Each item is asked for its size, and for its bytes only when it has some.
+    EXPECT_EQ("save(0,0)save(0,1)save(2,0)save(2,1)save(3,0)", list.log);
+  }
+  LoggingList list;
+  ASSERT_EQ(1, list.Load(path.c_str()));
+  EXPECT_EQ("size(8,0)load(0,111)size(8,0)load(2,333)", list.log);
+  EXPECT_EQ(3, list.GetIICount());
+  EXPECT_EQ(V({0, 3}), Order(list, 0));
+  EXPECT_EQ(V({2, 0}), Order(list, 1));
+  EXPECT_EQ(V({3}), Selected(list, 0));
+  EXPECT_EQ(V({2, 0}), Selected(list, 1));
+  EXPECT_EQ(1, list.TypeGetActivate());
+  EXPECT_EQ(RGB(200, 10, 10), PictureColor(list, 0));
+  EXPECT_EQ(RGB(10, 200, 10), PictureColor(list, 2));
+  EXPECT_EQ(NULL, list.GetIIBuffer(3));
+  EXPECT_EQ(333, *(long long*)list.GetAPIIData(2));
+  PALETTEENTRY entry = {};
+  ASSERT_NE(nullptr, list.GetIIPalette(3));
+  GetPaletteEntries(list.GetIIPalette(3), 0, 1, &entry);
+  EXPECT_EQ(2, entry.peGreen);
+  _IIOData opt;
+  list.GetIIListData(&opt);
+  EXPECT_EQ(34, opt.nIIWidth);
+  EXPECT_EQ(20, opt.nIIHeight);
+  EXPECT_EQ(5, opt.nFitX);
+  EXPECT_EQ(4, AddSolid(list, 0));  // ids continue after the highest loaded one
+}
+
+TEST(ItemListFile, FixedBlocksTravelWithoutCallbacksOfTheCaller) {
+  TempDir dir;
+  CIIList list;
+  list.SetFixedAPIIData(3);
+  char abc[3] = {'a', 'b', 'c'};
+  AddSolid(list, 0, 0, abc);
+  ASSERT_EQ(1, list.Save(dir.File("f.lst").c_str()));
+  CIIList back;
+  ASSERT_EQ(1, back.Load(dir.File("f.lst").c_str()));
+  ASSERT_NE(nullptr, back.GetAPIIData(0));
+  EXPECT_EQ(0, memcmp(abc, back.GetAPIIData(0), 3));
+}
+
+TEST(ItemListFile, FailedSaveLeavesTheOldFileWhole) {
+  TempDir dir;
+  const std::string old = SampleBytes(dir);
+  const std::string path = dir.File("sample.lst");
+  ASSERT_TRUE(CreateDirectoryA((path + ".new").c_str(), NULL));  // the temporary cannot be made
+  CIIList other;
+  AddSolid(other, 0);
+  EXPECT_EQ(0, other.Save(path.c_str()));
+  EXPECT_EQ(old, TempDir::Read(path));
+  RemoveDirectoryA((path + ".new").c_str());
+  EXPECT_EQ(0, other.Save(dir.File("missing\\x.lst").c_str()));
+  EXPECT_EQ(0, other.Save(NULL));
+  EXPECT_EQ(0, other.Load(NULL));
+  EXPECT_EQ(0, other.Load(dir.File("nothing.lst").c_str()));
+}
+
+TEST(ItemListFile, EveryTruncationAndEveryFlippedByteIsRejected) {
+  TempDir dir;
+  const std::string good = SampleBytes(dir);
+  ASSERT_GT(good.size(), 200u);
+  for (size_t n = 0; n < good.size(); n++) ExpectRejected(dir, good.substr(0, n), "truncated", n);
+  for (size_t n = 0; n < good.size(); n++) {
+    std::string bad = good;
+    bad[n] ^= 0x5A;
+    ExpectRejected(dir, bad, "flipped", n);
+  }
+  ExpectRejected(dir, good + "x", "appended", good.size());
+}
+
+TEST(ItemListFile, AbsurdCountsAndSizesAreRejected) {
+  TempDir dir;
+  const std::string good = SampleBytes(dir);
+  const size_t nItemCount = 8 + 4 + sizeof(_IIOData), nFirstItem = nItemCount + 8;
+  ExpectRejected(dir, PatchWord(good, nItemCount, 0x7FFFFFFF), "item count", nItemCount);
+  ExpectRejected(dir, PatchWord(good, nItemCount + 4, 100000), "type count", nItemCount + 4);
+  ExpectRejected(dir, PatchWord(good, nFirstItem + 8, 0xFFFFFFF0), "name length", nFirstItem + 8);
+  // First item: id, flags, name length 3, "red", then bits, width, height.
+  const size_t nWidth = nFirstItem + 12 + 3 + 4;
+  ExpectRejected(dir, PatchWord(good, nWidth, 32768), "width", nWidth);
+  ExpectRejected(dir, PatchWord(good, nWidth + 4, 0x40000000), "height", nWidth + 4);
+  ExpectRejected(dir, PatchWord(good, nWidth - 4, 12), "depth", nWidth - 4);
+  ExpectRejected(dir, PatchWord(good, 8 + 4 + 64, 0), "item width setting", 76);
+  ExpectRejected(dir, PatchWord(good, 8, 2), "version", 8);
+
+  // A file far beyond any list is refused before it is read.
+  const std::string huge = dir.File("huge.lst");
+  HANDLE hFile = CreateFileA(huge.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+  LARGE_INTEGER size;
+  size.QuadPart = (LONGLONG)IIFILE_MAX_BYTES + 1;
+  SetFilePointerEx(hFile, size, NULL, FILE_BEGIN);
+  SetEndOfFile(hFile);
+  CloseHandle(hFile);
+  CIIList list;
+  EXPECT_EQ(0, list.Load(huge.c_str()));
+  DeleteFileA(huge.c_str());
+}

@@ -1,0 +1,39 @@
+// Small helpers for the item-list tests: pictures, items and a list that logs its callbacks.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "Drevnic.h"
+
+namespace list_test {
+
+// A t32Base 24-bit buffer filled with one colour (the caller frees it).
+HANDLE SolidBuffer(int w, int h, COLORREF color);
+// Adds an item (picture copied, buffer freed here) to type nType; returns its id.
+int AddSolid(CIIList& list, COLORREF color, int nType = 0, void* pData = NULL, const char* pszName = "");
+// Colour of the top-left pixel of an item's picture, CLR_INVALID without one.
+COLORREF PictureColor(CIIList& list, int nItem);
+std::vector<int> Order(CIIList& list, int nType);
+std::vector<int> Selected(CIIList& list, int nType);
+
+// A list whose data blocks are 8-byte records it owns, and which logs every callback.
+class LoggingList : public CIIList {
+public:
+  ~LoggingList() override;
+  std::string log;
+  std::vector<long long*> blocks;  // owned
+  long long* NewBlock(long long value);
+
+  int OnIIAPDataSaveBuf(int nItem, void* pBuf) override;
+  int OnIIAPDataSize(int nSize) override;
+  int OnIIAPDataLoadBuf(int nItem, void* pBuf) override;
+  int OnSelectChange(int nItem, unsigned long dwFlags) override;
+  int OnLButtonDblClk(int nItem, POINT* pt) override;
+  int OnAskDrop(HWND hWnd, POINT* pt) override;
+  int OnDrop(_DROPDATA* pDrop) override;
+
+private:
+  int m_nNextSize = 0;
+};
+
+}  // namespace list_test

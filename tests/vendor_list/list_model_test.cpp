@@ -1,0 +1,162 @@
+// Item lists in memory: items, types and their order, selection limits, the iterator, settings.
+#include <gtest/gtest.h>
+
+#include "list_helpers.h"
+#include "t32Base.h"
+
+using namespace list_test;
+using V = std::vector<int>;
+
+TEST(ItemList, RecordLayoutsMatchTheirDocumentedOffsets) {
+  const bool b64 = sizeof(void*) == 8;
+  EXPECT_EQ(260u, offsetof(_IIDATA, nMode));
+  EXPECT_EQ(264u, offsetof(_IIDATA, hBuffer));
+  EXPECT_EQ(b64 ? 272u : 268u, offsetof(_IIDATA, pAPData));
+  EXPECT_EQ(b64 ? 280u : 272u, offsetof(_IIDATA, hPalette));
+  EXPECT_EQ(b64 ? 296u : 284u, sizeof(_IIDATA));
+  EXPECT_EQ(96u, sizeof(_IIOData));
+  EXPECT_EQ(4u, offsetof(_IIOData, nFitStyle));
+  EXPECT_EQ(40u, offsetof(_IIOData, dwIdentType));
+  EXPECT_EQ(52u, offsetof(_IIOData, bCommonPalette));
+  EXPECT_EQ(64u, offsetof(_IIOData, nIIWidth));
+  EXPECT_EQ(68u, offsetof(_IIOData, nIIHeight));
+  EXPECT_EQ(b64 ? 8u : 4u, offsetof(_ORDER, pItems));
+}
+
+TEST(ItemList, ItemsKeepCopiesAndIdsAreNotReused) {
+  CIIList list;
+  const int a = AddSolid(list, RGB(255, 0, 0));
+  const int b = AddSolid(list, RGB(0, 255, 0));
+  EXPECT_EQ(0, a);
+  EXPECT_EQ(1, b);
+  EXPECT_EQ(RGB(255, 0, 0), PictureColor(list, a));  // the caller's buffer is already freed
+
+  HANDLE hBlue = SolidBuffer(4, 4, RGB(0, 0, 255));
+  EXPECT_EQ(1, list.SetIIBuffer(a, IIBUF_COPY, hBlue));
+  EXPECT_NE(hBlue, list.GetIIBuffer(a));
+  buf32Free(hBlue);
+  EXPECT_EQ(RGB(0, 0, 255), PictureColor(list, a));
+
+  int block = 7;
+  EXPECT_EQ(1, list.SetAPIIData(b, IIDATA_SET, &block));
+  EXPECT_EQ(&block, list.GetAPIIData(b));  // not a fixed-size list: the pointer itself
+
+  EXPECT_EQ(1, list.DeleteII(b, 0));
+  EXPECT_EQ(0, list.DeleteII(b, 0));
+  EXPECT_EQ(NULL, list.GetIIBuffer(b));
+  EXPECT_EQ(NULL, list.GetAPIIData(b));
+  EXPECT_EQ(2, AddSolid(list, RGB(1, 2, 3)));
+  EXPECT_EQ(V({a, 2}), Order(list, 0));  // deleting also left the type
+}
+
+TEST(ItemList, BadArgumentsFailAndChangeNothing) {
+  CIIList list;
+  const int a = AddSolid(list, RGB(9, 9, 9));
+  _IIDATA bad;
+  memset(&bad, 0, sizeof bad);
+  EXPECT_EQ(-1, list.AddII(NULL));
+  EXPECT_EQ(-1, list.AddII(&bad));  // mode 0
+  bad.nMode = IIBUF_COPY;
+  memset(bad.szName, 'x', sizeof bad.szName);  // not terminated
+  EXPECT_EQ(-1, list.AddII(&bad));
+  EXPECT_EQ(0, list.SetIIBuffer(a, IIBUF_COPY, NULL));
+  EXPECT_EQ(0, list.SetIIBuffer(99, IIBUF_COPY, list.GetIIBuffer(a)));
+  EXPECT_EQ(0, list.SetAPIIData(a, 0, &bad));
+  EXPECT_EQ(0, list.DeleteII(a, 1));
+  EXPECT_EQ(0, list.TypeAddII(8, a));
+  EXPECT_EQ(0, list.TypeAddII(-1, a));
+  EXPECT_EQ(0, list.TypeAddII(0, a));  // already a member
+  EXPECT_EQ(-1, list.TypeGetCount(8));
+  EXPECT_EQ(-1, list.TypeGetII(0, 1));
+  EXPECT_EQ(0, list.TypeGetOrder(0, NULL));
+  EXPECT_EQ(0, list.SetIIWH(0, 10));
+  EXPECT_EQ(0, list.SetIIWH(10, IILIST_MAX_WH + 1));
+  EXPECT_EQ(0, list.SetMaxTypeNum(0));
+  EXPECT_EQ(0, list.SetFitStyle(3));
+  EXPECT_EQ(0, list.SetIIListData(NULL));
+  _IIOData zero;
+  memset(&zero, 0, sizeof zero);
+  EXPECT_EQ(0, list.Create(&zero));
+  EXPECT_EQ(1, list.GetIICount());
+  EXPECT_EQ(V({a}), Order(list, 0));
+  int w = 0, h = 0;
+  list.RetrieveIIWH(w, h);
+  EXPECT_EQ(64, w);
+  EXPECT_EQ(64, h);
+}
+
+TEST(ItemList, TypesKeepTheirOwnOrder) {
+  CIIList list;
+  const int a = AddSolid(list, 0, 0), b = AddSolid(list, 0, 0), c = AddSolid(list, 0, 1);
+  EXPECT_EQ(1, list.TypeAddII(1, a));
+  EXPECT_EQ(V({a, b}), Order(list, 0));
+  EXPECT_EQ(V({c, a}), Order(list, 1));
+  EXPECT_EQ(1, list.TypeGetIndex(1, a));
+  EXPECT_EQ(c, list.TypeGetII(1, 0));
+  EXPECT_EQ(-1, list.TypeGetIndex(0, c));
+
+  int small[1] = {-5};
+  _ORDER part = {1, small};
+  EXPECT_EQ(1, list.TypeGetOrder(0, &part));  // fills only what fits
+  EXPECT_EQ(1, part.nCount);
+  EXPECT_EQ(a, small[0]);
+
+  EXPECT_EQ(1, list.TypeDeleteII(1, a));
+  EXPECT_EQ(V({a, b}), Order(list, 0));
+  EXPECT_EQ(V({c}), Order(list, 1));
+
+  EXPECT_EQ(1, list.SetMaxTypeNum(1));  // type 1 goes with its memberships
+  EXPECT_EQ(-1, list.TypeGetCount(1));
+  EXPECT_EQ(0, list.TypeSetActivate(1));
+  EXPECT_EQ(0, list.TypeGetActivate());
+  EXPECT_EQ(3, list.GetIICount());
+}
+
+TEST(ItemList, SelectionRespectsTheLimitAndTheIteratorFollowsTheOrder) {
+  CIIList list;
+  const int a = AddSolid(list, 0), b = AddSolid(list, 0), c = AddSolid(list, 0);
+  EXPECT_EQ(1, list.TypeSetSelectII(0, b, TRUE));
+  EXPECT_EQ(0, list.TypeSetSelectII(0, c, TRUE));  // one at a time by default
+  EXPECT_EQ(V({b}), Selected(list, 0));
+
+  EXPECT_EQ(1, list.SetMulSelectNum(2));
+  int abc[3] = {c, a, b};
+  _ORDER three = {3, abc};
+  EXPECT_EQ(0, list.TypeSetSelect(0, &three));
+  _ORDER two = {2, abc};
+  EXPECT_EQ(1, list.TypeSetSelect(0, &two));
+  EXPECT_EQ(V({a, c}), Selected(list, 0));  // in position order, not in the order given
+
+  int stranger[1] = {77};
+  _ORDER bad = {1, stranger};
+  EXPECT_EQ(0, list.TypeSetSelect(0, &bad));
+  EXPECT_EQ(V({a, c}), Selected(list, 0));
+
+  EXPECT_EQ(1, list.SetMulSelectNum(1));  // trims the selection
+  EXPECT_EQ(1, list.TypeGetSelectCount(0));
+
+  EXPECT_EQ(1, list.SetMulSelectNum(IIMULSEL_ANY));
+  EXPECT_EQ(1, list.TypeSetSelect(0, &three));
+  // Deleting while iterating is safe: the iterator works on a snapshot.
+  CIIList::iteratorTypeSelect it(&list, 0);
+  for (it.First(); !it.IsDone(); it.Next()) list.DeleteII(*it.CurrentItem(), 0);
+  EXPECT_EQ(0, list.GetIICount());
+  EXPECT_EQ(NULL, it.CurrentItem());
+  EXPECT_EQ(1, list.TypeSetSelect(0, NULL));
+}
+
+TEST(ItemList, FixedDataBlocksAreCopiedAndOwned) {
+  CIIList list;
+  EXPECT_EQ(1, list.SetFixedAPIIData(4));
+  int value = 1234;
+  const int a = AddSolid(list, 0, 0, &value);
+  value = 0;
+  ASSERT_NE(nullptr, list.GetAPIIData(a));
+  EXPECT_NE((void*)&value, list.GetAPIIData(a));
+  EXPECT_EQ(1234, *(int*)list.GetAPIIData(a));
+
+  CIIList copy(list);  // a deep copy: its own block and picture
+  EXPECT_NE(list.GetAPIIData(a), copy.GetAPIIData(a));
+  EXPECT_NE(list.GetIIBuffer(a), copy.GetIIBuffer(a));
+  EXPECT_EQ(1234, *(int*)copy.GetAPIIData(a));
+}
