@@ -24,9 +24,5 @@ for arch in x86_64 i686; do
 done
 
 # The 64-bit prefix is made once; its first start takes a while.
-prefix=build/x86_64/wineprefix
-if [ ! -f "$prefix/system.reg" ]; then
-  echo "bootstrap: creating the Wine prefix"
-  WINEPREFIX="$PWD/$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
-  WINEPREFIX="$PWD/$prefix" wineserver -w || true
-fi
+echo "bootstrap: Wine prefix"
+scripts/make-wineprefix.sh "$PWD/build/x86_64/wineprefix" win64

@@ -10,6 +10,20 @@ AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass) {
   g_pFirstClass = pNewClass;
 }
 
+// Forgets the classes declared in a module that is going away (they live in its image).
+void AfxRemoveModuleClasses(HMODULE hModule) {
+  const BYTE* base = (const BYTE*)hModule;
+  const IMAGE_NT_HEADERS* nt = (const IMAGE_NT_HEADERS*)(base + ((const IMAGE_DOS_HEADER*)base)->e_lfanew);
+  const BYTE* end = base + nt->OptionalHeader.SizeOfImage;
+  for (CRuntimeClass** ppClass = &g_pFirstClass; *ppClass != NULL;) {
+    const BYTE* p = (const BYTE*)*ppClass;
+    if (p >= base && p < end)
+      *ppClass = (*ppClass)->m_pNextClass;
+    else
+      ppClass = &(*ppClass)->m_pNextClass;
+  }
+}
+
 CObject* CRuntimeClass::CreateObject() {
   if (m_pfnCreateObject == NULL) return NULL;
   try {

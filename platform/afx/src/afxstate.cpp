@@ -2,6 +2,8 @@
 #include "afxstate.h"
 #include "afxgdi_internal.h"
 
+void AfxRemoveModuleClasses(HMODULE hModule);  // afxobj.cpp
+
 static AFX_MODULE_STATE g_moduleState = {NULL, NULL, NULL, NULL, NULL};
 static CRITICAL_SECTION g_libraryLock;
 static struct LibraryLockInit {
@@ -134,6 +136,7 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll) {
     delete doomed;
     doomed = pNext;
   }
+  AfxRemoveModuleClasses(state.hModule);
   state.bInitialized = FALSE;
 }
 

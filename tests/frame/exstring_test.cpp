@@ -1,0 +1,109 @@
+// CExString: the excluded character on every assignment form, and loading by module.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <string>
+#include "frame_test_ids.h"
+
+namespace {
+
+HINSTANCE TestModule() { return GetModuleHandleA(NULL); }
+
+TEST(ExString, ExcludedCharacterIsDroppedByEveryTextAssignment) {
+  CExString s;
+  s.Exclude('&');
+  s = "A && B&C";
+  EXPECT_STREQ("A  BC", (const char*)s) << "one single and one doubled ampersand, blanks kept";
+  s = CString("&x&&y&");
+  EXPECT_STREQ("xy", (const char*)s);
+  s = (const unsigned char*)"&&";
+  EXPECT_STREQ("", (const char*)s);
+  s = '&';
+  EXPECT_TRUE(s.IsEmpty()) << "the excluded character alone";
+  s = 'q';
+  EXPECT_STREQ("q", (const char*)s);
+  const unsigned short wide[] = {'F', 0xE9, '&', 'e', 0};
+  s = wide;
+  CString expected(wide);  // the same ANSI conversion, with the ampersand
+  expected.Remove('&');
+  EXPECT_STREQ((const char*)expected, (const char*)s);
+}
+
+TEST(ExString, ExcludeTakesEffectAtTheNextAssignment) {
+  CExString s;
+  EXPECT_EQ(0, s.m_chExclude);
+  s = "a-b";
+  EXPECT_EQ(1, s.Exclude('-'));
+  EXPECT_STREQ("a-b", (const char*)s);
+  s = "c-d";
+  EXPECT_STREQ("cd", (const char*)s);
+  s.Exclude(0);
+  s = "e-f";
+  EXPECT_STREQ("e-f", (const char*)s);
+}
+
+TEST(ExString, CopiesKeepTheCharacterAndTheText) {
+  CExString src;
+  src = "x&y";
+  src.Exclude('&');
+  CExString copy(src);
+  EXPECT_STREQ("x&y", (const char*)copy);
+  EXPECT_EQ('&', copy.m_chExclude);
+  EXPECT_EQ((HGLOBAL)NULL, copy.m_hBuffer);
+  CExString assigned;
+  assigned = src;
+  EXPECT_STREQ("x&y", (const char*)assigned);
+  EXPECT_EQ('&', assigned.m_chExclude);
+  assigned = "p&q";  // a plain assignment now excludes
+  EXPECT_STREQ("pq", (const char*)assigned);
+}
+
+TEST(ExString, ExcludedByteInsideDoubleByteText) {
+  CExString s;
+  s.Exclude('\x81');
+  s = "\x81\x40z\x81";
+  EXPECT_STREQ("\x40z", (const char*)s) << "lead bytes equal to the character go as well";
+}
+
+TEST(ExString, LoadStringShortPathExcludes) {
+  CExString s;
+  s.Exclude('&');
+  EXPECT_EQ(1, s.LoadString(TestModule(), IDS_TEST_SHORT));
+  EXPECT_STREQ("Exit  close", (const char*)s);
+
+  EXPECT_EQ(1, s.LoadString(TestModule(), IDS_TEST_253));
+  EXPECT_EQ(-1, s.Find('&'));
+  char raw[300];
+  int n = LoadStringA(TestModule(), IDS_TEST_253, raw, sizeof raw);
+  ASSERT_EQ(253, n);
+  CString stripped(raw);
+  stripped.Remove('&');
+  EXPECT_STREQ((const char*)stripped, (const char*)s);
+}
+
+TEST(ExString, LoadStringLongPathKeepsEverything) {
+  CExString s;
+  s.Exclude('&');
+  char raw[1024];
+  for (UINT id : {IDS_TEST_254, IDS_TEST_700}) {
+    int n = LoadStringA(TestModule(), id, raw, sizeof raw);
+    EXPECT_EQ(1, s.LoadString(TestModule(), id));
+    EXPECT_EQ(n, s.GetLength()) << "id " << id;
+    EXPECT_STREQ(raw, (const char*)s) << "the long path does not exclude";
+  }
+}
+
+TEST(ExString, LoadStringOfAMissingIdEmptiesTheText) {
+  CExString s;
+  s = "old";
+  EXPECT_EQ(0, s.LoadString(TestModule(), IDS_TEST_MISSING));
+  EXPECT_TRUE(s.IsEmpty());
+  EXPECT_EQ(0, s.LoadString(_ClrBoxInst, IDS_TEST_MISSING));
+}
+
+TEST(ExString, LoadStringFromTheLibrary) {
+  CExString s;
+  EXPECT_EQ(1, s.LoadString(_ClrBoxInst, 16267));
+  EXPECT_STREQ("The required library cannot be found.", (const char*)s);
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+// Module start-up: the shared handles, the host globals, the resource chain, thread notifications
+// and a second load of the library.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include "TempDir.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+int LibraryChainLength() {
+  int n = 0;
+  for (CDynLinkLibrary* p = AfxGetModuleState()->m_pFirstLibrary; p != NULL; p = p->m_pNextDLL) ++n;
+  return n;
+}
+
+bool ChainHas(HMODULE hModule) {
+  for (CDynLinkLibrary* p = AfxGetModuleState()->m_pFirstLibrary; p != NULL; p = p->m_pNextDLL)
+    if (p->m_hResource == hModule) return true;
+  return false;
+}
+
+TEST(Startup, HandlesAndHostGlobals) {
+  HMODULE hOstrel = GetModuleHandleA("Ostrel.dll");
+  ASSERT_NE((HMODULE)NULL, hOstrel);
+  EXPECT_EQ(hOstrel, _ClrBoxInst);
+  EXPECT_EQ(hOstrel, _ProgressInst);
+  // Left for the host to fill.
+  EXPECT_EQ((HINSTANCE)NULL, _ButtonVexBmpInst);
+  EXPECT_EQ((HINSTANCE)NULL, _hTxturDllInst3);
+  EXPECT_EQ((VEXLOADLIBRARY3)NULL, _VexLoadLibrary3);
+  EXPECT_EQ((HFONT)NULL, hStdFont);
+  EXPECT_EQ((int*)NULL, pVexPrefernPanelStyle);
+}
+
+TEST(Startup, WindowClassesAsRegistered) {
+  for (const char* name : {"TVGBOXCTRL", "TVCIRCLECTRL"}) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    ASSERT_TRUE(GetClassInfoExA(_ClrBoxInst, name, &wc)) << name;
+    EXPECT_EQ((UINT)(CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW), wc.style) << name;
+    EXPECT_EQ(0, wc.cbClsExtra);
+    EXPECT_EQ(0, wc.cbWndExtra);
+    EXPECT_EQ(_ClrBoxInst, wc.hInstance);
+    EXPECT_EQ((HICON)NULL, wc.hIcon);
+    EXPECT_EQ(LoadCursorA(NULL, (LPCSTR)IDC_ARROW), wc.hCursor);
+    EXPECT_EQ((HBRUSH)NULL, wc.hbrBackground);
+    EXPECT_EQ((LPCSTR)NULL, wc.lpszMenuName);
+    // Global: found by any module's dialog template.
+    EXPECT_TRUE(GetClassInfoExA(GetModuleHandleA(NULL), name, &wc)) << name;
+  }
+}
+
+TEST(Startup, LibraryResourcesAreFoundThroughTheChain) {
+  EXPECT_TRUE(ChainHas(_ClrBoxInst));
+  for (UINT id : {225u, 370u, 435u})
+    EXPECT_EQ(_ClrBoxInst, AfxFindResourceHandle(MAKEINTRESOURCEA(id), (LPCSTR)RT_DIALOG)) << id;
+  CString text;
+  EXPECT_TRUE(text.LoadString(17527));
+  EXPECT_STREQ("&Browse for Folder...", (const char*)text);
+
+  // A dialog class built from nothing but the template id.
+  CDialog dlg(435);
+  ASSERT_TRUE(dlg.Create(435, MainWnd()));
+  EXPECT_NE((HWND)NULL, ::GetDlgItem(dlg.m_hWnd, 1106));
+  dlg.DestroyWindow();
+}
+
+DWORD WINAPI IdleThread(LPVOID) { return 7; }
+
+TEST(Startup, ThreadNotificationsChangeNothing) {
+  int chain = LibraryChainLength();
+  HINSTANCE before = _ClrBoxInst;
+  for (int i = 0; i < 3; ++i) {
+    HANDLE hThread = CreateThread(NULL, 0, IdleThread, NULL, 0, NULL);
+    ASSERT_NE((HANDLE)NULL, hThread);
+    WaitForSingleObject(hThread, 5000);
+    DWORD code = 0;
+    GetExitCodeThread(hThread, &code);
+    CloseHandle(hThread);
+    EXPECT_EQ(7u, code);
+  }
+  EXPECT_EQ(chain, LibraryChainLength());
+  EXPECT_EQ(before, _ClrBoxInst);
+  EXPECT_EQ(before, _ProgressInst);
+}
+
+TEST(Startup, SecondCopyLoadsWhileTheClassesExistAndLeavesCleanly) {
+  TempDir dir;
+  std::string copy = dir.File("OstrelCopy.dll");
+  ASSERT_TRUE(CopyFileA((ExeFolder() + "Ostrel.dll").c_str(), copy.c_str(), FALSE));
+  // Its imports (afx.dll, the runtime) resolve to the modules already loaded.
+  int chain = LibraryChainLength();
+  HMODULE hCopy = LoadLibraryA(copy.c_str());
+  ASSERT_NE((HMODULE)NULL, hCopy) << "error " << GetLastError();
+  EXPECT_EQ(chain + 1, LibraryChainLength());
+  EXPECT_TRUE(ChainHas(hCopy));
+  HINSTANCE* pCopyInst = (HINSTANCE*)GetProcAddress(hCopy, "_ClrBoxInst");
+  ASSERT_NE((HINSTANCE*)NULL, pCopyInst);
+  EXPECT_EQ(hCopy, *pCopyInst);
+
+  // The classes stay the first module's: their procedures lie in its image.
+  WNDCLASSA wc;
+  ASSERT_TRUE(GetClassInfoA(_ClrBoxInst, "TVCIRCLECTRL", &wc));
+  const BYTE* proc = (const BYTE*)wc.lpfnWndProc;
+  EXPECT_FALSE(proc >= (const BYTE*)hCopy && proc < (const BYTE*)hCopy + 0x100000);
+
+  EXPECT_TRUE(FreeLibrary(hCopy));
+  EXPECT_EQ(chain, LibraryChainLength());
+  EXPECT_FALSE(ChainHas(hCopy));
+  HWND hDial = CreateWindowExA(0, "TVCIRCLECTRL", "", WS_CHILD, 0, 0, 84, 84, MainWnd()->m_hWnd, NULL, NULL, NULL);
+  EXPECT_EQ(0, SendMessageA(hDial, 384, 0, 0));
+  DestroyWindow(hDial);
+}
+
+}  // namespace
