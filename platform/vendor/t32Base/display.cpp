@@ -31,40 +31,39 @@ HandleSet<Display>& Displays()
 
 int DibRowBytes(int width, int bits) { return ((width * bits + 31) / 32) * 4; }
 
+// Colour rows go to the DIB as 32-bit B, G, R, X: one DWORD a pixel, the
+// layout screens and DIB sections use, so the blit itself is a plain copy.
+int DibBits(int bits) { return bits == 24 ? 32 : bits; }
+
 // Copies rows into DIB layout: 4-byte aligned rows, colour bytes as B, G, R.
 void ToDibRows(const BYTE* src, int srcRowBytes, int rows, int width, int bits, BYTE* dst)
 {
-    int dstRowBytes = DibRowBytes(width, bits);
+    int dstRowBytes = DibRowBytes(width, DibBits(bits));
+    int bpp = bits / 8;
     for (int y = 0; y < rows; ++y) {
         const BYTE* s = src + size_t(y) * srcRowBytes;
-        BYTE* d = dst + size_t(y) * dstRowBytes;
         if (bits < 24) {
-            memcpy(d, s, PackedRowBytes(width, bits));
+            memcpy(dst + size_t(y) * dstRowBytes, s, PackedRowBytes(width, bits));
             continue;
         }
-        int bpp = bits / 8;
-        for (int x = 0; x < width; ++x, s += bpp, d += bpp) {
-            d[0] = s[2];
-            d[1] = s[1];
-            d[2] = s[0];
-            if (bpp == 4)
-                d[3] = s[3];
-        }
+        DWORD* d = reinterpret_cast<DWORD*>(dst + size_t(y) * dstRowBytes);
+        for (int x = 0; x < width; ++x, s += bpp)
+            d[x] = DWORD(s[2]) | DWORD(s[1]) << 8 | DWORD(s[0]) << 16;
     }
 }
 
-// Converts and draws rows [first, first + rows) of width pixels to dst (w x h).
+// Converts rows of width pixels and draws them to (dx, dy, dw, dh).
 bool DrawRows(Display* d, const BYTE* data, int rowBytes, int width, int rows,
               int dx, int dy, int dw, int dh)
 {
     std::vector<BYTE> dib;
     try {
-        dib.resize(size_t(DibRowBytes(width, d->bits)) * rows);
+        dib.resize(size_t(DibRowBytes(width, DibBits(d->bits))) * rows);
     } catch (const std::bad_alloc&) {
         return false;
     }
     ToDibRows(data, rowBytes, rows, width, d->bits, dib.data());
-    InitDibHeader(d->dib, width, rows, d->bits);
+    InitDibHeader(d->dib, width, rows, DibBits(d->bits));
     return StretchDIBits(d->hdc, dx, dy, dw, dh, 0, 0, width, rows, dib.data(),
                          reinterpret_cast<BITMAPINFO*>(&d->dib), DIB_RGB_COLORS, SRCCOPY) != 0;
 }
@@ -144,7 +143,7 @@ T32BASE_API int T32API disp32ShowData(HANDLE hDisp, const void* pData, int x, in
     if (w <= 0 || h <= 0)
         return 1;  // nothing of it falls inside the rectangle
     // A few hundred kilobytes of DIB at a time.
-    int chunk = std::max(1, (256 * 1024) / std::max(1, DibRowBytes(w, d->bits)));
+    int chunk = std::max(1, (256 * 1024) / std::max(1, DibRowBytes(w, DibBits(d->bits))));
     for (int row = 0; row < h; row += chunk) {
         int n = std::min(chunk, h - row);
         if (!DrawRows(d, data + size_t(row) * nRowBytes, nRowBytes, w, n, d->rc.left + x,
