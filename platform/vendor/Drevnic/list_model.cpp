@@ -1,4 +1,5 @@
 // CIIList: life, settings, items, types and selection.
+#include <stddef.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -7,6 +8,18 @@
 
 #include "list_state.h"
 #include "t32Base.h"
+
+// The record layouts callers rely on, in both builds.
+static const bool k64 = sizeof(void*) == 8;
+static_assert(offsetof(_IIDATA, nMode) == 260 && offsetof(_IIDATA, hBuffer) == 264, "_IIDATA head");
+static_assert(offsetof(_IIDATA, pAPData) == (k64 ? 272 : 268), "_IIDATA data block");
+static_assert(offsetof(_IIDATA, hPalette) == (k64 ? 280 : 272), "_IIDATA palette");
+static_assert(sizeof(_IIDATA) == (k64 ? 296 : 284), "_IIDATA size");
+static_assert(offsetof(_IIOData, nFitStyle) == 4 && offsetof(_IIOData, dwIdentType) == 40 &&
+                  offsetof(_IIOData, bCommonPalette) == 52 && offsetof(_IIOData, nIIWidth) == 64 &&
+                  offsetof(_IIOData, nIIHeight) == 68 && sizeof(_IIOData) == 96,
+              "_IIOData layout");
+static_assert(offsetof(_ORDER, pItems) == (k64 ? 8 : 4), "_ORDER layout");
 
 // ---------------------------------------------------------------------------------------------
 // State helpers
