@@ -5,9 +5,7 @@
 using namespace gallery;
 
 namespace {
-const UINT IDC_PAGE_LIST = 100;
-const UINT IDC_LOG = 101;
-const int kLogLimit = 30000;  // characters kept in the log pane; older lines are dropped
+const int kLogLines = 200;  // lines kept in the log pane; older ones are dropped
 
 CRect PageListRect() { return CRect(kMargin, kMargin, kMargin + kListWidth, kClientHeight - kLogHeight - kMargin); }
 CRect PageRect() {
@@ -41,11 +39,10 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT) {
   m_font.CreateStockObject(DEFAULT_GUI_FONT);
   m_pageList.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                     PageListRect(), this, IDC_PAGE_LIST);
-  m_log.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-               LogRect(), this, IDC_LOG);
+  m_log.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOSEL | LBS_NOINTEGRALHEIGHT, LogRect(), this,
+               IDC_LOG);
   m_pageList.SetFont(&m_font);
   m_log.SetFont(&m_font);
-  m_log.SetLimitText(2 * kLogLimit);
 
   m_pages = CreateGalleryPages();
   const CRect rcPage = PageRect();
@@ -90,16 +87,9 @@ void CGalleryWnd::OnPageListChange() { ShowPage(m_pageList.GetCurSel()); }
 
 void CGalleryWnd::Log(const char* text) {
   if (m_log.m_hWnd == NULL) return;
-  int nLength = m_log.GetWindowTextLength();
-  if (nLength > kLogLimit) {
-    // Drop the older half, up to a line break.
-    int nCut = m_log.LineIndex(m_log.LineFromChar(nLength / 2) + 1);
-    m_log.SetSel(0, nCut > 0 ? nCut : nLength / 2, TRUE);
-    m_log.ReplaceSel("");
-    nLength = m_log.GetWindowTextLength();
-  }
-  m_log.SetSel(nLength, nLength, TRUE);
-  m_log.ReplaceSel(nLength > 0 ? (CString("\r\n") + text) : CString(text));
+  while (m_log.GetCount() >= kLogLines) m_log.DeleteString(0);
+  int nIndex = m_log.AddString(text);
+  m_log.SetTopIndex(nIndex);
 }
 
 void CGalleryWnd::SetPanelStyle(int nStyle) {

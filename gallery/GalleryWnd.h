@@ -4,6 +4,8 @@
 
 class CGalleryWnd : public CWnd, public GalleryHost {
  public:
+  enum { IDC_PAGE_LIST = 100, IDC_LOG = 101 };
+
   CGalleryWnd();
   ~CGalleryWnd() override;
 
@@ -29,7 +31,7 @@ class CGalleryWnd : public CWnd, public GalleryHost {
 
  private:
   CListBox m_pageList;
-  CEdit m_log;
+  CListBox m_log;  // one line per item, newest last
   CFont m_font;
   std::vector<std::unique_ptr<CGalleryPage>> m_pages;
   int m_nCurrent;

@@ -75,9 +75,8 @@ int RunShots(CGalleryWnd& wnd, const std::string& dir) {
     return 1;
   }
   const std::string folder = dir + "\\";
-  // Pixels are read from the screen, so the window must be on top and fully painted.
-  ::SetWindowPos(wnd.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  wnd.SetForegroundWindow();
+  // Pixels are read from the screen, so the window must stay on top and be fully painted.
+  ::SetWindowPos(wnd.m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   PumpFor(300);
 
   ::CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);

@@ -1,0 +1,73 @@
+// A window's client area saved as PNG: same size and pixels as on screen, no GDI object or DC left
+// behind, and a clear error without a stray file when the path cannot be written.
+#include <gtest/gtest.h>
+#include "GdiTracker.h"
+#include "Pixels.h"
+#include "PictureFile.h"
+#include "PngShot.h"
+#include "TempDir.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+class PngShotTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    const char* cls = AfxRegisterWndClass(0, NULL, ::GetSysColorBrush(COLOR_WINDOW));
+    m_wnd.CreateEx(WS_EX_TOPMOST, cls, "shot", WS_POPUP | WS_VISIBLE, 20, 30, 123, 45, NULL, NULL);
+    // A mark that must come out where it is on screen.
+    CDC* pDC = m_wnd.GetDC();
+    pDC->FillSolidRect(10, 5, 7, 3, RGB(0, 128, 255));
+    m_wnd.ReleaseDC(pDC);
+  }
+  void TearDown() override {
+    m_wnd.DestroyWindow();
+    CoUninitialize();
+  }
+  CWnd m_wnd;
+};
+
+TEST_F(PngShotTest, SavesTheClientAreaAsItIsOnScreen) {
+  TempDir dir;
+  std::string error;
+  {
+    GdiTracker tracker({"gallery_test.exe"});
+    ASSERT_TRUE(tracker.Patched());
+    ASSERT_TRUE(SaveClientPng(m_wnd.m_hWnd, dir.File("w.png"), error)) << error;
+    EXPECT_EQ(0, tracker.Outstanding());
+    EXPECT_EQ(0, tracker.DCsHeld());
+  }
+  Picture pic;
+  ASSERT_TRUE(Decode(dir.File("w.png"), pic));
+  ASSERT_EQ(123u, pic.width);
+  ASSERT_EQ(45u, pic.height);
+  Pixels screen = ReadClient(m_wnd.m_hWnd);
+  EXPECT_EQ(0x0080FFu, pic.bits[5 * 123 + 10] & 0xFFFFFF);
+  EXPECT_EQ(0x0080FFu, pic.bits[7 * 123 + 16] & 0xFFFFFF);
+  int differing = 0;
+  for (int y = 0; y < 45; ++y)
+    for (int x = 0; x < 123; ++x) {
+      COLORREF c = screen.At(x, y);
+      DWORD rgb = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+      differing += (pic.bits[y * 123 + x] & 0xFFFFFF) != rgb;
+    }
+  EXPECT_EQ(0, differing);
+}
+
+TEST_F(PngShotTest, UnwritablePathGivesAnErrorAndNoFile) {
+  TempDir dir;
+  std::string error;
+  const std::string path = dir.File("missing\\w.png");
+  EXPECT_FALSE(SaveClientPng(m_wnd.m_hWnd, path, error));
+  EXPECT_NE(std::string::npos, error.find(path)) << error;
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+
+  // A window that is gone has no pixels to save.
+  EXPECT_FALSE(SaveClientPng(NULL, dir.File("none.png"), error));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dir.File("none.png").c_str()));
+}
+
+}  // namespace
