@@ -36,13 +36,13 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT) {
   // The library reads the host's globals, so they are in place before any page is made.
   InstallHostGlobals(&m_nPanelStyle);
 
-  m_font.CreateStockObject(DEFAULT_GUI_FONT);
   m_pageList.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                     PageListRect(), this, IDC_PAGE_LIST);
   m_log.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOSEL | LBS_NOINTEGRALHEIGHT, LogRect(), this,
                IDC_LOG);
-  m_pageList.SetFont(&m_font);
-  m_log.SetFont(&m_font);
+  CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
+  m_pageList.SetFont(pFont);
+  m_log.SetFont(pFont);
 
   m_pages = CreateGalleryPages();
   const CRect rcPage = PageRect();

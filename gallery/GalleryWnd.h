@@ -12,7 +12,8 @@ class CGalleryWnd : public CWnd, public GalleryHost {
   // Creates the window with its client area at the layout's size; at (x, y) when given.
   BOOL CreateGallery(LPCSTR lpszTitle, int x = CW_USEDEFAULT, int y = CW_USEDEFAULT);
 
-  int PageCount() const { return (int)m_pages.size(); }
+  // The pages that were made, in list order.
+  int PageCount() const { return m_pageList.GetCount(); }
   CGalleryPage* Page(int nIndex) const;
   CGalleryPage* CurrentPage() const { return Page(m_nCurrent); }
   void ShowPage(int nIndex);
@@ -32,7 +33,6 @@ class CGalleryWnd : public CWnd, public GalleryHost {
  private:
   CListBox m_pageList;
   CListBox m_log;  // one line per item, newest last
-  CFont m_font;
   std::vector<std::unique_ptr<CGalleryPage>> m_pages;
   int m_nCurrent;
   int m_nPanelStyle;  // the library reads it through pVexPrefernPanelStyle
