@@ -6,15 +6,14 @@ namespace ostrel_test {
 
 static std::map<UINT_PTR, ModalDriver*> g_drivers;
 
+static BOOL CALLBACK CollectVisible(HWND hWnd, LPARAM lParam) {
+  if (IsWindowVisible(hWnd)) ((std::vector<HWND>*)lParam)->push_back(hWnd);
+  return TRUE;
+}
+
 static std::vector<HWND> ThreadWindows() {
   std::vector<HWND> windows;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        if (IsWindowVisible(hWnd)) ((std::vector<HWND>*)lParam)->push_back(hWnd);
-        return TRUE;
-      },
-      (LPARAM)&windows);
+  EnumThreadWindows(GetCurrentThreadId(), CollectVisible, (LPARAM)&windows);
   return windows;
 }
 

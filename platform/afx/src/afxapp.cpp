@@ -1,6 +1,7 @@
 // Threads with message loops, and the application object.
 #include "afxstate.h"
 #include <process.h>
+#include "afxgdi_internal.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -30,17 +31,22 @@ CWinThread::~CWinThread() {
 }
 
 namespace {
+// The new thread says it has started, then waits until its creator has finished setting it up
+// (a suspended start is suspended before the thread runs any of the caller's code).
 struct ThreadStartup {
   CWinThread* pThread;
   HANDLE hEventStarted;
-  BOOL bError;
+  HANDLE hEventGo;
 };
 
 unsigned __stdcall AfxThreadEntry(void* pParam) {
   ThreadStartup* pStartup = (ThreadStartup*)pParam;
   CWinThread* pThread = pStartup->pThread;
+  HANDLE hEventGo = pStartup->hEventGo;
   AfxGetThreadState()->m_pCurrentWinThread = pThread;
   ::SetEvent(pStartup->hEventStarted);  // pStartup is gone after this
+  ::WaitForSingleObject(hEventGo, INFINITE);
+  ::CloseHandle(hEventGo);
 
   UINT nResult;
   if (pThread->m_pfnThreadProc != NULL) {
@@ -56,13 +62,18 @@ unsigned __stdcall AfxThreadEntry(void* pParam) {
 }  // namespace
 
 BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_ATTRIBUTES lpSecurityAttrs) {
-  ThreadStartup startup = {this, ::CreateEventA(NULL, TRUE, FALSE, NULL), FALSE};
-  if (startup.hEventStarted == NULL) return FALSE;
+  ThreadStartup startup = {this, ::CreateEventA(NULL, TRUE, FALSE, NULL), ::CreateEventA(NULL, TRUE, FALSE, NULL)};
+  if (startup.hEventStarted == NULL || startup.hEventGo == NULL) {
+    if (startup.hEventStarted != NULL) ::CloseHandle(startup.hEventStarted);
+    if (startup.hEventGo != NULL) ::CloseHandle(startup.hEventGo);
+    return FALSE;
+  }
   unsigned nThreadID = 0;
   m_hThread = (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, AfxThreadEntry, &startup,
-                                     dwCreateFlags | CREATE_SUSPENDED, &nThreadID);
+                                     CREATE_SUSPENDED, &nThreadID);
   if (m_hThread == NULL) {
     ::CloseHandle(startup.hEventStarted);
+    ::CloseHandle(startup.hEventGo);
     return FALSE;
   }
   m_nThreadID = nThreadID;
@@ -70,6 +81,7 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
   ::WaitForSingleObject(startup.hEventStarted, INFINITE);
   ::CloseHandle(startup.hEventStarted);
   if (dwCreateFlags & CREATE_SUSPENDED) ::SuspendThread(m_hThread);
+  ::SetEvent(startup.hEventGo);  // the thread closes it
   return TRUE;
 }
 
@@ -188,6 +200,7 @@ void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete) {
   if (pThread != NULL && bDelete) pThread->Delete();
   pState->m_pCurrentWinThread = NULL;
   AfxDeleteTempMaps();
+  AfxTermThreadGdiMaps();
   _endthreadex(nExitCode);
 }
 

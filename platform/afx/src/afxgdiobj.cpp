@@ -1,6 +1,7 @@
 // GDI objects: ownership of handles, the per-thread handle maps, and the creation helpers that need
 // more than one call.
 #include "afxgdi_internal.h"
+#include "afxstate.h"
 
 extern "C++" AFX_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 
@@ -14,8 +15,6 @@ IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
 namespace afx_gdi {
 namespace {
-
-thread_local GdiMaps* t_maps = NULL;
 
 // A temporary wrapper of the class that matches the handle's kind.
 CGdiObject* NewTempObject(HGDIOBJ h) {
@@ -54,9 +53,12 @@ void ReleaseTempDC(CDC* p) {
 
 GdiMaps::GdiMaps() : objects(NewTempObject, ReleaseTempObject), dcs(NewTempDC, ReleaseTempDC) {}
 
+// The maps hang off the framework's thread state.
 GdiMaps* ThreadMaps(bool bCreate) {
-  if (t_maps == NULL && bCreate) t_maps = new GdiMaps;
-  return t_maps;
+  AFX_THREAD_STATE* pState = bCreate ? AfxGetThreadState() : AfxPeekThreadState();
+  if (pState == NULL) return NULL;
+  if (pState->m_pGdiMaps == NULL && bCreate) pState->m_pGdiMaps = new GdiMaps;
+  return pState->m_pGdiMaps;
 }
 
 }  // namespace afx_gdi
@@ -70,8 +72,10 @@ void AFXAPI AfxDeleteTempGdiMaps() {
 
 void AFXAPI AfxTermThreadGdiMaps() {
   // Temporary wrappers go with the maps; permanent objects find no map later and skip it.
-  afx_gdi::GdiMaps* pMaps = afx_gdi::t_maps;
-  afx_gdi::t_maps = NULL;
+  AFX_THREAD_STATE* pState = AfxPeekThreadState();
+  if (pState == NULL) return;
+  afx_gdi::GdiMaps* pMaps = pState->m_pGdiMaps;
+  pState->m_pGdiMaps = NULL;
   delete pMaps;
 }
 

@@ -5,7 +5,10 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 CMenu::~CMenu() { DestroyMenu(); }
 
-HMENU CMenu::GetSafeHmenu() const { return reinterpret_cast<uintptr_t>(this) == 0 ? NULL : m_hMenu; }
+HMENU CMenu::GetSafeHmenu() const {
+  const CMenu* p = AfxOpaquePointer(this);
+  return p == NULL ? NULL : p->m_hMenu;
+}
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) { return afxMapHMENU()->FromHandle(hMenu); }
 void PASCAL CMenu::DeleteTempMap() { afxMapHMENU()->DeleteTemp(); }
 

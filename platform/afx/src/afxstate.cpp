@@ -16,18 +16,48 @@ struct LibraryLock {
   ~LibraryLock() { LeaveCriticalSection(&g_libraryLock); }
 };
 
-// Frees the thread's handle maps when the thread ends.
-struct ThreadStateHolder {
-  AFX_THREAD_STATE state;
-  ~ThreadStateHolder() {
-    delete state.m_pmapHWND;
-    delete state.m_pmapHMENU;
-  }
-};
-thread_local ThreadStateHolder t_threadState;
+// Thread state lives in a Win32 TLS slot and is freed when the thread detaches from afx.dll.
+// (Compiler-managed thread_local objects with destructors hang thread exit in a DLL here.)
+DWORD g_tlsThreadState = TLS_OUT_OF_INDEXES;
 }  // namespace
 
-AFX_THREAD_STATE* AfxGetThreadState() { return &t_threadState.state; }
+AFX_THREAD_STATE* AfxGetThreadState() {
+  AFX_THREAD_STATE* pState = (AFX_THREAD_STATE*)TlsGetValue(g_tlsThreadState);
+  if (pState == NULL) {
+    pState = new AFX_THREAD_STATE;
+    TlsSetValue(g_tlsThreadState, pState);
+  }
+  return pState;
+}
+
+AFX_THREAD_STATE* AfxPeekThreadState() { return (AFX_THREAD_STATE*)TlsGetValue(g_tlsThreadState); }
+
+void AfxTermThreadState() {
+  AFX_THREAD_STATE* pState = (AFX_THREAD_STATE*)TlsGetValue(g_tlsThreadState);
+  if (pState == NULL) return;
+  TlsSetValue(g_tlsThreadState, NULL);
+  delete pState->m_pmapHWND;
+  delete pState->m_pmapHMENU;
+  delete pState;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE /*hInstance*/, DWORD dwReason, LPVOID /*lpReserved*/) {
+  switch (dwReason) {
+    case DLL_PROCESS_ATTACH:
+      g_tlsThreadState = TlsAlloc();
+      return g_tlsThreadState != TLS_OUT_OF_INDEXES;
+    case DLL_THREAD_DETACH:
+      AfxTermThreadGdiMaps();
+      AfxTermThreadState();
+      break;
+    case DLL_PROCESS_DETACH:
+      AfxTermThreadGdiMaps();
+      AfxTermThreadState();
+      TlsFree(g_tlsThreadState);
+      break;
+  }
+  return TRUE;
+}
 
 CHandleMap<CWnd, HWND>* afxMapHWND() {
   AFX_THREAD_STATE* pState = AfxGetThreadState();

@@ -22,7 +22,10 @@ CWnd::~CWnd() {
   if (m_hWnd != NULL && ::IsWindow(m_hWnd) && afxMapHWND()->LookupPermanent(m_hWnd) == this) DestroyWindow();
 }
 
-HWND CWnd::GetSafeHwnd() const { return reinterpret_cast<uintptr_t>(this) == 0 ? NULL : m_hWnd; }
+HWND CWnd::GetSafeHwnd() const {
+  const CWnd* p = AfxOpaquePointer(this);
+  return p == NULL ? NULL : p->m_hWnd;
+}
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd) { return afxMapHWND()->FromHandle(hWnd); }
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return hWnd ? afxMapHWND()->LookupPermanent(hWnd) : NULL; }
@@ -166,7 +169,7 @@ void CWnd::PostNcDestroy() {}
 
 const char* AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
   // One name per distinct combination, kept for the life of the process.
-  static thread_local char name[96];
+  char* name = AfxGetThreadState()->m_szClassName;
   HINSTANCE hInst = AfxGetInstanceHandle();
   wsprintfA(name, "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
             (void*)hIcon);

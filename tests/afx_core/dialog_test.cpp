@@ -1,0 +1,101 @@
+// Dialogs: modal loops driven with time-outs, templates found through the resource chain, data
+// exchange, the owner disabled while a dialog runs, and messages translated inside the loop.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include "ModalDriver.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+class CNameDialog : public CDialog {
+ public:
+  CNameDialog() : CDialog(200) {}
+  CString m_name;
+  int m_translated = 0;
+  BOOL m_ownerEnabledDuringRun = TRUE;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 100, m_name); }
+  BOOL OnInitDialog() override {
+    m_ownerEnabledDuringRun = MainWnd()->IsWindowEnabled();
+    return CDialog::OnInitDialog();
+  }
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_USER + 9) ++m_translated;
+    return CDialog::PreTranslateMessage(pMsg);
+  }
+};
+
+TEST(Dialog, ModalWithDataExchangeAndOk) {
+  CNameDialog dlg;
+  dlg.m_name = "before";
+  ModalDriver driver(ModalDriver::DialogTitled("Name"), [](HWND hDlg) {
+    char text[32];
+    GetDlgItemTextA(hDlg, 100, text, sizeof text);
+    EXPECT_STREQ("before", text) << "OnInitDialog put the member into the edit";
+    SetDlgItemTextA(hDlg, 100, "after");
+    PostMessageA(GetDlgItem(hDlg, 100), WM_USER + 9, 0, 0);
+    PostMessageA(GetDlgItem(hDlg, IDOK), BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(IDOK, dlg.DoModal());
+  EXPECT_TRUE(driver.Acted());
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_STREQ("after", (const char*)dlg.m_name);
+  EXPECT_FALSE(dlg.m_ownerEnabledDuringRun);
+  EXPECT_TRUE(MainWnd()->IsWindowEnabled());
+  EXPECT_EQ(1, dlg.m_translated) << "the modal loop offers messages to PreTranslateMessage";
+  EXPECT_EQ((HWND)NULL, dlg.m_hWnd);
+}
+
+TEST(Dialog, CancelKeepsTheMember) {
+  CNameDialog dlg;
+  dlg.m_name = "kept";
+  ModalDriver driver(ModalDriver::DialogTitled("Name"), [](HWND hDlg) {
+    SetDlgItemTextA(hDlg, 100, "dropped");
+    PressButton(hDlg, IDCANCEL);
+  });
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+  EXPECT_STREQ("kept", (const char*)dlg.m_name);
+}
+
+TEST(Dialog, LibraryTemplateByIdAlone) {
+  ASSERT_NE((HINSTANCE)NULL, _ClrBoxInst) << "the library is loaded";
+  CDialog dlg(435);
+  HWND seen = NULL;
+  ModalDriver driver(ModalDriver::ClassIs("#32770"), [&seen](HWND hDlg) {
+    seen = hDlg;
+    PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+  EXPECT_TRUE(driver.Acted());
+  EXPECT_FALSE(IsWindow(seen));
+}
+
+TEST(Dialog, MissingTemplateFailsAtOnce) {
+  CDialog dlg(4321);
+  EXPECT_EQ(-1, dlg.DoModal());
+  EXPECT_TRUE(MainWnd()->IsWindowEnabled());
+}
+
+TEST(Dialog, DriverTimesOutInsteadOfHanging) {
+  CNameDialog dlg;
+  ModalDriver driver(ModalDriver::TitleIs("no such window"), [](HWND) {}, 300);
+  DWORD start = GetTickCount();
+  dlg.DoModal();
+  EXPECT_TRUE(driver.TimedOut());
+  EXPECT_LT(GetTickCount() - start, 5000u);
+}
+
+TEST(Dialog, MessageBoxTextIsReadable) {
+  std::string shown;
+  ModalDriver driver(ModalDriver::DialogTitled("Ostrel"), [&shown](HWND hBox) {
+    shown = MessageBoxText(hBox);
+    PressButton(hBox, IDNO);
+  });
+  EXPECT_EQ(IDNO, MessageBoxA(MainWnd()->m_hWnd, "Delete it?", "Ostrel", MB_YESNO));
+  EXPECT_EQ("Delete it?", shown);
+}
+
+}  // namespace
