@@ -4,6 +4,10 @@
 
 #include "../frame/Module.h"
 #include "../frame/ExString.h"
-#include "../colour/CircleCtrl.h"
+#include "../progress/OstrelProgress.h"
+#include "../buttons/OstrelButtons.h"
+#include "../tips/OstrelTips.h"
+#include "../gradient/OstrelGradient.h"
+#include "../colour/OstrelColour.h"
 
 #define GROUPBOX_CLASS "TVGBOXCTRL"

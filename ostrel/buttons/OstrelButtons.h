@@ -1,0 +1,3 @@
+// Ostrel.dll: owner-drawn buttons.
+#pragma once
+#include <afxwin.h>

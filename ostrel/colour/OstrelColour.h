@@ -1,0 +1,4 @@
+// Ostrel.dll: colour boxes, the colour-source pop-up, the colour bar and the angle dial.
+#pragma once
+#include <afxwin.h>
+#include "CircleCtrl.h"

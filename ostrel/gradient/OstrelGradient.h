@@ -1,0 +1,3 @@
+// Ostrel.dll: gradient records, the gradient engine and the shared drawing functions.
+#pragma once
+#include <afxwin.h>

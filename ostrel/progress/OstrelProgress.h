@@ -1,0 +1,3 @@
+// Ostrel.dll: the nested progress model and the progress window.
+#pragma once
+#include <afxwin.h>

@@ -1,0 +1,3 @@
+// Ostrel.dll: balloon drawing and the tip windows.
+#pragma once
+#include <afxwin.h>
