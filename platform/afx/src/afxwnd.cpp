@@ -62,9 +62,10 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
   return hWndControl != NULL && SubclassWindow(hWndControl);
 }
 
+// A window whose own class procedure is AfxWndProc keeps it: unmapped, it gets default handling.
 HWND CWnd::UnsubclassWindow() {
   if (m_hWnd == NULL) return NULL;
-  ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)(m_pfnSuper ? m_pfnSuper : ::DefWindowProcA));
+  if (m_pfnSuper != NULL) ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
   m_pfnSuper = NULL;
   return Detach();
 }

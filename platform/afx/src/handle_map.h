@@ -24,6 +24,7 @@ class CHandleMap {
   T* LookupPermanent(H h) const { return Find(m_permanent, h); }
   T* LookupTemporary(H h) const { return Find(m_temporary, h); }
   void SetPermanent(H h, T* p) { m_permanent[h] = p; }
+  void RemovePermanent(H h) { m_permanent.erase(h); }
   // Forgets the handle in both maps; a temporary wrapper for it is released.
   void RemoveHandle(H h) {
     m_permanent.erase(h);
