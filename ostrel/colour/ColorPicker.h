@@ -48,6 +48,7 @@ class AFX_EXT_CLASS CColorPicker : public CDialog {
  private:
   void LayOut();
   void PlaceAtPointer(int colW, int rowH, int itemH);
+  void FrameCell(CDC& dc, int nCell, BOOL bOn);
   int HitTest(CPoint point) const;  // same index scheme as m_nHot
   void EndWith(CPoint point);
   static void RemoveHook();
