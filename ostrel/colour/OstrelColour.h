@@ -3,3 +3,4 @@
 #include <afxwin.h>
 #include "CircleCtrl.h"
 #include "ColorPicker.h"
+#include "ColorBar.h"
