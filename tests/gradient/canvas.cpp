@@ -1,0 +1,62 @@
+#include "canvas.h"
+#include <t32Base.h>
+#include <cstdlib>
+#include <vector>
+
+namespace gradient_test {
+
+Canvas::Canvas(int width, int height) : m_width(width), m_height(height) {
+  BITMAPINFO bmi = {};
+  bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+  bmi.bmiHeader.biWidth = width;
+  bmi.bmiHeader.biHeight = -height;
+  bmi.bmiHeader.biPlanes = 1;
+  bmi.bmiHeader.biBitCount = 32;
+  void* bits = NULL;
+  m_dc = CreateCompatibleDC(NULL);
+  m_bitmap = CreateDIBSection(m_dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
+  m_old = SelectObject(m_dc, m_bitmap);
+  HBRUSH brush = CreateSolidBrush(kBackground);
+  RECT all = {0, 0, width, height};
+  FillRect(m_dc, &all, brush);
+  DeleteObject(brush);
+}
+
+Canvas::~Canvas() {
+  SelectObject(m_dc, m_old);
+  DeleteObject(m_bitmap);
+  DeleteDC(m_dc);
+}
+
+COLORREF PatternColor(int x, int y) { return RGB(10 + x * 20, 200 - y * 30, (x * 7 + y * 13) & 0xFF); }
+
+HANDLE MakePatternBuffer(int w, int h) {
+  HANDLE hBuf = NULL;
+  if (!buf32Alloc(&hBuf, 24, w, h, BUF32_ALLOC_ZERO, NULL)) return NULL;
+  std::vector<BYTE> rows((size_t)w * h * 3);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      BYTE* p = &rows[((size_t)y * w + x) * 3];
+      COLORREF c = PatternColor(x, y);
+      p[0] = GetRValue(c);
+      p[1] = GetGValue(c);
+      p[2] = GetBValue(c);
+    }
+  }
+  buf32MergeMem(hBuf, 0, 0, w, h, rows.data());
+  return hBuf;
+}
+
+std::string ExeName() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(NULL, path, sizeof path);
+  std::string full(path);
+  return full.substr(full.find_last_of("\\/") + 1);
+}
+
+bool Near(COLORREF a, COLORREF b, int tolerance) {
+  return abs(GetRValue(a) - GetRValue(b)) <= tolerance && abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+         abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+}  // namespace gradient_test

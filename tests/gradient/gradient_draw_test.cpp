@@ -1,0 +1,206 @@
+// Gradients and image buffers drawn into device contexts: exact rectangles, the direction
+// encodings, the failure message of an unusable buffer, stretching, GDI balance.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <t32Base.h>
+#include <cstring>
+#include "GdiTracker.h"
+#include "ModalDriver.h"
+#include "canvas.h"
+
+using namespace ostrel_test;
+using namespace gradient_test;
+
+namespace {
+
+const COLORREF kStart = RGB(250, 10, 0), kEnd = RGB(0, 20, 240);
+
+struct Line {
+  POINT start, end;
+};
+bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
+
+Line LineOf(int nDirection, GradLineFrame frame, int w, int h) {
+  Line line;
+  GradDirectionLine(nDirection, frame, w, h, &line.start, &line.end);
+  return line;
+}
+
+// Every pixel of the canvas outside rc still shows the background.
+int PaintedOutside(const Pixels& px, const RECT& rc) {
+  RECT all = {0, 0, px.Width(), px.Height()};
+  return px.Width() * px.Height() - px.Count(all, kBackground) - (rc.right - rc.left) * (rc.bottom - rc.top) +
+         px.Count(rc, kBackground);
+}
+
+}  // namespace
+
+TEST(GradientRecords, ThreeEncodingsOfEachDirectionWithOddSizes) {
+  const int w = 5, h = 7;
+  const struct {
+    int dir;
+    Line box, rect, preview;
+  } cases[] = {
+      {GRADDIR_VERTICAL, {{0, 0}, {0, 10}}, {{2, 0}, {2, 7}}, {{0, 0}, {0, 7}}},
+      {GRADDIR_HORIZONTAL, {{0, 0}, {10, 0}}, {{0, 3}, {5, 3}}, {{0, 0}, {5, 0}}},
+      {GRADDIR_DIAGONAL_DOWN, {{0, 0}, {10, 10}}, {{0, 0}, {5, 7}}, {{0, 0}, {5, 7}}},
+      {GRADDIR_DIAGONAL_UP, {{0, 10}, {10, 0}}, {{0, 7}, {5, 0}}, {{0, 7}, {5, 0}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dir);
+    Line box = LineOf(c.dir, GRADLINE_BOX, w, h), rect = LineOf(c.dir, GRADLINE_RECT, w, h),
+         preview = LineOf(c.dir, GRADLINE_PREVIEW, w, h);
+    EXPECT_TRUE(box.start == c.box.start && box.end == c.box.end);
+    EXPECT_TRUE(rect.start == c.rect.start && rect.end == c.rect.end);
+    EXPECT_TRUE(preview.start == c.preview.start && preview.end == c.preview.end);
+  }
+}
+
+TEST(GradientRecords, BuiltRecordCarriesTheFixedParametersByteForByte) {
+  SGRADOPTION grad = {RGB(1, 2, 3), RGB(4, 5, 6), 30, GRADDIR_DIAGONAL_UP};
+  GFILL_OPTION opt = MakeGradOption(grad, GRADLINE_BOX, 0, 0);
+  const int expected[17] = {(int)RGB(1, 2, 3), (int)RGB(4, 5, 6), 0, 10, 10, 0, 0, 0, 2, 0, 50, 100, 1, 1, 0, 0, 30};
+  int words[17];
+  memcpy(words, &opt, sizeof words);
+  for (int i = 0; i < 17; ++i) EXPECT_EQ(expected[i], words[i]) << "offset " << i * 4;
+}
+
+TEST(DrawGradientRect, FillsExactlyItsRectangleInEveryDirection) {
+  const RECT rc = {4, 3, 11, 8};  // 7 x 5: odd both ways
+  const int l = rc.left, t = rc.top, r = rc.right - 1, b = rc.bottom - 1;
+  const struct {
+    int dir;
+    POINT atStart, atEnd;
+  } cases[] = {
+      {GRADDIR_VERTICAL, {l, t}, {r, b}},
+      {GRADDIR_HORIZONTAL, {l, b}, {r, t}},
+      {GRADDIR_DIAGONAL_DOWN, {l, t}, {r, b}},
+      {GRADDIR_DIAGONAL_UP, {l, b}, {r, t}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dir);
+    Canvas canvas(20, 16);
+    CDC* pDC = CDC::FromHandle(canvas.dc());
+    DrawGradientRect(pDC, rc, kStart, kEnd, c.dir, 0);
+    Pixels px = canvas.Read();
+    EXPECT_EQ(0, PaintedOutside(px, rc));
+    EXPECT_EQ(0, px.Count(rc, kBackground));
+    EXPECT_EQ(kStart, px.At(c.atStart.x, c.atStart.y));
+    EXPECT_EQ(kEnd, px.At(c.atEnd.x, c.atEnd.y));
+  }
+  // Straight directions: rows (vertical) or columns (horizontal) are one colour.
+  Canvas vertical(20, 16), horizontal(20, 16);
+  DrawGradientRect(CDC::FromHandle(vertical.dc()), rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
+  DrawGradientRect(CDC::FromHandle(horizontal.dc()), rc, kStart, kEnd, GRADDIR_HORIZONTAL, 0);
+  Pixels v = vertical.Read(), hz = horizontal.Read();
+  for (int y = t; y <= b; ++y)
+    for (int x = l; x <= r; ++x) {
+      EXPECT_EQ(v.At(l, y), v.At(x, y));
+      EXPECT_EQ(hz.At(x, t), hz.At(x, y));
+    }
+}
+
+TEST(DrawGradientRect, ShiftMovesTheMiddleAndKeepsTheEnds) {
+  const RECT rc = {0, 0, 3, 21};
+  Canvas plain(3, 21), shifted(3, 21);
+  DrawGradientRect(CDC::FromHandle(plain.dc()), rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
+  DrawGradientRect(CDC::FromHandle(shifted.dc()), rc, kStart, kEnd, GRADDIR_VERTICAL, 50);
+  Pixels a = plain.Read(), s = shifted.Read();
+  EXPECT_EQ(a.At(1, 0), s.At(1, 0));
+  EXPECT_EQ(a.At(1, 20), s.At(1, 20));
+  // The start colour holds on longer: more red left in the middle row.
+  EXPECT_GT(GetRValue(s.At(1, 10)), GetRValue(a.At(1, 10)));
+}
+
+TEST(DrawGradientRect, EmptyRectanglesAndNullDCDrawNothing) {
+  Canvas canvas(10, 10);
+  CDC* pDC = CDC::FromHandle(canvas.dc());
+  const RECT empty[] = {{2, 2, 2, 8}, {2, 2, 8, 2}, {8, 8, 2, 2}};
+  for (const RECT& rc : empty) DrawGradientRect(pDC, rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
+  DrawGradientRect(NULL, RECT{0, 0, 5, 5}, kStart, kEnd, GRADDIR_VERTICAL, 0);
+  RECT all = {0, 0, 10, 10};
+  EXPECT_EQ(100, canvas.Read().Count(all, kBackground));
+}
+
+TEST(DrawBufferToDC, ShowsTheTopLeftPartOneToOne) {
+  HANDLE hBuf = MakePatternBuffer(6, 5);
+  ASSERT_NE((HANDLE)NULL, hBuf);
+  Canvas canvas(16, 12);
+  const RECT rc = {3, 2, 7, 5};  // 4 x 3 of the 6 x 5 buffer
+  EXPECT_TRUE(DrawBufferToDC(hBuf, rc, canvas.dc()));
+  Pixels px = canvas.Read();
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(PatternColor(x, y), px.At(3 + x, 2 + y)) << x << "," << y;
+  EXPECT_EQ(0, PaintedOutside(px, rc));
+
+  // A rectangle larger than the buffer: the part beyond it is black.
+  Canvas large(16, 12);
+  EXPECT_TRUE(DrawBufferToDC(hBuf, RECT{0, 0, 8, 7}, large.dc()));
+  Pixels lp = large.Read();
+  EXPECT_EQ(PatternColor(5, 4), lp.At(5, 4));
+  EXPECT_EQ(RGB(0, 0, 0), lp.At(6, 0));
+  EXPECT_EQ(RGB(0, 0, 0), lp.At(0, 5));
+  buf32Free(hBuf);
+}
+
+TEST(DrawBufferToDC, UnlockableBufferShowsMessage10101AndDrawsNothing) {
+  char expected[256] = "";
+  ASSERT_GT(LoadStringA(GetModuleHandleA("qsComm.dll"), 10101, expected, sizeof expected), 0);
+  HANDLE hGone = MakePatternBuffer(4, 4);
+  buf32Free(hGone);  // a stale handle cannot be locked
+  for (HANDLE hBuf : {hGone, (HANDLE)NULL}) {
+    Canvas canvas(8, 8);
+    std::string shown;
+    ModalDriver driver(ModalDriver::ClassIs("#32770"), [&shown](HWND hBox) {
+      shown = MessageBoxText(hBox);
+      PressButton(hBox, IDOK);
+    }, 5000);
+    EXPECT_FALSE(DrawBufferToDC(hBuf, RECT{0, 0, 4, 4}, canvas.dc()));
+    EXPECT_TRUE(driver.Acted());
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(expected, shown);
+    RECT all = {0, 0, 8, 8};
+    EXPECT_EQ(64, canvas.Read().Count(all, kBackground));
+  }
+}
+
+TEST(DrawBufferInRect, StretchesTheWholeBufferOverTheRectangle) {
+  HANDLE hBuf = MakePatternBuffer(2, 2);
+  ASSERT_NE((HANDLE)NULL, hBuf);
+  Canvas canvas(30, 30);
+  const RECT rc = {2, 4, 22, 24};
+  DrawBufferInRect(canvas.dc(), hBuf, 0, rc.left, rc.top, rc.right, rc.bottom);
+  Pixels px = canvas.Read();
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 2; ++x) {
+      // Quadrant centres, well away from any blending at the seams.
+      EXPECT_TRUE(Near(PatternColor(x, y), px.At(rc.left + 5 + x * 10, rc.top + 5 + y * 10), 2)) << x << "," << y;
+    }
+  EXPECT_EQ(0, PaintedOutside(px, rc));
+  buf32Free(hBuf);
+
+  Canvas untouched(10, 10);
+  DrawBufferInRect(untouched.dc(), NULL, 0, 0, 0, 10, 10);
+  RECT all = {0, 0, 10, 10};
+  EXPECT_EQ(100, untouched.Read().Count(all, kBackground));
+}
+
+TEST(GradientDrawing, LeavesNoGdiObjectsBehind) {
+  Canvas canvas(40, 40);
+  HANDLE hBuf = MakePatternBuffer(8, 8);
+  CDC* pDC = CDC::FromHandle(canvas.dc());
+  std::string exe = ExeName();
+  GdiTracker tracker({exe.c_str(), "t32Base.dll", "qsComm.dll"});
+  ASSERT_TRUE(tracker.Patched());
+  for (int i = 0; i < 50; ++i) {
+    DrawGradientRect(pDC, RECT{0, 0, 33, 17}, kStart, kEnd, i % 4, (i % 11) * 10);
+    DrawBufferToDC(hBuf, RECT{1, 1, 9, 9}, canvas.dc());
+    DrawBufferInRect(canvas.dc(), hBuf, 0, 0, 0, 39, 39);
+    RECT frame = {2, 2, 30, 30};
+    DrawEdgeFrame(canvas.dc(), &frame, i % 2);
+  }
+  EXPECT_GT(tracker.Created(), 0);
+  EXPECT_EQ(0, tracker.Outstanding());
+  EXPECT_EQ(0, tracker.DCsHeld());
+  buf32Free(hBuf);
+}
