@@ -1,0 +1,336 @@
+// The owner-drawn button: layout, state cells, check rules, notifications, fonts and GDI balance.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <algorithm>
+#include <memory>
+#include <vector>
+#include "ButtonBmpHost.h"
+#include "GdiTracker.h"
+#include "Input.h"
+#include "Pixels.h"
+#include "RecordingParent.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+const UINT kIdCancelStrip = 22022;  // the library's own 4 x (82 x 36) strip
+
+// Opens the protected layout to the tests and lets them swap in a coded strip.
+class TestButton : public COkButton {
+ public:
+  using COkButton::GetImageRect;
+  using COkButton::GetTextRect;
+  using COkButton::m_font;
+  void UseStrip(HBITMAP hBmp) {
+    m_bmpButton.DeleteObject();
+    m_bmpButton.Attach(hBmp);
+  }
+  void UseFace(HBITMAP hBmp) {
+    m_bmpFace.DeleteObject();
+    m_bmpFace.Attach(hBmp);
+  }
+};
+
+// A strip whose pixels tell where they came from: red = 40 + 50 x column, green = 3 + 4 x row.
+HBITMAP CodedStrip(int cellWidth, int height) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = cellWidth * 4;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* pBits = NULL;
+  HBITMAP hBmp = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, &pBits, NULL, 0);
+  DWORD* px = (DWORD*)pBits;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < cellWidth * 4; ++x)
+      px[y * cellWidth * 4 + x] = (DWORD)(40 + 50 * (x / cellWidth)) << 16 | (DWORD)(3 + 4 * y) << 8 | 200;
+  return hBmp;
+}
+
+HBITMAP SolidBitmap(int cx, int cy, COLORREF colour) {
+  HDC hScreen = GetDC(NULL);
+  HBITMAP hBmp = CreateCompatibleBitmap(hScreen, cx, cy);
+  HDC hDC = CreateCompatibleDC(hScreen);
+  HGDIOBJ hOld = SelectObject(hDC, hBmp);
+  HBRUSH hBrush = CreateSolidBrush(colour);
+  RECT rc = {0, 0, cx, cy};
+  FillRect(hDC, &rc, hBrush);
+  DeleteObject(hBrush);
+  SelectObject(hDC, hOld);
+  DeleteDC(hDC);
+  ReleaseDC(NULL, hScreen);
+  return hBmp;
+}
+
+struct Source {
+  int column;
+  int row;
+};
+
+class OkButtonTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_NE(InstallButtonBitmaps(), (HINSTANCE)NULL); }
+
+  void TearDown() override {
+    for (auto& button : m_buttons)
+      if (button->m_hWnd != NULL) button->DestroyWindow();
+    for (HWND hWnd : m_plain) DestroyWindow(hWnd);
+  }
+
+  HWND Item(const char* text, DWORD style, int id, int x = 10, int y = 10, int cx = 120, int cy = 30) {
+    HWND hWnd = CreateWindowExA(0, "button", text, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy, m_parent.m_hWnd,
+                                (HMENU)(INT_PTR)id, NULL, NULL);
+    EXPECT_NE(hWnd, (HWND)NULL);
+    return hWnd;
+  }
+
+  TestButton* Make(const char* text, DWORD style, int id, COkButton::BITMAPDEFAULT look = COkButton::BITMAP_CUSTOM,
+                   UINT nBitmap = 0, HINSTANCE hInst = NULL, int x = 10, int y = 10) {
+    Item(text, style, id, x, y);
+    m_buttons.emplace_back(new TestButton);
+    TestButton* p = m_buttons.back().get();
+    EXPECT_TRUE(p->Create(&m_parent, id, look, nBitmap, hInst));
+    return p;
+  }
+
+  // Which strip cell the button's image shows: read back from the coded strip.
+  static Source Shown(TestButton* p) {
+    CRect image;
+    p->GetImageRect(&image);
+    Pixels px = ReadClient(p->m_hWnd);
+    COLORREF c = px.At(image.left + 2, image.top + 2);
+    return Source{((int)GetRValue(c) - 40) / 50, ((int)GetGValue(c) - 3) / 4 - 2};
+  }
+
+  static int Check(COkButton* p) { return (int)p->SendMessage(BM_GETCHECK); }
+
+  CRecordingParent m_parent{40, 40, 400, 300};
+  std::vector<std::unique_ptr<TestButton>> m_buttons;
+  std::vector<HWND> m_plain;
+};
+
+TEST_F(OkButtonTest, CreateFailsWithoutItemParentOrPictures) {
+  TestButton button;
+  EXPECT_FALSE(button.Create(NULL, 5, COkButton::BITMAP_CUSTOM, 0, NULL));
+  EXPECT_FALSE(button.Create(&m_parent, 999, COkButton::BITMAP_CUSTOM, 0, NULL));
+  m_plain.push_back(Item("x", BS_PUSHBUTTON, 6));
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  EXPECT_FALSE(button.Create(&m_parent, 6, COkButton::BITMAP_CUSTOM, 4242, _ButtonVexBmpInst));  // no such strip
+  HINSTANCE hSaved = _ButtonVexBmpInst;
+  _ButtonVexBmpInst = NULL;
+  EXPECT_FALSE(button.Create(&m_parent, 6, COkButton::BITMAP_CUSTOM, kIdCancelStrip, _ClrBoxInst));  // no face
+  _ButtonVexBmpInst = hSaved;
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(button.m_hWnd, (HWND)NULL);
+}
+
+TEST_F(OkButtonTest, CheckBoxWithLeftTextPutsImageAtTheRight) {
+  TestButton* p = Make("Left caption", BS_AUTOCHECKBOX | BS_LEFTTEXT, 11);
+  CRect client, image, text;
+  p->GetClientRect(&client);
+  p->GetImageRect(&image);
+  p->GetTextRect(&text);
+  EXPECT_EQ(image.right, client.right);
+  EXPECT_EQ(image.Width(), 16);  // 873 is 64 x 32: two rows of 16 x 16 cells
+  EXPECT_EQ(text.left, 0);
+  EXPECT_LE(text.right, image.left);
+  // Self-sized: image, gap of 4 and the caption side by side.
+  EXPECT_EQ(client.Width(), 16 + 4 + text.Width());
+}
+
+TEST_F(OkButtonTest, ImageRowFollowsVerticalAlignmentBits) {
+  struct Case {
+    DWORD style;
+    int top;
+  } cases[] = {{BS_VCENTER, 0}, {BS_TOP, 0}, {BS_BOTTOM, 40 - 16}, {0, (40 - 16) / 2}};
+  int id = 20;
+  for (const Case& c : cases) {
+    TestButton* p = Make("Radio", BS_AUTORADIOBUTTON | c.style, ++id);
+    p->SetWindowPos(NULL, 0, 0, 100, 40, SWP_NOMOVE | SWP_NOZORDER);
+    CRect image;
+    p->GetImageRect(&image);
+    EXPECT_EQ(image.top, c.top) << "style " << std::hex << c.style;
+    EXPECT_EQ(image.Height(), 16);
+    EXPECT_EQ(image.left, 0);
+  }
+}
+
+TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
+  TestButton* p = Make("Cancel", BS_PUSHBUTTON, 30, COkButton::BITMAP_CUSTOM, kIdCancelStrip, _ClrBoxInst);
+  CRect client;
+  p->GetClientRect(&client);
+  ASSERT_EQ(client.Size(), CSize(82, 36));
+  const COLORREF white = RGB(255, 255, 255);
+  p->UseStrip(SolidBitmap(328, 36, white));
+  p->UseFace(SolidBitmap(82, 36, white));
+  // The bounding box of everything not white is the caption.
+  auto inkBox = [&]() {
+    p->Invalidate(FALSE);
+    Pixels px = ReadClient(p->m_hWnd);
+    CRect box(1000, 1000, -1, -1);
+    for (int y = 0; y < px.Height(); ++y)
+      for (int x = 0; x < px.Width(); ++x)
+        if (px.At(x, y) != white) box.SetRect(std::min((int)box.left, x), std::min((int)box.top, y),
+                                              std::max((int)box.right, x + 1), std::max((int)box.bottom, y + 1));
+    return box;
+  };
+  CRect up = inkBox();
+  ASSERT_FALSE(up.IsRectEmpty());
+  EXPECT_GE(up.left, 7);
+  EXPECT_GE(up.top, 9);
+  EXPECT_LE(up.right, 74);
+  EXPECT_LE(up.bottom, 26);
+  p->SendMessage(BM_SETSTATE, 1);
+  CRect down = inkBox();
+  EXPECT_EQ(down, up + CPoint(2, 2));
+}
+
+TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
+  TestButton* push = Make("", BS_PUSHBUTTON, 40);
+  push->UseStrip(CodedStrip(30, 20));
+  EXPECT_EQ(Shown(push).column, COkButton::PART_NORMAL);
+  push->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(Shown(push).column, COkButton::PART_HOT);
+  push->SendMessage(BM_SETSTATE, 1);
+  EXPECT_EQ(Shown(push).column, COkButton::PART_PRESSED);
+  push->SendMessage(WM_ENABLE, FALSE);
+  EXPECT_EQ(Shown(push).column, COkButton::PART_DISABLED);
+
+  // Two-state check box: checked row on top, unchecked below; three-state: thirds.
+  TestButton* check = Make("Check", BS_AUTOCHECKBOX, 41, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
+  check->UseStrip(CodedStrip(16, 32));
+  EXPECT_EQ(Shown(check).row, 16);
+  check->SendMessage(BM_SETCHECK, BST_CHECKED);
+  EXPECT_EQ(Shown(check).row, 0);
+  TestButton* three = Make("Three", BS_AUTO3STATE, 42, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst, 10, 110);
+  three->UseStrip(CodedStrip(16, 48));
+  EXPECT_EQ(Shown(three).row, 16);
+  three->SendMessage(BM_SETCHECK, BST_CHECKED);
+  EXPECT_EQ(Shown(three).row, 0);
+  three->SendMessage(BM_SETCHECK, BST_INDETERMINATE);
+  EXPECT_EQ(Shown(three).row, 32);
+}
+
+TEST_F(OkButtonTest, DisabledTemplateItemDrawsEnabledUntilWmEnable) {
+  TestButton* p = Make("", BS_PUSHBUTTON | WS_DISABLED, 50);
+  p->UseStrip(CodedStrip(30, 20));
+  EXPECT_EQ(Shown(p).column, COkButton::PART_NORMAL);
+  p->EnableWindow(TRUE);
+  p->EnableWindow(FALSE);
+  EXPECT_EQ(Shown(p).column, COkButton::PART_DISABLED);
+}
+
+TEST_F(OkButtonTest, Auto3StateCyclesAndPushButtonHasNoCheck) {
+  TestButton* p = Make("Three", BS_AUTO3STATE, 60, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst);
+  std::vector<int> seen;
+  for (int i = 0; i < 4; ++i) {
+    SendClick(p->m_hWnd, 3, 3);
+    seen.push_back(Check(p));
+  }
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 0, 1}));
+
+  TestButton* push = Make("Push", BS_PUSHBUTTON, 61, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
+  push->SendMessage(BM_SETCHECK, 1);
+  EXPECT_EQ(Check(push), 0);
+  EXPECT_EQ(push->SendMessage(BM_GETSTATE) & 3, 1);  // the bit is kept, only not reported
+}
+
+TEST_F(OkButtonTest, AutoRadioUnchecksOnlyOkButtonAutoRadiosOfItsGroup) {
+  TestButton* first = Make("One", BS_AUTORADIOBUTTON | WS_GROUP, 70, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 10);
+  TestButton* second = Make("Two", BS_AUTORADIOBUTTON, 71, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 45);
+  TestButton* manual = Make("Manual", BS_RADIOBUTTON, 72, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 80);
+  HWND hPlain = Item("Plain", BS_AUTORADIOBUTTON, 73, 10, 115);
+  m_plain.push_back(hPlain);
+  TestButton* other = Make("Other group", BS_AUTORADIOBUTTON | WS_GROUP, 74, COkButton::BITMAP_CUSTOM, 0, NULL,
+                           10, 150);
+
+  SendMessageA(hPlain, BM_SETCHECK, BST_CHECKED, 0);
+  manual->SendMessage(BM_SETCHECK, BST_CHECKED);
+  other->SendMessage(BM_SETCHECK, BST_CHECKED);
+  first->SendMessage(BM_SETCHECK, BST_CHECKED);
+  SendClick(second->m_hWnd, 3, 3);
+
+  EXPECT_EQ(Check(second), 1);
+  EXPECT_EQ(Check(first), 0);
+  EXPECT_EQ(Check(manual), 1);
+  EXPECT_EQ(SendMessageA(hPlain, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(Check(other), 1);
+  SendClick(second->m_hWnd, 3, 3);  // a checked radio stays checked
+  EXPECT_EQ(Check(second), 1);
+}
+
+TEST_F(OkButtonTest, ClickSendsPushedThenClickedAndDragOutOnlyPushed) {
+  TestButton* p = Make("Go", BS_PUSHBUTTON, 80);
+  m_parent.Clear();
+  SendClick(p->m_hWnd, 4, 4);
+  std::vector<UINT> codes;
+  for (const RecordedMessage& m : m_parent.Of(WM_COMMAND)) {
+    EXPECT_EQ(LOWORD(m.wParam), 80);
+    EXPECT_EQ((HWND)m.lParam, p->m_hWnd);
+    codes.push_back(HIWORD(m.wParam));
+  }
+  EXPECT_EQ(codes, (std::vector<UINT>{BN_PUSHED, BN_CLICKED}));
+  EXPECT_NE(GetCapture(), p->m_hWnd);
+
+  m_parent.Clear();
+  SendMouse(p->m_hWnd, WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
+  EXPECT_EQ(GetCapture(), p->m_hWnd);
+  SendMouse(p->m_hWnd, WM_MOUSEMOVE, 500, 4, MK_LBUTTON);
+  SendMouse(p->m_hWnd, WM_LBUTTONUP, 500, 4);
+  EXPECT_EQ(m_parent.Commands(BN_PUSHED).size(), 1u);
+  EXPECT_TRUE(m_parent.Commands(BN_CLICKED).empty());
+  EXPECT_EQ(p->SendMessage(BM_GETSTATE) & BST_PUSHED, 0);
+  EXPECT_NE(GetCapture(), p->m_hWnd);
+}
+
+TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFits) {
+  TestButton* shortOne = Make("OK", BS_PUSHBUTTON, 90);
+  TestButton* longOne = Make("A caption far too long for this button", BS_PUSHBUTTON, 91, COkButton::BITMAP_CUSTOM,
+                             0, NULL, 10, 60);
+  LOGFONTA lfShort = {}, lfLong = {};
+  ASSERT_TRUE(shortOne->m_font.GetLogFont(&lfShort));
+  ASSERT_TRUE(longOne->m_font.GetLogFont(&lfLong));
+  EXPECT_EQ(lfShort.lfHeight, 15);
+  EXPECT_EQ(lfShort.lfWeight, 700);
+  EXPECT_LT(lfLong.lfHeight, 15);
+  // At the chosen height the whole caption is narrower than the template item (120 wide).
+  HDC hDC = GetDC(NULL);
+  HGDIOBJ hOld = SelectObject(hDC, longOne->m_font.m_hObject);
+  SIZE size;
+  const char* text = "A caption far too long for this button";
+  GetTextExtentPoint32A(hDC, text, lstrlenA(text), &size);
+  SelectObject(hDC, hOld);
+  ReleaseDC(NULL, hDC);
+  EXPECT_TRUE(size.cx < 120 || lfLong.lfHeight < 2);
+}
+
+TEST_F(OkButtonTest, BuiltInImageLookIsCaptionlessPushOfOneThirdRow) {
+  TestButton* p = Make("ignored", BS_AUTOCHECKBOX, 95, COkButton::BITMAP_IMAGE2);
+  CRect client;
+  p->GetClientRect(&client);
+  EXPECT_EQ(client.Size(), CSize(28, 28));  // 871: 112 x 84, three rows
+  EXPECT_EQ(Check(p), 0);                     // treated as a push button
+  EXPECT_EQ(p->m_font.m_hObject, (HGDIOBJ)NULL);
+}
+
+TEST_F(OkButtonTest, WholeLifeLeavesNoGdiObjects) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
+  {
+    TestButton button;
+    m_plain.push_back(Item("Life", BS_AUTOCHECKBOX, 99));
+    ASSERT_TRUE(button.Create(&m_parent, 99, COkButton::BITMAP_CUSTOM, 0, NULL));
+    for (int i = 0; i < 20; ++i) {
+      SendClick(button.m_hWnd, 3, 3);
+      UpdateWindow(button.m_hWnd);
+    }
+    button.DestroyWindow();
+  }
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
+}
+
+}  // namespace
