@@ -1,0 +1,213 @@
+// Colour sources of the colour boxes: the pop-up's grid, the plug-in picker (present, missing,
+// failing, without its export) with the messages to the main window, cancelling, double clicks.
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+#include "ImportPatch.h"
+#include "Input.h"
+#include "ModalDriver.h"
+#include "ProbeBoxes.h"
+#include "RecordingParent.h"
+#include "TempDir.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+const UINT kId = 32;
+const int kTimeoutMs = 5000;
+
+// What reached the main window and which message boxes were shown, in order.
+std::vector<std::string>* g_events = NULL;
+WNDPROC g_mainProc = NULL;
+LRESULT CALLBACK RecordMain(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (g_events != NULL && (msg == CLRBOX_PLUGIN_START || msg == CLRBOX_PLUGIN_END))
+    g_events->push_back(std::to_string(msg) + "(" + std::to_string(wParam) + "," + std::to_string(lParam) + ")");
+  return CallWindowProcA(g_mainProc, hWnd, msg, wParam, lParam);
+}
+
+// The library believes the executable lives in the test's temporary folder.
+std::string* g_fakeExe = NULL;
+DWORD WINAPI FakeModuleFileName(HMODULE hModule, LPSTR buffer, DWORD size) {
+  if (hModule != NULL || g_fakeExe == NULL) return GetModuleFileNameA(hModule, buffer, size);
+  lstrcpynA(buffer, g_fakeExe->c_str(), (int)size);
+  return (DWORD)strlen(buffer);
+}
+
+typedef void(__cdecl* SetUpProc)(int, unsigned char, unsigned char, unsigned char);
+typedef int(__cdecl* CallsProc)(unsigned char*);
+
+bool IsPicker(HWND h) { return GetDlgItem(h, 1106) != NULL; }
+bool IsMessageBox(HWND h) { return !IsPicker(h) && !MessageBoxText(h).empty(); }
+
+class ClrSourcesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_fakeExe = m_temp.File("host.exe");
+    g_fakeExe = &m_fakeExe;
+    g_events = &m_events;
+    g_mainProc = (WNDPROC)SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)RecordMain);
+    ASSERT_TRUE(m_patch.Applied());
+    ASSERT_TRUE(m_box.Create(kId, CRect(10, 10, 40, 30), &m_parent, CLRBOX_SIMPLE, NULL, 0, 0));
+    m_box.UpdateWindow();
+  }
+  void TearDown() override {
+    SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_mainProc);
+    g_events = NULL;
+    g_fakeExe = NULL;
+    if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);
+  }
+  // Puts one of the test plug-ins in place as Plugin\TKP1.TKP and keeps it loaded, so its state
+  // outlives the library's own load and unload.
+  void InstallPlugin(const char* dll, int result = 1, BYTE r = 0, BYTE g = 0, BYTE b = 0) {
+    if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);  // a loaded file cannot be replaced
+    m_hPlugin = NULL;
+    CreateDirectoryA(m_temp.File("Plugin").c_str(), NULL);
+    std::string target = m_temp.File("Plugin\\TKP1.TKP");
+    ASSERT_TRUE(CopyFileA((ExeFolder() + dll).c_str(), target.c_str(), FALSE)) << dll;
+    m_hPlugin = LoadLibraryA(target.c_str());
+    ASSERT_NE((HMODULE)NULL, m_hPlugin);
+    if (SetUpProc setUp = (SetUpProc)(void*)GetProcAddress(m_hPlugin, "TestPluginSetUp")) setUp(result, r, g, b);
+  }
+  int PluginCalls(unsigned char* record = NULL) {
+    CallsProc calls = m_hPlugin ? (CallsProc)(void*)GetProcAddress(m_hPlugin, "TestPluginCalls") : NULL;
+    return calls != NULL ? calls(record) : 0;
+  }
+  // Runs a click on the box while the pop-up is answered by `choose`, and message boxes are noted
+  // and closed.
+  void ClickAndChoose(CPoint at, UINT message, std::function<CPoint(CColorPicker*)> choose) {
+    ModalDriver popup(IsPicker,
+                      [&](HWND h) {
+                        CPoint p = choose((CColorPicker*)CWnd::FromHandlePermanent(h));
+                        PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+                      },
+                      kTimeoutMs);
+    m_boxDriver.reset(new ModalDriver(IsMessageBox,
+                                      [&](HWND h) {
+                                        m_events.push_back("box:" + MessageBoxText(h));
+                                        PressButton(h, IDOK);
+                                      },
+                                      kTimeoutMs));
+    SendMouse(m_box.m_hWnd, message, at.x, at.y, MK_LBUTTON);
+    EXPECT_TRUE(popup.Acted());
+    EXPECT_FALSE(popup.TimedOut());
+  }
+  static CPoint Item(CColorPicker* p, int i) { return CRect(p->m_rcItems[i]).CenterPoint(); }
+  static CPoint Cell(CColorPicker* p, int j) { return CRect(p->m_rcCells[j]).CenterPoint(); }
+
+  TempDir m_temp;
+  std::string m_fakeExe;
+  ImportPatch m_patch{"Ostrel.dll", "GetModuleFileNameA", (void*)FakeModuleFileName};
+  std::vector<std::string> m_events;
+  std::unique_ptr<ModalDriver> m_boxDriver;
+  HMODULE m_hPlugin = NULL;
+  CRecordingParent m_parent;
+  CProbeBoxes m_box{0x00000000};
+};
+
+const std::string kStart = "1224(0,0)", kEnd = "1225(0,0)";
+
+TEST_F(ClrSourcesTest, AGridColourChangesTheColourWithoutThePlugin) {
+  InstallPlugin("clrbox_plugin.dll");
+  m_box.SetDefaultColor(0x00123456);  // the first grid cell
+  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Cell(p, 0); });
+  EXPECT_EQ(0x00123456u, m_box.GetColor());
+  auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
+  ASSERT_EQ(1u, changes.size());
+  EXPECT_EQ((LPARAM)0x00123456, changes[0].lParam);
+  EXPECT_TRUE(m_events.empty()) << m_events[0];
+  EXPECT_EQ(0, PluginCalls());
+}
+
+TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
+  InstallPlugin("clrbox_plugin.dll", 1, 1, 2, 3);
+  m_box.SetColor(RGB(10, 20, 30));
+  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  unsigned char record[64];
+  ASSERT_EQ(1, PluginCalls(record));
+  EXPECT_EQ(10, record[36]);
+  EXPECT_EQ(20, record[37]);
+  EXPECT_EQ(30, record[38]);
+  EXPECT_EQ(RGB(1, 2, 3), m_box.GetColor());
+  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), m_events);
+  auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
+  ASSERT_EQ(1u, changes.size());
+  EXPECT_EQ((LPARAM)RGB(1, 2, 3), changes[0].lParam);
+}
+
+TEST_F(ClrSourcesTest, FailuresOfThePluginLeaveTheColourAndStillFrameTheRun) {
+  m_box.SetColor(0x00010101);
+  // Missing: the library's own message between the two messages to the main window.
+  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  EXPECT_EQ((std::vector<std::string>{kStart, "box:The required library cannot be found.", kEnd}), m_events);
+
+  // Its own error: the message library's "operation failed".
+  m_events.clear();
+  InstallPlugin("clrbox_plugin.dll", -1);
+  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  ASSERT_EQ(3u, m_events.size());
+  EXPECT_EQ(0u, m_events[1].find("box:")) << m_events[1];
+  EXPECT_NE("box:The required library cannot be found.", m_events[1]);
+  EXPECT_EQ(1, PluginCalls());
+
+  // Cancelled inside the plug-in: silent.
+  m_events.clear();
+  InstallPlugin("clrbox_plugin.dll", 0);
+  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), m_events);
+
+  // Without the export: silent too.
+  m_events.clear();
+  InstallPlugin("clrbox_plugin_noexport.dll");
+  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), m_events);
+
+  EXPECT_EQ(0x00010101u, m_box.GetColor());
+  EXPECT_TRUE(m_parent.Of(CLRBOX_COLORCHANGE).empty());
+}
+
+TEST_F(ClrSourcesTest, ADoubleClickedCellTakesTheSourcesColourButNotWhenCancelled) {
+  unsigned long palette[4] = {0x000011, 0x000022, 0x000033, 0x000044};
+  CProbeBoxes box;
+  ASSERT_TRUE(box.Create(kId + 1, CRect(60, 10, 160, 50), &m_parent, CLRBOX_PALETTE, palette, 4, 0));
+  box.UpdateWindow();
+  CPoint cell1 = box.CellCentre(1);
+  SendMouse(box.m_hWnd, WM_LBUTTONDOWN, cell1.x, cell1.y, MK_LBUTTON);
+  SendMouse(box.m_hWnd, WM_LBUTTONUP, cell1.x, cell1.y);
+  {  // cancelled: a click in the pop-up outside its items and cells
+    ModalDriver popup(IsPicker, [](HWND h) { PostMessageA(h, WM_COMMAND, IDCANCEL, 0); }, kTimeoutMs);
+    SendMouse(box.m_hWnd, WM_LBUTTONDBLCLK, cell1.x, cell1.y, MK_LBUTTON);
+    EXPECT_TRUE(popup.Acted());
+  }
+  unsigned long out[4];
+  box.GetPalette(out);
+  EXPECT_EQ(0x000022u, out[1]);
+  EXPECT_EQ(0x000022u, box.GetColor());
+  EXPECT_EQ(1u, m_parent.Of(CLRBOX_COLORCHANGE).size());  // from the first click only
+
+  m_box.SetDefaultColor(0x00ABCDEF);
+  box.SetDefaultColor(0x00654321);
+  {
+    ModalDriver popup(
+        IsPicker,
+        [](HWND h) {
+          CPoint p = Cell((CColorPicker*)CWnd::FromHandlePermanent(h), 0);
+          PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        },
+        kTimeoutMs);
+    SendMouse(box.m_hWnd, WM_LBUTTONDBLCLK, cell1.x, cell1.y, MK_LBUTTON);
+    EXPECT_TRUE(popup.Acted());
+  }
+  box.GetPalette(out);
+  EXPECT_EQ(0x00654321u, out[1]);
+  EXPECT_EQ(0x000022u, box.Backup(1));
+  EXPECT_EQ(0x00654321u, box.GetColor());
+  auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
+  ASSERT_EQ(2u, changes.size());
+  EXPECT_EQ((LPARAM)0x00654321, changes[1].lParam);
+}
+
+}  // namespace
