@@ -1,0 +1,215 @@
+// The nested progress model: arithmetic, clamping, return values, stacks and cancelling.
+#include <t32Comm.h>
+#include <vector>
+#include "ProgressFixture.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+enum { BEGIN = 1, DOING = 2, END = 4 };
+
+// Counts the bar's paints, to see which reports asked for a redraw.
+int g_paints = 0;
+WNDPROC g_barProc = NULL;
+LRESULT CALLBACK CountPaints(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_PAINT) ++g_paints;
+  return CallWindowProcA(g_barProc, hWnd, msg, wParam, lParam);
+}
+
+bool StacksEmpty() {
+  return CProgress::m_stkSegTotal.empty() && CProgress::m_stkSegDone.empty() && CProgress::m_stkLenArray.empty() &&
+         CProgress::m_stkBasePercent.empty();
+}
+
+void TapEscape() {
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof(INPUT));
+  PumpMessages(30);
+}
+
+}  // namespace
+
+// Runs before any bar exists in the process (and again holds once a bar is gone).
+TEST(ProgressNoBar, EveryEntryFailsAndChangesNothing) {
+  ASSERT_EQ(CProgress::m_pBar, (CProgress*)NULL);
+  CProgress unmade;
+  double halves[2] = {0.5, 0.5};
+  EXPECT_EQ(CProgress::SimplePCB(BEGIN, 0, 0, NULL), 0);
+  EXPECT_EQ(CProgress::SimplePCB(7, 0, 0, NULL), 0);
+  EXPECT_EQ(unmade.NestedBegin(2, halves), 0);
+  EXPECT_EQ(unmade.NestedEnd(), 0);
+  EXPECT_EQ(unmade.IsBarRunning(), 0);
+  EXPECT_TRUE(StacksEmpty());
+}
+
+TEST_F(ProgressTest, DescriptorAndLoadTimeState) {
+  EXPECT_EQ(m_bar->m_pcb.nActive, 1);
+  EXPECT_EQ(m_bar->m_pcb.pfnProgress, &CProgress::SimplePCB);
+  EXPECT_EQ(m_bar->m_pcb.lParam, 0);
+  EXPECT_EQ(m_bar->m_pcb.pData, (void*)NULL);
+  EXPECT_EQ(m_bar->m_pcb.nRange, 100);
+  EXPECT_EQ(CProgress::m_pLenArray, &CProgress::m_dSegLen);
+  EXPECT_EQ(CProgress::m_nSegTotal, 1);
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+}
+
+TEST_F(ProgressTest, TopLevelShowsReportedPercentAndClampsOvershoot) {
+  EXPECT_EQ(Pcb(BEGIN), 1);
+  EXPECT_EQ(m_bar->IsBarRunning(), 1);
+  m_bar->SetInterruptable(0);
+  EXPECT_EQ(Pcb(DOING, 37), 1);
+  EXPECT_EQ(CProgress::m_nPercent, 37);
+  EXPECT_EQ(Pcb(DOING, 150), 0);  // 150 shows 100 and reports the overshoot
+  EXPECT_EQ(CProgress::m_nPercent, 100);
+  EXPECT_EQ(Pcb(DOING, 150), 1);  // already drawn: no redraw, no complaint
+  EXPECT_EQ(Pcb(DOING, 0), 1);
+  EXPECT_EQ(CProgress::m_nPercent, 0);
+  EXPECT_EQ(Pcb(END), 1);  // reaches exactly 100: done, idle again
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+  EXPECT_EQ(CProgress::m_bInterruptable, 1);
+}
+
+TEST_F(ProgressTest, NestedLevelsScaleByTheSegmentTheyDivide) {
+  double thirds[3] = {0.2, 0.3, 0.5};
+  double halves[2] = {0.5, 0.5};
+  ASSERT_EQ(m_bar->NestedBegin(3, thirds), 1);
+  EXPECT_EQ(m_bar->IsBarRunning(), 1);
+  EXPECT_EQ(std::vector<double>(CProgress::m_pLenArray, CProgress::m_pLenArray + 3),
+            (std::vector<double>{20.0, 30.0, 50.0}));
+  EXPECT_EQ(Pcb(DOING, 50), 1);
+  EXPECT_EQ(CProgress::m_nPercent, 10);
+  EXPECT_EQ(Pcb(END), 1);
+  EXPECT_EQ(CProgress::m_nPercent, 20);
+
+  ASSERT_EQ(m_bar->NestedBegin(2, halves), 1);  // divides the second segment (30)
+  EXPECT_EQ(CProgress::m_nBasePercent, 20);
+  EXPECT_EQ(CProgress::m_pLenArray[0], 15.0);
+  EXPECT_EQ(CProgress::m_stkSegTotal.size(), 2u);
+  EXPECT_EQ(Pcb(DOING, 100), 1);
+  EXPECT_EQ(CProgress::m_nPercent, 35);
+  EXPECT_EQ(Pcb(END), 1);
+  EXPECT_EQ(Pcb(END), 1);
+  EXPECT_EQ(m_bar->NestedEnd(), 1);
+  EXPECT_EQ(CProgress::m_nPercent, 50);
+  EXPECT_EQ(CProgress::m_nSegDone, 2);
+  EXPECT_EQ(CProgress::m_stkSegTotal.size(), 1u);
+
+  EXPECT_EQ(Pcb(END), 1);  // the last fifth reaches 100 and resets
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+  EXPECT_TRUE(StacksEmpty());
+  EXPECT_EQ(m_bar->NestedEnd(), 1);  // idle: nothing to close
+}
+
+TEST_F(ProgressTest, ShortFractionsAreMadeUpAndLongOnesOvershoot) {
+  double short2[2] = {0.3, 0.3};
+  ASSERT_EQ(m_bar->NestedBegin(2, short2), 1);
+  Pcb(END);
+  Pcb(END);
+  EXPECT_EQ(CProgress::m_nPercent, 60);
+  EXPECT_EQ(m_bar->NestedEnd(), 1);  // the whole top segment is done: exactly 100
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+
+  double long2[2] = {0.7, 0.7};
+  ASSERT_EQ(m_bar->NestedBegin(2, long2), 1);
+  EXPECT_EQ(Pcb(END), 1);
+  EXPECT_EQ(Pcb(END), 0);  // 140: clamped, reported, reset
+  EXPECT_EQ(CProgress::m_nPercent, 0);
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+  EXPECT_TRUE(StacksEmpty());
+}
+
+TEST_F(ProgressTest, BadNestingResetsAndFails) {
+  EXPECT_EQ(m_bar->NestedEnd(), 1);  // idle
+  Pcb(BEGIN);
+  EXPECT_EQ(m_bar->NestedEnd(), 0);  // running without a level
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+
+  double short2[2] = {0.3, 0.3};
+  double whole[1] = {1.0};
+  ASSERT_EQ(m_bar->NestedBegin(2, short2), 1);
+  Pcb(END);
+  Pcb(END);
+  EXPECT_EQ(m_bar->NestedBegin(1, whole), 0);  // no segment left to divide
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+  EXPECT_TRUE(StacksEmpty());
+  EXPECT_EQ(CProgress::m_pLenArray, &CProgress::m_dSegLen);
+
+  EXPECT_EQ(m_bar->NestedBegin(3, NULL), 0);
+  EXPECT_EQ(m_bar->NestedBegin(-1, whole), 0);
+  EXPECT_TRUE(StacksEmpty());
+}
+
+TEST_F(ProgressTest, EmptyLevelRefusesEveryReport) {
+  ASSERT_EQ(m_bar->NestedBegin(0, NULL), 1);
+  m_bar->SetInterruptable(0);
+  EXPECT_EQ(Pcb(DOING, 10), 0);
+  EXPECT_EQ(m_bar->IsBarRunning(), 1);
+  m_bar->ResetAll();
+}
+
+TEST_F(ProgressTest, OtherMessagesPassThroughUntouched) {
+  Pcb(BEGIN);
+  m_bar->SetInterruptable(0);
+  Pcb(DOING, 42);
+  for (int nMsg : {0, 3, 5, 99, -1}) EXPECT_EQ(Pcb(nMsg, 7), nMsg);
+  EXPECT_EQ(CProgress::m_nPercent, 42);
+  EXPECT_EQ(m_bar->IsBarRunning(), 1);
+  m_bar->ResetAll();
+}
+
+TEST_F(ProgressTest, EqualPercentagesRedrawOnce) {
+  Pcb(BEGIN);
+  m_bar->SetInterruptable(0);
+  Pcb(DOING, 31);
+  g_barProc = (WNDPROC)SetWindowLongPtrA(m_bar->m_hWnd, GWLP_WNDPROC, (LONG_PTR)CountPaints);
+  g_paints = 0;
+  EXPECT_EQ(Pcb(DOING, 30), 1);
+  EXPECT_EQ(g_paints, 1);
+  EXPECT_EQ(Pcb(DOING, 30), 1);
+  EXPECT_EQ(g_paints, 1);
+  SetWindowLongPtrA(m_bar->m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_barProc);
+  m_bar->ResetAll();
+}
+
+TEST_F(ProgressTest, CancelFlagStopsTheRunAndReportsIt) {
+  int before[6] = {}, after[6] = {};
+  int nReports = c32GetDLLErrInfo(before);
+  Pcb(BEGIN);
+  EXPECT_EQ(Pcb(DOING, 10), 1);
+  CProgress::m_bCancelPressed = 1;
+  EXPECT_EQ(m_bar->IsCancelPressed(), 1);
+  EXPECT_EQ(Pcb(DOING, 20), 0);
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+  EXPECT_EQ(m_bar->IsCancelPressed(), 0);
+  EXPECT_EQ(c32GetDLLErrInfo(after), nReports + 1);
+  EXPECT_EQ(std::vector<int>(after, after + 6), (std::vector<int>{0, 5200, 0, 900, 286, 100}));
+}
+
+TEST_F(ProgressTest, NonInterruptableRunIgnoresCancelAndEscape) {
+  Pcb(BEGIN);
+  m_bar->SetInterruptable(0);
+  EXPECT_FALSE(IsWindowEnabled(CProgress::m_hCancel));
+  CProgress::m_bCancelPressed = 1;
+  TapEscape();
+  EXPECT_EQ(Pcb(DOING, 12), 1);
+  EXPECT_EQ(m_bar->IsBarRunning(), 1);
+
+  m_bar->SetInterruptable(1);
+  CProgress::m_bCancelPressed = 0;
+  EXPECT_TRUE(IsWindowEnabled(CProgress::m_hCancel));
+  TapEscape();
+  EXPECT_EQ(Pcb(DOING, 13), 0);  // Escape pressed since the last look stops an interruptable run
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+}
+
+TEST_F(ProgressTest, EscapeBeforeTheRunDoesNotCount) {
+  TapEscape();
+  Pcb(BEGIN);
+  EXPECT_EQ(Pcb(DOING, 5), 1);
+  EXPECT_EQ(m_bar->IsBarRunning(), 1);
+  m_bar->ResetAll();
+}

@@ -1,0 +1,216 @@
+// The progress window: one bar per process, cells and percent box, redraw caches, private
+// messages, the Cancel button on its own thread, the panel around a run, and clean tear-down.
+#include <vector>
+#include "GdiTracker.h"
+#include "Pixels.h"
+#include "ProgressFixture.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+enum { BEGIN = 1, DOING = 2, END = 4 };
+
+const int kCellsLeft = 6, kCellsTop = 12, kCellPitch = 8;
+const CRect kPercentBox(80 + 15, (kPanelHeight - 20) / 2, 80 + 15 + 30, (kPanelHeight - 20) / 2 + 20);
+// What a percent report repaints of the box: the percent area ends 82 + 20 before the panel's right.
+const CRect kPercentShown(kPercentBox.left, kPercentBox.top, kPanelWidth - 82 - 20, kPercentBox.bottom);
+
+// A pixel inside the coloured part of the library's cell bitmap (22021 full, 22020 empty).
+COLORREF CellColour(UINT nID) {
+  HBITMAP hBmp = LoadBitmapA(_ClrBoxInst, MAKEINTRESOURCEA(nID));
+  HDC hDC = CreateCompatibleDC(NULL);
+  HGDIOBJ hOld = SelectObject(hDC, hBmp);
+  COLORREF c = GetPixel(hDC, 2, 11);
+  SelectObject(hDC, hOld);
+  DeleteDC(hDC);
+  DeleteObject(hBmp);
+  return c;
+}
+
+// 'F' for each filled cell, '.' for each empty one, '?' for anything else.
+std::string Cells(HWND hBar, int nCells) {
+  static const COLORREF full = CellColour(22021), empty = CellColour(22020);
+  Pixels px = ReadClient(hBar);
+  std::string s;
+  for (int i = 0; i < nCells; ++i) {
+    COLORREF c = px.At(kCellsLeft + i * kCellPitch + 2, kCellsTop + 11);
+    s += c == full ? 'F' : (c == empty ? '.' : '?');
+  }
+  return s;
+}
+
+std::vector<COLORREF> BoxPixels(HWND hBar) {
+  Pixels px = ReadClient(hBar);
+  std::vector<COLORREF> v;
+  for (int y = kPercentBox.top; y < kPercentBox.bottom; ++y)
+    for (int x = kPercentBox.left; x < kPercentBox.right; ++x) v.push_back(px.At(x, y));
+  return v;
+}
+
+// Paints the cells and the percent box over with one colour, behind the bar's back.
+void PaintOver(HWND hBar, COLORREF colour) {
+  HDC hDC = GetDC(hBar);
+  HBRUSH hBrush = CreateSolidBrush(colour);
+  RECT rc = {0, 0, 130, kPanelHeight};
+  FillRect(hDC, &rc, hBrush);
+  DeleteObject(hBrush);
+  ReleaseDC(hBar, hDC);
+}
+
+}  // namespace
+
+TEST_F(ProgressTest, OnlyOneBarPerProcess) {
+  CProgress second;
+  CRect rc(0, 0, 50, 50);
+  EXPECT_EQ(second.Create(kBarId + 1, rc, m_panel.get()), 0);
+  EXPECT_EQ(second.m_hWnd, (HWND)NULL);
+  EXPECT_EQ(CProgress::m_pBar, m_bar.get());
+  CProgress orphan;
+  EXPECT_EQ(orphan.Create(kBarId, rc, NULL), 0);
+}
+
+TEST_F(ProgressTest, FiftyFivePercentFillsCellsZeroToFiveOfTen) {
+  Pcb(BEGIN);
+  m_bar->SetInterruptable(0);
+  Pcb(DOING, 97);  // whatever was drawn last, the next value differs in percent and cells
+  Pcb(DOING, 55);
+  EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "FFFFFF.....");
+  Pcb(DOING, 100);
+  EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "FFFFFFFFFFF");
+  m_bar->ResetAll();
+}
+
+TEST_F(ProgressTest, ZeroPercentShowsOneCellAndTheOnePercentBox) {
+  Pcb(BEGIN);
+  m_bar->SetInterruptable(0);
+  Pcb(DOING, 50);
+  Pcb(DOING, 0);
+  EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "F..........");
+  std::vector<COLORREF> zero = BoxPixels(m_bar->m_hWnd);
+  Pcb(DOING, 1);
+  EXPECT_EQ(BoxPixels(m_bar->m_hWnd), zero);  // both read "1%"
+  Pcb(DOING, 2);
+  EXPECT_NE(BoxPixels(m_bar->m_hWnd), zero);
+  m_bar->ResetAll();
+}
+
+TEST_F(ProgressTest, UnchangedPercentOrCellCountDrawsNothingNew) {
+  Pcb(BEGIN);
+  m_bar->SetInterruptable(0);
+  Pcb(DOING, 41);
+  Pcb(DOING, 40);
+  const COLORREF magenta = RGB(255, 0, 255);
+  PaintOver(m_bar->m_hWnd, magenta);
+
+  Pcb(DOING, 40);
+  InvalidateRect(m_bar->m_hWnd, NULL, FALSE);
+  EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "???????????");
+  EXPECT_EQ(ReadClient(m_bar->m_hWnd).Count(kPercentBox, magenta), kPercentBox.Width() * kPercentBox.Height());
+
+  Pcb(DOING, 41);  // new percent, same four cells: only the box is drawn again
+  EXPECT_EQ(ReadClient(m_bar->m_hWnd).Count(kPercentShown, magenta), 0);
+  EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "???????????");
+  m_bar->ResetAll();
+}
+
+TEST_F(ProgressTest, IdleBarDrawsNothing) {
+  const COLORREF magenta = RGB(255, 0, 255);
+  PaintOver(m_bar->m_hWnd, magenta);
+  InvalidateRect(m_bar->m_hWnd, NULL, TRUE);
+  EXPECT_EQ(ReadClient(m_bar->m_hWnd).Count(CRect(0, 0, 130, kPanelHeight), magenta), 130 * kPanelHeight);
+}
+
+TEST_F(ProgressTest, PrivateMessagesNeedTheBarsId) {
+  Pcb(BEGIN);
+  EXPECT_EQ(m_bar->SendMessage(WM_USER + 128, kBarId + 1, 0), 0);
+  EXPECT_EQ(m_bar->IsBarRunning(), 1);
+  m_bar->SendMessage(WM_USER + 128, kBarId, 0);
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+
+  auto holderAt = [&]() {
+    CRect rc;
+    GetWindowRect(CProgress::m_hCancelP, &rc);
+    m_bar->ScreenToClient(&rc);
+    return rc.TopLeft();
+  };
+  CPoint before = holderAt();
+  m_bar->SendMessage(WM_USER + 127, kBarId + 1, 1);
+  EXPECT_EQ(holderAt(), before);
+  m_bar->SendMessage(WM_USER + 127, kBarId, 1);  // centred, 18 above the panel's bottom
+  EXPECT_EQ(holderAt(), CPoint((kPanelWidth - 82) / 2, kPanelHeight - 36 - 18));
+  m_bar->SendMessage(WM_USER + 127, kBarId, 0);
+  EXPECT_EQ(holderAt(), CPoint(-100, -100));
+}
+
+TEST_F(ProgressTest, ResizePutsTheCancelButtonTopRight) {
+  CRect rc;
+  GetWindowRect(CProgress::m_hCancelP, &rc);
+  m_bar->ScreenToClient(&rc);
+  EXPECT_EQ(rc, CRect(kPanelWidth - 82 - 2, 5, kPanelWidth - 2, 5 + 36));
+  EXPECT_TRUE(IsWindowVisible(CProgress::m_hCancel));
+  EXPECT_EQ(GetAncestor(CProgress::m_hCancelP, GA_PARENT), m_bar->m_hWnd);
+}
+
+TEST_F(ProgressTest, CancelClickOnItsOwnThreadCancelsTheNextReport) {
+  ASSERT_NE(GetWindowThreadProcessId(CProgress::m_hCancel, NULL), GetCurrentThreadId());
+  Pcb(BEGIN);
+  EXPECT_EQ(Pcb(DOING, 10), 1);
+  SendMessageA(CProgress::m_hCancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageA(CProgress::m_hCancel, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  EXPECT_EQ(m_bar->IsCancelPressed(), 1);
+  EXPECT_EQ(m_bar->IsBarRunning(), 1);
+  EXPECT_EQ(Pcb(DOING, 11), 0);
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+  EXPECT_EQ(m_bar->IsCancelPressed(), 0);
+}
+
+TEST_F(ProgressTest, HiddenPanelOpensForTheRunAndClosesAtItsEnd) {
+  m_panel->ShowWindow(SW_HIDE);
+  Pcb(BEGIN);
+  EXPECT_TRUE(m_panel->IsWindowVisible());
+  EXPECT_EQ(GetCapture(), m_panel->m_hWnd);
+  EXPECT_EQ(CProgress::m_nLockCount, 1);
+  Pcb(END);
+  EXPECT_FALSE(m_panel->IsWindowVisible());
+  EXPECT_NE(GetCapture(), m_panel->m_hWnd);
+  EXPECT_EQ(CProgress::m_nLockCount, 0);
+
+  double halves[2] = {0.5, 0.5};
+  ASSERT_EQ(m_bar->NestedBegin(2, halves), 1);  // a level opens the panel too
+  EXPECT_TRUE(m_panel->IsWindowVisible());
+  m_bar->ResetAll();
+  EXPECT_FALSE(m_panel->IsWindowVisible());
+}
+
+TEST(ProgressLife, DestroyEndsTheCancelThreadAndLeavesNoGdiObjects) {
+  ASSERT_NE(InstallButtonBitmaps(), (HINSTANCE)NULL);
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
+  DWORD dwThread = 0;
+  HWND hHolder = NULL;
+  {
+    CRecordingParent panel(40, 40, kPanelWidth, kPanelHeight);
+    CProgress bar;
+    CRect rc(0, 0, kPanelWidth, kPanelHeight);
+    ASSERT_EQ(bar.Create(kBarId, rc, &panel), 1);
+    bar.ResizeProgress(rc);
+    hHolder = CProgress::m_hCancelP;
+    dwThread = GetWindowThreadProcessId(hHolder, NULL);
+    double thirds[3] = {0.2, 0.3, 0.5};
+    bar.NestedBegin(3, thirds);
+    for (int i = 0; i <= 100; i += 5) CProgress::SimplePCB(DOING, i, 0, NULL);
+    UpdateWindow(CProgress::m_hCancel);
+    bar.DestroyWindow();
+  }
+  EXPECT_FALSE(IsWindow(hHolder));
+  EXPECT_EQ(CProgress::m_hCancelP, (HWND)NULL);
+  EXPECT_EQ(CProgress::m_pBar, (CProgress*)NULL);
+  HANDLE hThread = OpenThread(SYNCHRONIZE, FALSE, dwThread);
+  if (hThread != NULL) {
+    EXPECT_EQ(WaitForSingleObject(hThread, 0), WAIT_OBJECT_0);
+    CloseHandle(hThread);
+  }
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
+}
