@@ -1,0 +1,154 @@
+// CTipUIEx: creation rules, its font, one showing per burst of Show calls, placement by the
+// target, closing on any click of the thread, and GDI balance over many paints.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include "GdiTracker.h"
+#include "Input.h"
+#include "TipsFixture.h"
+#include "tips_test_ids.h"
+
+using namespace ostrel_test;
+using namespace tips_test;
+
+namespace {
+
+// Counts how often the window is shown.
+struct CountingTip : public CTipUIEx {
+  int shows = 0;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_WINDOWPOSCHANGED && (((WINDOWPOS*)lParam)->flags & SWP_SHOWWINDOW)) shows++;
+    return CTipUIEx::WindowProc(message, wParam, lParam);
+  }
+};
+
+class TipUIExTest : public ::testing::Test {
+ protected:
+  void SetUp() override { m_hTarget = AddChild(m_parent, "BUTTON", 0, 2300, 60, 60, 80, 30); }
+  CSize BalloonSize(UINT nID) {
+    CString text;
+    text.LoadString(nID);
+    CSize size = GetTipRect(&m_tip, text, CFont::FromHandle(m_tip.m_hFont));
+    return CSize(size.cx + 18, size.cy + 38);
+  }
+  void WaitShownAndSettled() {
+    for (int i = 0; i < 50 && !m_tip.IsWindowVisible(); i++) PumpMessages(20);
+    PumpMessages(250);  // the tick after the showing stops the timer
+  }
+
+  CRecordingParent m_parent;
+  CountingTip m_tip;
+  HWND m_hTarget = NULL;
+};
+
+}  // namespace
+
+TEST_F(TipUIExTest, CreationNeedsAParentAndATarget) {
+  CRect rc(10, 10, 50, 50);
+  EXPECT_EQ(0, m_tip.Create(NULL, rc));
+  EXPECT_EQ(0, m_tip.Create(&m_parent, (CWnd*)NULL));
+  EXPECT_EQ(NULL, m_tip.m_hWnd);
+  ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
+  EXPECT_EQ(m_tip.m_hWnd, CTipUIEx::m_hTipWnd);
+  EXPECT_TRUE(CTipUIEx::m_hPrevHook != NULL);
+  char title[16] = "";
+  m_tip.GetWindowText(title, sizeof(title));
+  EXPECT_STREQ("test", title);
+  EXPECT_EQ((DWORD)WS_POPUP, m_tip.GetStyle() & (WS_POPUP | WS_CHILD | WS_CAPTION));
+
+  LOGFONTA lf;
+  ASSERT_EQ((int)sizeof(lf), GetObjectA(m_tip.m_hFont, sizeof(lf), &lf));
+  EXPECT_STREQ("Helvetica", lf.lfFaceName);
+  EXPECT_EQ(15, lf.lfHeight);
+  EXPECT_EQ(34, lf.lfPitchAndFamily);
+  EXPECT_EQ(FW_BOLD, lf.lfWeight);
+  EXPECT_EQ(1, lf.lfCharSet);
+
+  m_tip.DestroyWindow();
+  EXPECT_EQ(NULL, CTipUIEx::m_hTipWnd);
+  EXPECT_EQ(NULL, CTipUIEx::m_hPrevHook) << "hook removed with the window";
+}
+
+TEST_F(TipUIExTest, ShowCallsWithinOneTickShowOneTipForTheLastId) {
+  ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
+  m_tip.Show(IDS_TIPEX_SHORT, 0);
+  m_tip.Show(IDS_TIPEX_BARS, 7);
+  EXPECT_TRUE(m_tip.m_bTimer);
+  WaitShownAndSettled();
+  EXPECT_TRUE(m_tip.IsWindowVisible());
+  EXPECT_EQ(1, m_tip.shows);
+  EXPECT_EQ(7, m_tip.m_nParam);
+  EXPECT_EQ(-1, m_tip.m_nStringID);
+  EXPECT_FALSE(m_tip.m_bTimer) << "stopped at the tick after the showing";
+  // The bars are not mark-up here: the size is that of one line.
+  CRect rc;
+  m_tip.GetWindowRect(&rc);
+  EXPECT_EQ(BalloonSize(IDS_TIPEX_BARS), rc.Size());
+  CPoint centre = CentreOf(m_hTarget);
+  EXPECT_EQ(0, m_tip.m_nArrow);
+  EXPECT_EQ(CPoint(centre.x + 1 - 40, centre.y + 13), rc.TopLeft());
+}
+
+TEST_F(TipUIExTest, IdsOfZeroAndBelowNeverShow) {
+  ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
+  m_tip.Show(0, 0);
+  PumpMessages(300);
+  m_tip.Show(-3, 0);
+  PumpMessages(300);
+  EXPECT_FALSE(m_tip.IsWindowVisible());
+  EXPECT_EQ(0, m_tip.shows);
+  EXPECT_FALSE(m_tip.m_bTimer);
+}
+
+TEST_F(TipUIExTest, TargetInTheBottomRightCornerPutsTheTipAboveAndLeft) {
+  const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  CWnd target;
+  ASSERT_TRUE(target.CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP, sw - 40, sh - 40, 30, 30,
+                              MainWnd()->m_hWnd, NULL));
+  target.ShowWindow(SW_SHOWNOACTIVATE);
+  ASSERT_EQ(1, m_tip.Create(MainWnd(), &target));
+  m_tip.Show(IDS_TIPEX_SHORT, 0);
+  WaitShownAndSettled();
+  CSize size = BalloonSize(IDS_TIPEX_SHORT);
+  const int xc = sw - 25, yc = sh - 25;
+  EXPECT_EQ(3, m_tip.m_nArrow);
+  CRect rc;
+  m_tip.GetWindowRect(&rc);
+  EXPECT_EQ(CRect(CPoint(xc - size.cx + 1 - 15, yc - size.cy + 1 - 15), size), rc);
+  m_tip.DestroyWindow();
+  target.DestroyWindow();
+}
+
+TEST_F(TipUIExTest, AnyClickOfTheThreadHidesIt) {
+  ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
+  CPoint away(700, 550);
+  MainWnd()->ClientToScreen(&away);
+  for (bool right : {false, true}) {
+    m_tip.Show(IDS_TIPEX_SHORT, 0);
+    WaitShownAndSettled();
+    ASSERT_TRUE(m_tip.IsWindowVisible());
+    EXPECT_FALSE(m_tip.m_bClosed);
+    InputClick(away.x, away.y, right);
+    EXPECT_FALSE(m_tip.IsWindowVisible()) << (right ? "right" : "left") << " click";
+    EXPECT_TRUE(m_tip.m_bClosed);
+  }
+  int shows = m_tip.shows;
+  InputClick(away.x, away.y);
+  EXPECT_FALSE(m_tip.IsWindowVisible());
+  EXPECT_TRUE(m_tip.m_bClosed);
+  EXPECT_EQ(shows, m_tip.shows) << "a click while hidden changes nothing";
+}
+
+TEST_F(TipUIExTest, AThousandPaintsLeaveNoGdiObjects) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
+  {
+    CTipUIEx tip;
+    ASSERT_EQ(1, tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
+    tip.SetWindowPos(NULL, 100, 100, 120, 70, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    tip.m_nStringID = IDS_TIPEX_SHORT;
+    for (int i = 0; i < 1000; i++) tip.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GT(tracker.Created(), 1000) << "the paints were counted";
+  }
+  EXPECT_EQ(0, tracker.Outstanding());
+  EXPECT_EQ(0, tracker.DCsHeld());
+}

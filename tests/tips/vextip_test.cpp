@@ -1,0 +1,229 @@
+// CVexTip: tools from the string tables, placement beside the pointer, the move guard, the blended
+// balloon, the window-from-point rules, a real hover, and GDI balance over many paints.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include "GdiTracker.h"
+#include "Input.h"
+#include "TipsFixture.h"
+#include "tips_test_ids.h"
+
+using namespace ostrel_test;
+using namespace tips_test;
+
+namespace {
+
+struct TestTip : public CVexTip {
+  using CVexTip::ShowTips;
+};
+
+class VexTipTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_hSave = AddChild(m_parent, "BUTTON", 0, IDC_TIP_SAVE, 10, 10, 90, 24);
+    m_hOpen = AddChild(m_parent, "BUTTON", 0, IDC_TIP_OPEN, 110, 10, 90, 24);
+    m_hCallback = AddChild(m_parent, "BUTTON", 0, IDC_TIP_CALLBACK, 210, 10, 90, 24);
+    m_hNone = AddChild(m_parent, "BUTTON", 0, IDC_TIP_NONE, 10, 50, 90, 24);
+    ASSERT_TRUE(m_tip.Create(&m_parent, TTS_ALWAYSTIP));
+  }
+  void TearDown() override {
+    CVexTip::nArrowDirect = 3;
+    CVexTip::m_nTransparent = 5;
+    CVexTip::m_crTip = 0;
+    m_tip.DestroyWindow();
+  }
+  CSize BalloonSize(const char* parsedText) {
+    CString text(parsedText);
+    CSize size = GetTipRect(&m_tip, text, &m_tip.m_font);
+    return CSize(size.cx + 18, size.cy + 38);
+  }
+  CRect TipRect() {
+    CRect rc;
+    m_tip.GetWindowRect(&rc);
+    return rc;
+  }
+
+  CRecordingParent m_parent;
+  TestTip m_tip;
+  HWND m_hSave = NULL, m_hOpen = NULL, m_hCallback = NULL, m_hNone = NULL;
+};
+
+}  // namespace
+
+TEST_F(VexTipTest, ControlsWithAStringGetTools) {
+  m_tip.SubTipControl(m_parent.m_hWnd);
+  EXPECT_EQ(0, m_tip.GetToolCount()) << "no module: no tools";
+  m_tip.SetInstance(GetModuleHandleA(NULL));
+  m_tip.SubTipControl(m_parent.m_hWnd);
+  EXPECT_EQ(3, m_tip.GetToolCount()) << "every child with a string, none for the one without";
+  CString text;
+  m_tip.GetText(text, CWnd::FromHandle(m_hSave));
+  EXPECT_STREQ("Save|Saves the image||the layers", text);
+  CToolInfo ti;
+  ASSERT_TRUE(m_tip.GetToolInfo(ti, CWnd::FromHandle(m_hCallback)));
+  EXPECT_TRUE((ti.uFlags & (TTF_IDISHWND | TTF_SUBCLASS)) == (TTF_IDISHWND | TTF_SUBCLASS));
+  EXPECT_EQ(1, m_tip.Clear());
+  EXPECT_EQ(0, m_tip.GetToolCount());
+
+  // The second module is searched when the first is not set.
+  m_tip.SetInstance(NULL);
+  m_tip.SetDefaultInstance(GetModuleHandleA(NULL));
+  m_tip.SubTipControl(m_parent.m_hWnd);
+  EXPECT_EQ(3, m_tip.GetToolCount());
+  m_tip.Clear();
+  EXPECT_EQ(1, m_tip.AddRectTool(&m_parent, "Area", CRect(0, 100, 50, 150), 77));
+  EXPECT_EQ(0, m_tip.AddRectTool(&m_parent, "Area", NULL, 78));
+  EXPECT_EQ(1, m_tip.GetToolCount());
+  EXPECT_TRUE(m_tip.m_font.GetSafeHandle() != NULL) << "the font is made";
+}
+
+TEST_F(VexTipTest, BalloonIsPlacedBesideThePointerOnTheScreen) {
+  const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  m_tip.SetInstance(GetModuleHandleA(NULL));
+  m_tip.m_hToolWnd = m_hOpen;
+  m_tip.CreateFont();
+  CSize size = BalloonSize("Open");
+
+  SetCursorPos(200, 150);
+  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
+  EXPECT_EQ(0, CVexTip::nArrowDirect);
+  EXPECT_EQ(CRect(200, 163, 200 + size.cx, 163 + size.cy), TipRect());
+  EXPECT_EQ(0u, m_tip.GetStyle() & WS_BORDER);
+
+  SetCursorPos(sw - 20, 150);
+  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
+  EXPECT_EQ(1, CVexTip::nArrowDirect) << "near the right edge";
+  EXPECT_EQ(CRect(sw - 20 - size.cx, 163, sw - 20, 163 + size.cy), TipRect());
+
+  SetCursorPos(sw - 20, sh - 20);
+  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
+  EXPECT_EQ(3, CVexTip::nArrowDirect) << "bottom-right corner";
+  EXPECT_EQ(CRect(sw - 20 - size.cx, sh - 21 - size.cy, sw - 20, sh - 21), TipRect());
+
+  // Mark-up is applied before measuring: two lines.
+  SetCursorPos(200, 150);
+  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_SAVE);
+  EXPECT_STREQ("Save\nSaves the image|the layers", m_tip.m_strText);
+  EXPECT_EQ(BalloonSize("Save\nSaves the image|the layers"), TipRect().Size());
+
+  // No string: the window stays where it is.
+  CRect before = TipRect();
+  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_NONE);
+  EXPECT_TRUE(m_tip.m_strText.IsEmpty());
+  EXPECT_EQ(before, TipRect());
+}
+
+TEST_F(VexTipTest, MovesAreRefusedFromPlacingToTheFirstPaint) {
+  NMHDR nm = {m_tip.m_hWnd, (UINT_PTR)m_hOpen, TTN_SHOW};
+  LRESULT result = 0;
+  m_tip.SetWindowPos(NULL, 300, 300, 60, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+  m_tip.ShowTips(&nm, &result);
+  EXPECT_EQ(1, result);
+  EXPECT_EQ(m_hOpen, m_tip.m_hToolWnd);
+  m_tip.SetWindowPos(NULL, 10, 10, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(CRect(300, 300, 360, 340), TipRect()) << "guarded";
+  m_tip.ShowWindow(SW_SHOWNOACTIVATE);
+  m_tip.UpdateWindow();
+  m_tip.SetWindowPos(NULL, 10, 10, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(CRect(10, 10, 110, 110), TipRect()) << "free after the paint";
+}
+
+TEST_F(VexTipTest, BalloonIsBlendedOverTheScreenBelow) {
+  HWND hBack = CreateBackdrop(m_parent, RGB(40, 160, 80), 0, 0, 400, 300);
+  CPoint origin = CentreOf(hBack) - CPoint(100, 60);
+  m_tip.SetWindowPos(NULL, origin.x, origin.y, 160, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+  CRect rc;
+  m_tip.GetClientRect(&rc);
+  CRect rcScreen = rc;
+  m_tip.ClientToScreen(&rcScreen);
+  PumpMessages(50);
+  Pixels screen = ReadScreen(rcScreen);
+  const COLORREF below = screen.At(rc.Width() / 2, rc.Height() / 2);
+  ASSERT_EQ(RGB(40, 160, 80), below);
+
+  CDC dc;
+  dc.Attach(CreateCompatibleDC(NULL));
+  CBitmap bm;
+  {
+    CClientDC screenDC(NULL);
+    bm.CreateCompatibleBitmap(&screenDC, rc.Width(), rc.Height());
+  }
+  CBitmap* pOld = dc.SelectObject(&bm);
+  auto paint = [&](int nTransparent, COLORREF crTip) {
+    CVexTip::nArrowDirect = 0;
+    CVexTip::SetTransparency(nTransparent);
+    CVexTip::SetTipColor(crTip);
+    m_tip.Draw(&dc, rc);
+    return ReadDC(dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height());
+  };
+  const int cx = rc.Width() / 2, cy = rc.Height() / 2;
+  Pixels opaque = paint(10, RGB(200, 100, 50));
+  EXPECT_EQ(RGB(200, 100, 50), opaque.At(cx, cy));
+  EXPECT_EQ(screen.At(rc.Width() - 2, 4), opaque.At(rc.Width() - 2, 4)) << "outside the balloon";
+  EXPECT_EQ(screen.At(rc.Width() - 1, rc.Height() - 1), opaque.At(rc.Width() - 1, rc.Height() - 1));
+  EXPECT_EQ(below, paint(0, RGB(200, 100, 50)).At(cx, cy)) << "invisible";
+  EXPECT_EQ(RGB((40 + 200) / 2, (160 + 100) / 2, (80 + 50) / 2), paint(5, RGB(200, 100, 50)).At(cx, cy));
+  EXPECT_EQ(below, paint(10, RGB(2, 1, 0)).At(cx, cy)) << "the key colour counts as background";
+  EXPECT_EQ(GetSysColor(COLOR_INFOBK), paint(10, 0).At(cx, cy)) << "0: the system's tip colour";
+  dc.SelectObject(pOld);
+  DeleteDC(dc.Detach());
+  DestroyWindow(hBack);
+}
+
+TEST_F(VexTipTest, WindowFromPointShowsDisabledControlsAndSkipsDropDownCombos) {
+  EnableWindow(m_hNone, FALSE);
+  HWND hCombo = AddChild(m_parent, "COMBOBOX", CBS_DROPDOWN, 2150, 120, 50, 120, 150);
+  HWND hList = AddChild(m_parent, "COMBOBOX", CBS_DROPDOWNLIST, 2151, 250, 50, 120, 150);
+  PumpMessages(20);
+  auto from = [&](CPoint pt) { return (HWND)m_tip.SendMessage(WM_USER + 16, 0, (LPARAM)&pt); };
+  EXPECT_EQ(m_hNone, from(CentreOf(m_hNone))) << "disabled button";
+  EXPECT_EQ(m_hOpen, from(CentreOf(m_hOpen)));
+  RECT rcCombo;
+  GetWindowRect(hCombo, &rcCombo);
+  EXPECT_EQ(NULL, from(CPoint(rcCombo.left + 10, rcCombo.top + 8))) << "edit of a drop-down combo";
+  EXPECT_EQ(hList, from(CentreOf(hList))) << "drop-down list combo";
+  CPoint empty(0, 0);
+  m_parent.ClientToScreen(&empty);
+  empty += CPoint(380, 280);
+  EXPECT_EQ(m_parent.m_hWnd, from(empty));
+  EXPECT_EQ(1, m_tip.SendMessage(WM_PRINTCLIENT, 0, PRF_ERASEBKGND | PRF_CLIENT));
+}
+
+TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
+  m_tip.SetInstance(GetModuleHandleA(NULL));
+  m_tip.SubTipControl(m_parent.m_hWnd);
+  m_tip.SetDelayTime(TTDT_INITIAL, 10);
+  CPoint pt = CentreOf(m_hOpen);
+  InputMove(700, 550);
+  InputMove(pt.x, pt.y);
+  for (int i = 0; i < 100 && !m_tip.IsWindowVisible(); i++) PumpMessages(20);
+  ASSERT_TRUE(m_tip.IsWindowVisible()) << "the tip did not show";
+  PumpMessages(50);
+  EXPECT_EQ(m_hOpen, m_tip.m_hToolWnd);
+  EXPECT_STREQ("Open", m_tip.m_strText);
+  EXPECT_EQ(0, CVexTip::nArrowDirect);
+  CSize size = BalloonSize("Open");
+  EXPECT_EQ(CRect(pt.x, pt.y + 13, pt.x + size.cx, pt.y + 13 + size.cy), TipRect());
+  InputMove(700, 550);
+}
+
+TEST_F(VexTipTest, AThousandPaintsLeaveNoGdiObjects) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
+  {
+    TestTip tip;
+    ASSERT_TRUE(tip.Create(&m_parent));
+    tip.SetInstance(GetModuleHandleA(NULL));
+    tip.m_hToolWnd = m_hSave;
+    SetCursorPos(200, 150);
+    tip.BeforeShowTips(tip.m_hWnd, IDC_TIP_SAVE);
+    tip.ShowWindow(SW_SHOWNOACTIVATE);
+    for (int i = 0; i < 1000; i++) {
+      tip.Invalidate(FALSE);
+      tip.UpdateWindow();
+    }
+    EXPECT_GT(tracker.Created(), 1000) << "the paints were counted";
+    tip.DestroyWindow();
+  }
+  EXPECT_EQ(0, tracker.Outstanding());
+  EXPECT_EQ(0, tracker.DCsHeld());
+}
