@@ -1,11 +1,4 @@
 # Cross build for 32-bit Windows with the mingw-w64 posix-threads compilers.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(OSTREL_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${OSTREL_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${OSTREL_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER  ${OSTREL_TRIPLET}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${OSTREL_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)

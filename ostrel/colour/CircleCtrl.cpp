@@ -284,12 +284,4 @@ static LRESULT CALLBACK CircleCtrlWndProc(HWND hWnd, UINT message, WPARAM wParam
   return DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
-void RegisterCircleCtrlClass() {
-  WNDCLASSA wc = {};
-  wc.style = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = CircleCtrlWndProc;
-  wc.hInstance = _hResInst;
-  wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
-  wc.lpszClassName = CIRCLECTRL_CLASS;
-  RegisterClassA(&wc);
-}
+void RegisterCircleCtrlClass() { RegisterLibraryClass(CIRCLECTRL_CLASS, CircleCtrlWndProc); }

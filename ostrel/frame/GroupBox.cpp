@@ -102,12 +102,4 @@ static LRESULT CALLBACK GroupBoxWndProc(HWND hWnd, UINT message, WPARAM wParam, 
   return DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
-void RegisterGroupBoxClass() {
-  WNDCLASSA wc = {};
-  wc.style = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = GroupBoxWndProc;
-  wc.hInstance = _hResInst;
-  wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
-  wc.lpszClassName = "TVGBOXCTRL";
-  RegisterClassA(&wc);
-}
+void RegisterGroupBoxClass() { RegisterLibraryClass("TVGBOXCTRL", GroupBoxWndProc); }

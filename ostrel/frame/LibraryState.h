@@ -7,3 +7,5 @@ extern "C" HINSTANCE _hResInst;  // the library's module: every resource and win
 // Window classes registered at start-up.
 void RegisterGroupBoxClass();
 void RegisterCircleCtrlClass();
+// A process-wide class of the library: redrawn on resizing, arrow cursor, no background brush.
+void RegisterLibraryClass(const char* name, WNDPROC proc);

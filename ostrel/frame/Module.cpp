@@ -12,6 +12,16 @@ HFONT hStdFont = NULL;
 int* pVexPrefernPanelStyle = NULL;
 }
 
+void RegisterLibraryClass(const char* name, WNDPROC proc) {
+  WNDCLASSA wc = {};
+  wc.style = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = _hResInst;
+  wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
+  wc.lpszClassName = name;
+  RegisterClassA(&wc);  // fails harmlessly when the class exists already
+}
+
 static AFX_EXTENSION_MODULE OstrelDLL = {FALSE, NULL, NULL, NULL};
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/) {

@@ -59,38 +59,30 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE /*hInstance*/, DWORD dwReason, LPVOID /
   return TRUE;
 }
 
-CHandleMap<CWnd, HWND>* afxMapHWND() {
-  AFX_THREAD_STATE* pState = AfxGetThreadState();
-  if (pState->m_pmapHWND == NULL) {
-    pState->m_pmapHWND = new CHandleMap<CWnd, HWND>(
-        [](HWND h) -> CWnd* {
-          CWnd* p = new CWnd;
-          p->m_hWnd = h;
+// A temporary wrapper holds the handle without owning it.
+template <class T, class H, H T::*pHandle>
+static CHandleMap<T, H>* ThreadMap(CHandleMap<T, H>*& pMap) {
+  if (pMap == NULL) {
+    pMap = new CHandleMap<T, H>(
+        [](H h) -> T* {
+          T* p = new T;
+          p->*pHandle = h;
           return p;
         },
-        [](CWnd* p) {
-          p->m_hWnd = NULL;
+        [](T* p) {
+          p->*pHandle = NULL;
           delete p;
         });
   }
-  return pState->m_pmapHWND;
+  return pMap;
+}
+
+CHandleMap<CWnd, HWND>* afxMapHWND() {
+  return ThreadMap<CWnd, HWND, &CWnd::m_hWnd>(AfxGetThreadState()->m_pmapHWND);
 }
 
 CHandleMap<CMenu, HMENU>* afxMapHMENU() {
-  AFX_THREAD_STATE* pState = AfxGetThreadState();
-  if (pState->m_pmapHMENU == NULL) {
-    pState->m_pmapHMENU = new CHandleMap<CMenu, HMENU>(
-        [](HMENU h) -> CMenu* {
-          CMenu* p = new CMenu;
-          p->m_hMenu = h;
-          return p;
-        },
-        [](CMenu* p) {
-          p->m_hMenu = NULL;
-          delete p;
-        });
-  }
-  return pState->m_pmapHMENU;
+  return ThreadMap<CMenu, HMENU, &CMenu::m_hMenu>(AfxGetThreadState()->m_pmapHMENU);
 }
 
 void AFXAPI AfxDeleteTempMaps() {

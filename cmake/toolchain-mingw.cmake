@@ -1,0 +1,9 @@
+# Shared part of the mingw-w64 cross toolchains; the including file sets OSTREL_TRIPLET and the processor.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER   ${OSTREL_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${OSTREL_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER  ${OSTREL_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${OSTREL_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
