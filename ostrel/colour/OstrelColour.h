@@ -3,4 +3,5 @@
 #include <afxwin.h>
 #include "CircleCtrl.h"
 #include "ColorPicker.h"
+#include "ClrBoxes.h"
 #include "ColorBar.h"
