@@ -28,6 +28,11 @@ Canvas::~Canvas() {
   DeleteDC(m_dc);
 }
 
+int Canvas::Painted() const {
+  RECT all = {0, 0, m_width, m_height};
+  return m_width * m_height - Read().Count(all, kBackground);
+}
+
 COLORREF PatternColor(int x, int y) { return RGB(10 + x * 20, 200 - y * 30, (x * 7 + y * 13) & 0xFF); }
 
 HANDLE MakePatternBuffer(int w, int h) {

@@ -18,6 +18,8 @@ class Canvas {
 
   HDC dc() const { return m_dc; }
   ostrel_test::Pixels Read() const { return ostrel_test::ReadDC(m_dc, 0, 0, m_width, m_height); }
+  // Pixels that no longer show the background.
+  int Painted() const;
 
  private:
   int m_width, m_height;
