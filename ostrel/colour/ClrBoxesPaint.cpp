@@ -1,5 +1,6 @@
 // CClrBoxes: painting, the layout of use box and cells, the window region and the hover marks.
 #include "ClrBoxes.h"
+#include "../tips/VexTip.h"
 
 // Gap between the use box and the cells (layouts 0 to 3).
 static const int kUseGap = 8;
@@ -72,8 +73,7 @@ void CClrBoxes::PaintNoGrad(CDC* pDC) {
 
 void CClrBoxes::ActivateTips(int bActivate) {
   if (m_pTips == NULL) return;
-  // The tip window is a tool-tip control: a window first of all.
-  HWND hTip = reinterpret_cast<CWnd*>(m_pTips)->GetSafeHwnd();
+  HWND hTip = m_pTips->GetSafeHwnd();
   if (hTip != NULL) ::SendMessageA(hTip, TTM_ACTIVATE, bActivate, 0);
 }
 
