@@ -2,6 +2,7 @@
 // notifications, enabling, the eyedropper's document switch, GDI balance.
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
@@ -249,6 +250,34 @@ TEST_F(ClrBoxesTest, DisablingShowsTheInactiveColourAndEnablingRestoresEveryColo
   EXPECT_EQ(inactive, single.GetColor());
   single.EnableWindow(1);
   EXPECT_EQ(0x00112233u, single.GetColor());
+}
+
+std::vector<WPARAM>* g_activations = NULL;
+WNDPROC g_tipProc = NULL;
+LRESULT CALLBACK RecordActivations(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == TTM_ACTIVATE && g_activations != NULL) g_activations->push_back(wParam);
+  return CallWindowProcA(g_tipProc, hWnd, msg, wParam, lParam);
+}
+
+TEST_F(ClrBoxesTest, APaletteSwitchesItsTipsOffWhileItPaints) {
+  CVexTip tip;
+  ASSERT_TRUE(tip.Create(&m_parent));
+  std::vector<WPARAM> activations;
+  g_activations = &activations;
+  g_tipProc = (WNDPROC)SetWindowLongPtrA(tip.m_hWnd, GWLP_WNDPROC, (LONG_PTR)RecordActivations);
+  CProbeBoxes palette, single;
+  Make(palette, CLRBOX_PALETTE, 200, 40);
+  Make(single, CLRBOX_SIMPLE, 30, 20);
+  palette.SetUpdateTips(&tip);
+  single.SetUpdateTips(&tip);
+  single.Invalidate();
+  single.UpdateWindow();
+  EXPECT_TRUE(activations.empty());
+  palette.Invalidate();
+  palette.UpdateWindow();
+  EXPECT_EQ((std::vector<WPARAM>{0, 1}), activations);
+  SetWindowLongPtrA(tip.m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_tipProc);
+  g_activations = NULL;
 }
 
 int g_dropperCalls = 0;
