@@ -69,6 +69,7 @@ class CColourBoxesPage : public CGalleryPage {
     PlaceBox(m_noPicker, IDC_CB_NOPICKER, CLRBOX_NOPICKER, 0);
     for (int i = 0; i < kLayouts; i++) PlaceBox(m_palettes[i], IDC_CB_LAYOUT0 + i, CLRBOX_PALETTE, i);
     PlaceBox(m_disabled, IDC_CB_DISABLED, CLRBOX_PALETTE, 0);
+    AddTips();
     m_disabled.EnableWindow(FALSE);
     m_noPicker.AddEyeDropper((void*)PickScreenColour);
     m_simple.AddEyeDropper((void*)PickScreenColour);
@@ -94,6 +95,20 @@ class CColourBoxesPage : public CGalleryPage {
     ScreenToClient(&rc);
     pPlace->DestroyWindow();
     if (!box.Create(nId, rc, this, nType, kPalette, 8, nAlign)) Log("box %d: Create failed", nId);
+  }
+
+  // Every box carries a tip; the palettes switch it off while they repaint.
+  void AddTips() {
+    if (!m_tip.Create(this)) return;
+    m_tip.AddWindowTool(&m_simple, "Simple box|Click: the colour-source pop-up");
+    m_tip.AddWindowTool(&m_noPicker, "No-picker box|Click: the eyedropper, while a document is open");
+    for (CClrBoxes& box : m_palettes) {
+      m_tip.AddWindowTool(&box, "Palette|Cell: take its colour; use box or double click: a colour source");
+      box.SetUpdateTips(&m_tip);
+    }
+    m_tip.CreateFont();
+    m_simple.SetUpdateTips(&m_tip);
+    m_noPicker.SetUpdateTips(&m_tip);
   }
 
   afx_msg void OnDestroy() {
@@ -137,6 +152,7 @@ class CColourBoxesPage : public CGalleryPage {
   DECLARE_MESSAGE_MAP()
 
  private:
+  CVexTip m_tip;  // outlives the boxes that point at it
   CClrBoxes m_simple{0x0000A0FF};
   CClrBoxes m_noPicker{0x00A06020};
   CClrBoxes m_palettes[kLayouts];
