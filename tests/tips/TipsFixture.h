@@ -42,7 +42,7 @@ inline HWND CreateBackdrop(CWnd& parent, COLORREF color, int x, int y, int w, in
   wc.hInstance = GetModuleHandleA(NULL);
   wc.lpszClassName = "TipsBackdrop";
   RegisterClassA(&wc);
-  HWND hWnd = CreateWindowExA(0, "TipsBackdrop", "", WS_CHILD | WS_VISIBLE, x, y, w, h, parent.m_hWnd, NULL,
+  HWND hWnd = CreateWindowExA(0, "TipsBackdrop", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, w, h, parent.m_hWnd, NULL,
                               GetModuleHandleA(NULL), NULL);
   SetClassLongPtrA(hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)s_brush);
   InvalidateRect(hWnd, NULL, TRUE);

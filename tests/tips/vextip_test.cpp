@@ -189,6 +189,8 @@ TEST_F(VexTipTest, WindowFromPointShowsDisabledControlsAndSkipsDropDownCombos) {
 }
 
 TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
+  HWND hBack = CreateBackdrop(m_parent, RGB(40, 160, 80), 0, 36, 400, 264);
+  SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   m_tip.SetInstance(GetModuleHandleA(NULL));
   m_tip.SubTipControl(m_parent.m_hWnd);
   m_tip.SetDelayTime(TTDT_INITIAL, 10);
@@ -202,8 +204,14 @@ TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
   EXPECT_STREQ("Open", m_tip.m_strText);
   EXPECT_EQ(0, CVexTip::nArrowDirect);
   CSize size = BalloonSize("Open");
-  EXPECT_EQ(CRect(pt.x, pt.y + 13, pt.x + size.cx, pt.y + 13 + size.cy), TipRect());
+  CRect rc = TipRect();
+  EXPECT_EQ(CRect(pt.x, pt.y + 13, pt.x + size.cx, pt.y + 13 + size.cy), rc);
+  // The balloon's surroundings show the screen below: the window looks shaped.
+  Pixels shown = ReadScreen(rc);
+  EXPECT_EQ(RGB(40, 160, 80), shown.At(rc.Width() - 3, 5)) << "above the body, right of the pointer";
+  EXPECT_EQ(RGB(40, 160, 80), shown.At(rc.Width() - 1, rc.Height() - 1)) << "the free margin";
   InputMove(700, 550);
+  DestroyWindow(hBack);
 }
 
 TEST_F(VexTipTest, AThousandPaintsLeaveNoGdiObjects) {
