@@ -176,7 +176,11 @@ BOOL CProgress::InitCancelBtn() {
     if (m_bCancelOK) {
       ::CloseHandle(m_hEvent);
       m_hEvent = NULL;
-      return ::SetParent(m_hCancelP, m_hWnd) != NULL;
+      if (::SetParent(m_hCancelP, m_hWnd) == NULL) return FALSE;
+      // A child of another thread's window shares that thread's input; the Cancel button must
+      // hear the mouse while this thread is busy with the long operation.
+      ::AttachThreadInput(s_dwCancelThreadId, ::GetCurrentThreadId(), FALSE);
+      return TRUE;
     }
   }
   if (m_hEvent != NULL) ::CloseHandle(m_hEvent);

@@ -1,7 +1,9 @@
 // The progress window: one bar per process, cells and percent box, redraw caches, private
 // messages, the Cancel button on its own thread, the panel around a run, and clean tear-down.
+#include <thread>
 #include <vector>
 #include "GdiTracker.h"
+#include "Input.h"
 #include "Pixels.h"
 #include "ProgressFixture.h"
 
@@ -163,6 +165,23 @@ TEST_F(ProgressTest, CancelClickOnItsOwnThreadCancelsTheNextReport) {
   EXPECT_EQ(Pcb(DOING, 11), 0);
   EXPECT_EQ(m_bar->IsBarRunning(), 0);
   EXPECT_EQ(m_bar->IsCancelPressed(), 0);
+}
+
+TEST_F(ProgressTest, RealClickOnCancelStopsARunThatPumpsNoMessages) {
+  CRect rcButton;
+  GetWindowRect(CProgress::m_hCancel, &rcButton);
+  CPoint centre = rcButton.CenterPoint();
+  Pcb(BEGIN);
+  std::thread user([centre]() {
+    Sleep(150);
+    InputClick(centre.x, centre.y);
+  });
+  int nReports = 0;
+  DWORD dwStart = GetTickCount();
+  while (GetTickCount() - dwStart < 5000 && Pcb(DOING, (unsigned)(nReports++ % 100)) != 0) Sleep(5);
+  user.join();
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+  EXPECT_LT(GetTickCount() - dwStart, 5000u);
 }
 
 TEST_F(ProgressTest, HiddenPanelOpensForTheRunAndClosesAtItsEnd) {
