@@ -171,7 +171,9 @@ TEST_F(ProgressTest, RealClickOnCancelStopsARunThatPumpsNoMessages) {
   CRect rcButton;
   GetWindowRect(CProgress::m_hCancel, &rcButton);
   CPoint centre = rcButton.CenterPoint();
-  Pcb(BEGIN);
+  m_panel->ShowWindow(SW_HIDE);
+  Pcb(BEGIN);  // shows the panel and gives it the mouse capture
+  ASSERT_EQ(GetCapture(), m_panel->m_hWnd);
   std::thread user([centre]() {
     Sleep(150);
     InputClick(centre.x, centre.y);
