@@ -138,6 +138,25 @@ TEST_F(TipUIExTest, AnyClickOfTheThreadHidesIt) {
   EXPECT_EQ(shows, m_tip.shows) << "a click while hidden changes nothing";
 }
 
+TEST_F(TipUIExTest, BalloonBytesReplaceTheScreenAndTheOutlineLetsItThrough) {
+  HWND hBack = CreateBackdrop(m_parent, RGB(40, 160, 80), 0, 0, 400, 300);
+  SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(m_hTarget, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  PumpMessages(30);
+  ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
+  m_tip.Show(IDS_TIPEX_SHORT, 0);
+  WaitShownAndSettled();
+  CRect rc;
+  m_tip.GetWindowRect(&rc);
+  Pixels shown = ReadScreen(rc);
+  const COLORREF back = RGB(40, 160, 80);
+  EXPECT_EQ(back, shown.At(rc.Width() - 3, 5)) << "outside the balloon";
+  EXPECT_EQ(back, shown.At(0, rc.Height() - 15)) << "the black outline on the body's left edge";
+  EXPECT_EQ(GetSysColor(COLOR_INFOBK), shown.At(rc.Width() - 12, rc.Height() - 8)) << "inside the body";
+  m_tip.DestroyWindow();
+  DestroyWindow(hBack);
+}
+
 TEST_F(TipUIExTest, AThousandPaintsLeaveNoGdiObjects) {
   GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   ASSERT_TRUE(tracker.Patched());

@@ -16,6 +16,32 @@ struct TestTip : public CVexTip {
   using CVexTip::ShowTips;
 };
 
+// Rests the mouse on hTool until the tip shows; false when it does not within two seconds.
+bool HoverUntilShown(CVexTip& tip, HWND hTool) {
+  tip.SetDelayTime(TTDT_INITIAL, 10);
+  CPoint pt = CentreOf(hTool);
+  InputMove(700, 550);
+  InputMove(pt.x, pt.y);
+  for (int i = 0; i < 100 && !tip.IsWindowVisible(); i++) PumpMessages(20);
+  PumpMessages(50);
+  return tip.IsWindowVisible() != FALSE;
+}
+
+// Answers the tip's request for callback text.
+struct CallbackParent : public CRecordingParent {
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_NOTIFY && ((NMHDR*)lParam)->code == TTN_GETDISPINFOA) {
+      lstrcpyA(((NMTTDISPINFOA*)lParam)->szText, "Live|text");
+      return 0;
+    }
+    if (message == WM_NOTIFY && ((NMHDR*)lParam)->code == TTN_GETDISPINFOW) {
+      lstrcpyW(((NMTTDISPINFOW*)lParam)->szText, L"Live|text");
+      return 0;
+    }
+    return CRecordingParent::WindowProc(message, wParam, lParam);
+  }
+};
+
 class VexTipTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -193,13 +219,8 @@ TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
   SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   m_tip.SetInstance(GetModuleHandleA(NULL));
   m_tip.SubTipControl(m_parent.m_hWnd);
-  m_tip.SetDelayTime(TTDT_INITIAL, 10);
+  ASSERT_TRUE(HoverUntilShown(m_tip, m_hOpen)) << "the tip did not show";
   CPoint pt = CentreOf(m_hOpen);
-  InputMove(700, 550);
-  InputMove(pt.x, pt.y);
-  for (int i = 0; i < 100 && !m_tip.IsWindowVisible(); i++) PumpMessages(20);
-  ASSERT_TRUE(m_tip.IsWindowVisible()) << "the tip did not show";
-  PumpMessages(50);
   EXPECT_EQ(m_hOpen, m_tip.m_hToolWnd);
   EXPECT_STREQ("Open", m_tip.m_strText);
   EXPECT_EQ(0, CVexTip::nArrowDirect);
@@ -234,4 +255,16 @@ TEST_F(VexTipTest, AThousandPaintsLeaveNoGdiObjects) {
   }
   EXPECT_EQ(0, tracker.Outstanding());
   EXPECT_EQ(0, tracker.DCsHeld());
+}
+
+TEST(VexTipCallback, DollarTipsTakeTheTextTheOwnerGives) {
+  CallbackParent parent;
+  HWND hButton = AddChild(parent, "BUTTON", 0, IDC_TIP_CALLBACK, 10, 10, 90, 24);
+  CVexTip tip;
+  ASSERT_TRUE(tip.Create(&parent, TTS_ALWAYSTIP));
+  tip.SetInstance(GetModuleHandleA(NULL));
+  tip.SubTipControl(parent.m_hWnd);
+  ASSERT_TRUE(HoverUntilShown(tip, hButton)) << "the tip did not show";
+  EXPECT_STREQ("Live\ntext", tip.m_strText) << "the control's text, with the mark-up applied";
+  InputMove(700, 550);
 }
