@@ -286,6 +286,34 @@ TEST_F(OkButtonTest, ClickSendsPushedThenClickedAndDragOutOnlyPushed) {
   EXPECT_NE(GetCapture(), p->m_hWnd);
 }
 
+TEST_F(OkButtonTest, HoverEndsWhenTheTimerFindsTheCursorGone) {
+  TestButton* p = Make("", BS_PUSHBUTTON, 85);
+  p->UseStrip(CodedStrip(30, 20));
+  SetCursorPos(700, 500);  // far from the button
+  p->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(Shown(p).column, COkButton::PART_HOT);
+  PumpMessages(150);  // the 50 ms hover timer looks at the real cursor
+  EXPECT_EQ(Shown(p).column, COkButton::PART_NORMAL);
+}
+
+// Counts WM_SETFOCUS arriving at the main window.
+int g_mainFocus = 0;
+WNDPROC g_mainProc = NULL;
+LRESULT CALLBACK CountMainFocus(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_SETFOCUS) ++g_mainFocus;
+  return CallWindowProcA(g_mainProc, hWnd, msg, wParam, lParam);
+}
+
+TEST_F(OkButtonTest, FocusIsHandedToTheMainWindow) {
+  TestButton* p = Make("Focus", BS_PUSHBUTTON, 86);
+  ASSERT_EQ(AfxGetThread()->GetMainWnd(), MainWnd());
+  g_mainProc = (WNDPROC)SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)CountMainFocus);
+  g_mainFocus = 0;
+  EXPECT_EQ(p->SendMessage(WM_SETFOCUS, 0, 0), 1);
+  SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_mainProc);
+  EXPECT_EQ(g_mainFocus, 1);
+}
+
 TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFits) {
   TestButton* shortOne = Make("OK", BS_PUSHBUTTON, 90);
   TestButton* longOne = Make("A caption far too long for this button", BS_PUSHBUTTON, 91, COkButton::BITMAP_CUSTOM,
