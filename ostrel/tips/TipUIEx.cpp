@@ -76,6 +76,8 @@ void CTipUIEx::Show(int nStringID, int nParam) {
 
 int CTipUIEx::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
+  // One extended tip at a time: a newer one takes the hook over.
+  if (m_hPrevHook != NULL) ::UnhookWindowsHookEx(m_hPrevHook);
   m_hPrevHook = ::SetWindowsHookExA(WH_MOUSE, MouseHookProc, NULL, ::GetCurrentThreadId());
   m_hTipWnd = m_hWnd;
   CreateTipFont();

@@ -112,7 +112,8 @@ int CVexTip::AddRectTool(CWnd* pWnd, const char* text, const RECT* pRect, unsign
 
 int CVexTip::Clear() {
   CToolInfo ti;
-  while (EnumTools(0, ti)) {
+  // Bounded, so a tool the control refuses to delete cannot hold us here.
+  for (int nLeft = GetToolCount(); nLeft > 0 && EnumTools(0, ti); nLeft--) {
     ti.cbSize = CToolInfo::RecordSize();
     SendMessage(TTM_DELTOOLA, 0, (LPARAM)(TOOLINFOA*)&ti);
   }

@@ -219,6 +219,10 @@ TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
   SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   m_tip.SetInstance(GetModuleHandleA(NULL));
   m_tip.SubTipControl(m_parent.m_hWnd);
+  m_tip.Activate(FALSE);
+  EXPECT_FALSE(HoverUntilShown(m_tip, m_hOpen)) << "an inactive tip shows nothing";
+  m_tip.EnableWindow(FALSE);
+  m_tip.EnableWindow(TRUE);  // enabling activates it again
   ASSERT_TRUE(HoverUntilShown(m_tip, m_hOpen)) << "the tip did not show";
   CPoint pt = CentreOf(m_hOpen);
   EXPECT_EQ(m_hOpen, m_tip.m_hToolWnd);
