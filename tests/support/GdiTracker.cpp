@@ -1,5 +1,7 @@
 #include "GdiTracker.h"
 #include <map>
+#include <set>
+#include <string>
 
 namespace ostrel_test {
 
@@ -141,27 +143,9 @@ GdiTracker::GdiTracker(std::initializer_list<const char*> modules) {
   if (g_counts == NULL) g_counts = new Counts;
   for (const auto& hook : kHooks) g_realByName[hook.name] = RealFunction(hook.name);
   for (const char* moduleName : modules) {
-    BYTE* base = (BYTE*)GetModuleHandleA(moduleName);
-    if (base == NULL) continue;
-    IMAGE_NT_HEADERS* nt = (IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
-    IMAGE_DATA_DIRECTORY dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (dir.VirtualAddress == 0) continue;
-    for (IMAGE_IMPORT_DESCRIPTOR* imp = (IMAGE_IMPORT_DESCRIPTOR*)(base + dir.VirtualAddress); imp->Name != 0; ++imp) {
-      IMAGE_THUNK_DATA* names = (IMAGE_THUNK_DATA*)(base + (imp->OriginalFirstThunk ? imp->OriginalFirstThunk : imp->FirstThunk));
-      IMAGE_THUNK_DATA* slots = (IMAGE_THUNK_DATA*)(base + imp->FirstThunk);
-      for (; names->u1.AddressOfData != 0; ++names, ++slots) {
-        if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-        const char* name = (const char*)((IMAGE_IMPORT_BY_NAME*)(base + names->u1.AddressOfData))->Name;
-        for (const auto& hook : kHooks) {
-          if (strcmp(name, hook.name) != 0) continue;
-          void** address = (void**)&slots->u1.Function;
-          DWORD old;
-          VirtualProtect(address, sizeof(void*), PAGE_READWRITE, &old);
-          m_slots.push_back({address, *address});
-          *address = hook.hook;
-          VirtualProtect(address, sizeof(void*), old, &old);
-        }
-      }
+    for (const auto& hook : kHooks) {
+      std::unique_ptr<ImportPatch> patch(new ImportPatch(moduleName, hook.name, hook.hook));
+      if (patch->Applied()) m_patches.push_back(std::move(patch));
     }
   }
   g_counts->live.clear();
@@ -169,14 +153,7 @@ GdiTracker::GdiTracker(std::initializer_list<const char*> modules) {
   g_counts->dcsHeld = 0;
 }
 
-GdiTracker::~GdiTracker() {
-  for (const Slot& slot : m_slots) {
-    DWORD old;
-    VirtualProtect(slot.address, sizeof(void*), PAGE_READWRITE, &old);
-    *slot.address = slot.original;
-    VirtualProtect(slot.address, sizeof(void*), old, &old);
-  }
-}
+GdiTracker::~GdiTracker() { m_patches.clear(); }
 
 int GdiTracker::Created() const { return g_counts->created; }
 int GdiTracker::Outstanding() const { return (int)g_counts->live.size(); }

@@ -4,9 +4,9 @@
 #pragma once
 #include <windows.h>
 #include <initializer_list>
-#include <set>
-#include <string>
+#include <memory>
 #include <vector>
+#include "ImportPatch.h"
 
 namespace ostrel_test {
 
@@ -21,14 +21,10 @@ class GdiTracker {
   int Created() const;       // GDI objects made
   int Outstanding() const;   // made and neither deleted nor handed to the system
   int DCsHeld() const;       // window DCs got and not released
-  bool Patched() const { return !m_slots.empty(); }
+  bool Patched() const { return !m_patches.empty(); }
 
  private:
-  struct Slot {
-    void** address;
-    void* original;
-  };
-  std::vector<Slot> m_slots;
+  std::vector<std::unique_ptr<ImportPatch>> m_patches;
 };
 
 }  // namespace ostrel_test
