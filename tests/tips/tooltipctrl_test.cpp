@@ -1,5 +1,5 @@
 // The framework's tool-tip wrapper: tool records for window and rectangle tools, texts from
-// strings and string ids, and the look and timing settings read back from the control.
+// strings and string ids.
 #include <gtest/gtest.h>
 #include <afxcmn.h>
 #include <Ostrel.h>
@@ -48,24 +48,4 @@ TEST(ToolTipCtrl, WindowAndRectangleToolsAreFoundAndRemoved) {
   EXPECT_TRUE(tip.EnumTools(0, ti));
   EXPECT_EQ((UINT_PTR)hButton, ti.uId);
   EXPECT_FALSE(tip.EnumTools(1, ti));
-}
-
-TEST(ToolTipCtrl, LookAndTimingAreKeptByTheControl) {
-  CToolTipCtrl tip;
-  ASSERT_TRUE(tip.Create(MainWnd(), TTS_ALWAYSTIP));
-  EXPECT_TRUE(tip.GetStyle() & TTS_ALWAYSTIP);
-  tip.SetMaxTipWidth(120);
-  EXPECT_EQ(120, tip.GetMaxTipWidth());
-  tip.SetTipBkColor(RGB(1, 2, 3));
-  tip.SetTipTextColor(RGB(4, 5, 6));
-  EXPECT_EQ(RGB(1, 2, 3), tip.GetTipBkColor());
-  EXPECT_EQ(RGB(4, 5, 6), tip.GetTipTextColor());
-  tip.SetDelayTime(TTDT_INITIAL, 77);
-  tip.SetDelayTime(TTDT_AUTOPOP, 900);
-  EXPECT_EQ(77, tip.GetDelayTime(TTDT_INITIAL));
-  EXPECT_EQ(900, tip.GetDelayTime(TTDT_AUTOPOP));
-  RECT margin = {1, 2, 3, 4}, back = {};
-  tip.SetMargin(&margin);
-  tip.GetMargin(&back);
-  EXPECT_EQ(CRect(margin), CRect(back));
 }

@@ -272,3 +272,13 @@ TEST(VexTipCallback, DollarTipsTakeTheTextTheOwnerGives) {
   EXPECT_STREQ("Live\ntext", tip.m_strText) << "the control's text, with the mark-up applied";
   InputMove(700, 550);
 }
+
+TEST(VexTipClass, IsMadeByItsRunTimeClass) {
+  CRuntimeClass* pClass = RUNTIME_CLASS(CVexTip);
+  EXPECT_STREQ("CVexTip", pClass->m_lpszClassName);
+  EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CToolTipCtrl)));
+  CObject* pObject = pClass->CreateObject();
+  ASSERT_TRUE(pObject != NULL);
+  EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CVexTip)));
+  delete pObject;
+}
