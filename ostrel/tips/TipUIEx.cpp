@@ -86,12 +86,12 @@ int CTipUIEx::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 // String 11: "face, height, pitch and family, B(old) or not, character set".
 void CTipUIEx::CreateTipFont() {
-  char szSpec[260] = "";
-  ::LoadStringA(_hResInst, IDS_TIPEX_FONT, szSpec, sizeof(szSpec));
+  char szFields[260] = "";
+  ::LoadStringA(_hResInst, IDS_TIPEX_FONT, szFields, sizeof(szFields));
   LOGFONTA lf;
   memset(&lf, 0, sizeof(lf));
   char field[LF_FACESIZE];
-  const char* p = szSpec;
+  const char* p = szFields;
   NextField(&p, lf.lfFaceName, sizeof(lf.lfFaceName));
   NextField(&p, field, sizeof(field));
   lf.lfHeight = atoi(field);
