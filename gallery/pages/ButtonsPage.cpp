@@ -1,8 +1,8 @@
 // Owner-drawn buttons: push buttons in the three captioned looks and the three image looks, check
 // boxes (two states, caption left, three states), a radio group and disabled buttons. Every
 // notification the buttons send is logged with the check state it leaves.
+#include <Ostrel.h>
 #include "../GalleryPage.h"
-#include "ButtonsHost.h"
 #include "ButtonsPage.h"
 
 namespace {
@@ -49,7 +49,7 @@ class CButtonsPage : public CGalleryPage {
  protected:
   BOOL OnInitDialog() override {
     CGalleryPage::OnInitDialog();
-    if (InstallButtonBitmapModule() == NULL) {
+    if (_ButtonVexBmpInst == NULL) {
       Log("ButtonBmp.dll is missing: the buttons stay plain");
       return TRUE;
     }

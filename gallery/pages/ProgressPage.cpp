@@ -1,8 +1,8 @@
 // The progress bar: a simulated long operation of nested segments reports through SimplePCB,
 // NestedBegin and NestedEnd; the bar's panel opens for the run, and the Cancel button (served by
 // its own thread) or Escape stops it when the run is interruptable.
+#include <Ostrel.h>
 #include "../GalleryPage.h"
-#include "ButtonsHost.h"
 #include "ProgressPage.h"
 
 namespace {
@@ -81,7 +81,7 @@ class CProgressPage : public CGalleryPage {
     CRect rc;
     GetDlgItem(IDC_PRG_PANEL_PLACE)->GetWindowRect(&rc);
     ScreenToClient(&rc);
-    if (InstallButtonBitmapModule() == NULL) {
+    if (_ButtonVexBmpInst == NULL) {
       Log("ButtonBmp.dll is missing: the bar has no Cancel button and is not made");
       return TRUE;
     }
