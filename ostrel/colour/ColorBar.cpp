@@ -67,6 +67,21 @@ class SampleCanvas {
   HGDIOBJ m_hOldPen = NULL;
 };
 
+// Eight discs, disc i one eighth more toward white than the one before. A soft disc i is i + 1
+// rings instead, lightest outside: pure colour in the middle over i + 1 pixels (disc 0 is flat).
+HBITMAP MakeDiscs(HDC hdc, COLORREF color, bool soft) {
+  SampleCanvas canvas(hdc);
+  if (!canvas.Ready()) return NULL;
+  for (int i = 0; i < kDiscs; i++) {
+    const int x = kDiscStep * i, rings = soft ? i + 1 : 1;
+    for (int k = 0; k < rings; k++) {
+      const COLORREF ring = soft ? TowardWhite(color, i - k, i + 1) : TowardWhite(color, i, kDiscs);
+      canvas.Ellipse(ring, 3 + x + k, 3 + k, 27 + x - k, 27 - k);
+    }
+  }
+  return canvas.Finish();
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -124,11 +139,11 @@ void CColorBar::setColor(unsigned long color) {
   const int h = BarHeight();
   const int red = GetRValue(color), blue = GetBValue(color);
   if (h <= 0 || red + blue == 0) return;
-  const int wantBlue = blue * 255 / (red + blue);
+  const int wantBlue = blue * 255 / (red + blue), wantRed = red * 255 / (red + blue);
   int bestY = 0, bestCost = INT_MAX;
   for (int y = 0; y <= h; y++) {
     const COLORREF c = BarColor(y, h);
-    const int cost = abs(GetBValue(c) - wantBlue) + abs(GetRValue(c) - (255 - wantBlue));
+    const int cost = abs(GetBValue(c) - wantBlue) + abs(GetRValue(c) - wantRed);
     if (cost < bestCost) bestCost = cost, bestY = y;
   }
   m_nY = bestY;
@@ -191,29 +206,9 @@ void CColorBar::OnLButtonUp(UINT, CPoint point) {
 
 void CColorBar::OnLButtonDblClk(UINT, CPoint) {}
 
-HBITMAP CColorBar::createTransparentBar(HDC hdc) {
-  SampleCanvas canvas(hdc);
-  if (!canvas.Ready()) return NULL;
-  const COLORREF color = getColor();
-  for (int i = 0; i < kDiscs; i++) {
-    const int x = kDiscStep * i;
-    canvas.Ellipse(TowardWhite(color, i, kDiscs), 3 + x, 3, 27 + x, 27);
-  }
-  return canvas.Finish();
-}
+HBITMAP CColorBar::createTransparentBar(HDC hdc) { return MakeDiscs(hdc, getColor(), false); }
 
-// Disc i is i + 1 rings, lightest outside: pure colour in the middle, flat for disc 0.
-HBITMAP CColorBar::createSoftEdgeBar(HDC hdc) {
-  SampleCanvas canvas(hdc);
-  if (!canvas.Ready()) return NULL;
-  const COLORREF color = getColor();
-  for (int i = 0; i < kDiscs; i++) {
-    const int x = kDiscStep * i;
-    for (int k = 0; k <= i; k++)
-      canvas.Ellipse(TowardWhite(color, i - k, i + 1), 3 + x + k, 3 + k, 27 + x - k, 27 - k);
-  }
-  return canvas.Finish();
-}
+HBITMAP CColorBar::createSoftEdgeBar(HDC hdc) { return MakeDiscs(hdc, getColor(), true); }
 
 // ---------------------------------------------------------------------------------------------
 // The colour block
