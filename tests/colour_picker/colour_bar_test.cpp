@@ -1,0 +1,187 @@
+// The colour bar: colours picked by the marker, the notification, painting, the sample bitmaps,
+// setColor, GDI balance.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <vector>
+#include "GdiTracker.h"
+#include "Input.h"
+#include "Pixels.h"
+#include "RecordingParent.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+struct Notified : CColorBarNotify {
+  std::vector<unsigned long> colors;
+  void OnColorBarChange(unsigned long color) override { colors.push_back(color); }
+};
+
+class ColourBarTest : public ::testing::Test {
+ protected:
+  void Make(int width, int height) {
+    ASSERT_TRUE(m_bar.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(30, 20, 30 + width, 20 + height), &m_parent, 5));
+    m_bar.m_pNotify = &m_notified;
+  }
+  void Press(int y, int x = 10) { SendMouse(m_bar.m_hWnd, WM_LBUTTONDOWN, x, y, MK_LBUTTON); }
+  void Release(int y, int x = 10) { SendMouse(m_bar.m_hWnd, WM_LBUTTONUP, x, y); }
+  // The sample bitmap's pixels, or an empty picture when there is none.
+  static Pixels Read(HBITMAP hbm) {
+    HDC hdc = CreateCompatibleDC(NULL);
+    HGDIOBJ old = SelectObject(hdc, hbm);
+    Pixels px = ReadDC(hdc, 0, 0, 240, 30);
+    SelectObject(hdc, old);
+    DeleteDC(hdc);
+    return px;
+  }
+  HBITMAP Sample(bool soft) {
+    HDC hdc = GetDC(NULL);
+    HBITMAP hbm = soft ? m_bar.m_softEdgeMaker.Make(hdc) : m_bar.m_transparentMaker.Make(hdc);
+    ReleaseDC(NULL, hdc);
+    return hbm;
+  }
+
+  CRecordingParent m_parent;
+  CColorBar m_bar;
+  Notified m_notified;
+};
+
+TEST_F(ColourBarTest, MarkerHeightGivesRedToBlue) {
+  Make(20, 256);
+  struct {
+    int y;
+    COLORREF color;
+  } cases[] = {{0, 0x0000FF}, {128, 0x7F007F}, {256, 0xFF0000}, {64, RGB(191, 0, 63)}};
+  for (auto& k : cases) {
+    Press(k.y);
+    EXPECT_EQ(GetCapture(), m_bar.m_hWnd);
+    EXPECT_EQ(m_bar.getColor(), k.color) << "y " << k.y;
+    Release(k.y);
+    EXPECT_EQ(GetCapture(), (HWND)NULL);
+    ASSERT_FALSE(m_notified.colors.empty());
+    EXPECT_EQ(m_notified.colors.back(), k.color) << "y " << k.y;
+  }
+  EXPECT_EQ(m_notified.colors.size(), 4u);
+}
+
+TEST_F(ColourBarTest, ReleaseAboveTheBarWrapsEachComponent) {
+  Make(20, 100);
+  Press(50);
+  Release(-10);
+  ASSERT_EQ(m_notified.colors.size(), 1u);
+  EXPECT_EQ(m_notified.colors[0], RGB(24, 0, 231));
+}
+
+TEST_F(ColourBarTest, MovesOnlyWithAButtonOrKeyDown) {
+  Make(20, 100);
+  Press(10);
+  Release(10);
+  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, 0);
+  EXPECT_EQ(m_bar.m_nY, 10);
+  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, MK_SHIFT);
+  EXPECT_EQ(m_bar.m_nY, 90);
+  SendMouse(m_bar.m_hWnd, WM_LBUTTONDBLCLK, 10, 30, MK_LBUTTON);
+  EXPECT_EQ(m_bar.m_nY, 90);
+  EXPECT_EQ(m_notified.colors.size(), 1u);  // only the release tells the host
+}
+
+TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentre) {
+  Make(20, 100);
+  EXPECT_EQ(m_bar.m_nX, -1);
+  Pixels px = ReadClient(m_bar.m_hWnd);
+  EXPECT_EQ(m_bar.m_nX, 10);
+  EXPECT_EQ(m_bar.m_nY, 100);
+  EXPECT_EQ(px.At(2, 0), 0x0000FFu);
+  EXPECT_EQ(px.At(2, 50), RGB(127, 0, 127));
+  EXPECT_EQ(px.At(2, 99), RGB(2, 0, 252));
+  Press(40);
+  Release(40);
+  px = ReadClient(m_bar.m_hWnd);
+  EXPECT_EQ(px.At(10, 40), m_bar.getColor());  // the marker's fill is the colour
+  EXPECT_EQ(px.At(10, 35), 0u);                // outlined with the DC's default black pen
+  EXPECT_EQ(px.At(2, 40), RGB(153, 0, 102));   // the bar beside it
+}
+
+TEST_F(ColourBarTest, TransparentSampleFadesTowardWhite) {
+  Make(20, 256);
+  Press(256);  // blue 255: each disc then has red and green = i * 255 / 8
+  Release(256);
+  HBITMAP hbm = Sample(false);
+  ASSERT_NE(hbm, (HBITMAP)NULL);
+  Pixels px = Read(hbm);
+  m_bar.m_transparentMaker.Delete(hbm);
+  for (int i = 0; i < 8; i++) {
+    const int v = i * 255 / 8;
+    EXPECT_EQ(px.At(15 + 30 * i, 15), RGB(v, v, 255)) << "disc " << i;
+  }
+  EXPECT_EQ(px.At(1, 1), 0xFFFFFFu);
+  EXPECT_EQ(px.At(29, 15), 0xFFFFFFu);  // between the discs
+}
+
+TEST_F(ColourBarTest, SoftSampleIsPureInTheMiddleAndLighterAtTheRim) {
+  Make(20, 256);
+  Press(0);  // red
+  Release(0);
+  HBITMAP hbm = Sample(true);
+  ASSERT_NE(hbm, (HBITMAP)NULL);
+  Pixels px = Read(hbm);
+  m_bar.m_softEdgeMaker.Delete(hbm);
+  for (int i = 0; i < 8; i++) EXPECT_EQ(px.At(15 + 30 * i, 15), 0x0000FFu) << "disc " << i;
+  // From disc 7's rim to its middle: 7/8, 6/8 ... 0 of the way to white, ring by ring.
+  std::vector<int> rings;
+  for (int x = 211; x <= 225; x++) {
+    COLORREF c = px.At(x, 15);
+    if (c == 0xFFFFFFu) continue;
+    EXPECT_EQ(GetRValue(c), 255) << "x " << x;
+    EXPECT_EQ(GetGValue(c), GetBValue(c)) << "x " << x;
+    if (rings.empty() || rings.back() != GetGValue(c)) rings.push_back(GetGValue(c));
+  }
+  EXPECT_EQ(rings, (std::vector<int>{223, 191, 159, 127, 95, 63, 31, 0}));
+}
+
+TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColor) {
+  Make(20, 100);
+  for (int y : {0, 1, 37, 50, 99, 100}) {
+    Press(y);
+    Release(y);
+    const unsigned long color = m_bar.getColor();
+    m_bar.m_nY = 60;
+    m_bar.setColor(color);
+    EXPECT_EQ(m_bar.getColor(), color) << "y " << y;
+  }
+  m_bar.setColor(0x0000FF);
+  EXPECT_EQ(m_bar.m_nY, 0);
+  m_bar.setColor(RGB(0, 200, 0));  // no red or blue: the marker stays
+  EXPECT_EQ(m_bar.m_nY, 0);
+}
+
+TEST_F(ColourBarTest, SetColorBeforeTheFirstPaintIsKept) {
+  Make(20, 100);
+  m_bar.setColor(0x0000FF);
+  ReadClient(m_bar.m_hWnd);
+  EXPECT_EQ(m_bar.getColor(), 0x0000FFu);
+}
+
+TEST(ColourBarLife, NoGdiObjectLeft) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
+  {
+    CRecordingParent parent;
+    CColorBar bar;
+    ASSERT_TRUE(bar.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 120), &parent, 5));
+    for (int y = 0; y < 120; y += 7) {
+      SendMouse(bar.m_hWnd, WM_LBUTTONDOWN, 10, y, MK_LBUTTON);
+      SendMouse(bar.m_hWnd, WM_LBUTTONUP, 10, y);
+    }
+    HDC hdc = GetDC(NULL);
+    bar.m_transparentMaker.Delete(bar.createTransparentBar(hdc));
+    bar.m_softEdgeMaker.Delete(bar.createSoftEdgeBar(hdc));
+    ReleaseDC(NULL, hdc);
+    bar.DestroyWindow();
+  }
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,269 @@
+// The colour-source pop-up: layout of items and grid, placement, hot marks, every way out and
+// its result, the mouse hook's lifetime, the shared default colour, GDI balance.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <functional>
+#include "GdiTracker.h"
+#include "Input.h"
+#include "ModalDriver.h"
+#include "Pixels.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+POINT CentreOnScreen(HWND hWnd, const RECT& rc) {
+  POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  ClientToScreen(hWnd, &pt);
+  return pt;
+}
+
+// Runs the pop-up with the pointer at `cursor`; `act` runs once it is up. Checks that the pop-up
+// came up, and that its hook is gone afterwards whatever the way out.
+struct PickerRun {
+  INT_PTR result = -99;
+  HHOOK hookWhileOpen = NULL;
+};
+
+PickerRun RunPicker(CColorPicker& picker, std::function<void(CColorPicker&, HWND)> act, POINT cursor = {300, 200}) {
+  SetCursorPos(cursor.x, cursor.y);
+  PumpMessages(20);
+  PickerRun run;
+  ModalDriver driver([](HWND hWnd) { return hWnd == CColorPicker::m_handle; },
+                     [&](HWND hWnd) {
+                       run.hookWhileOpen = CColorPicker::hHookMouseFilter;
+                       act(picker, hWnd);
+                     });
+  // Should the action leave the pop-up open, it is cancelled after a while and the test fails.
+  const DWORD start = GetTickCount();
+  ModalDriver watchdog([start](HWND hWnd) { return hWnd == CColorPicker::m_handle && GetTickCount() - start > 4000; },
+                       [](HWND hWnd) { PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0); }, 10000);
+  run.result = picker.DoModal();
+  EXPECT_FALSE(watchdog.Acted()) << "the pop-up stayed open";
+  EXPECT_TRUE(driver.Acted());
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_NE(run.hookWhileOpen, (HHOOK)NULL);
+  EXPECT_EQ(CColorPicker::hHookMouseFilter, (HHOOK)NULL);
+  EXPECT_EQ(CColorPicker::m_handle, (HWND)NULL);
+  // A hook already removed cannot be removed again.
+  if (run.hookWhileOpen != NULL) {
+    EXPECT_FALSE(UnhookWindowsHookEx(run.hookWhileOpen));
+  }
+  return run;
+}
+
+void ClickCell(CColorPicker& p, HWND hWnd, int cell, bool right = false) {
+  POINT pt = CentreOnScreen(hWnd, p.m_rcCells[cell]);
+  InputClick(pt.x, pt.y, right);
+}
+
+class PickerTest : public ::testing::Test {
+ protected:
+  void TearDown() override { CColorPicker::SetDefaultColor(0x00808080); }
+};
+
+TEST_F(PickerTest, TwoItemsGridBelowThemAndWindowAtThePointer) {
+  CColorPicker picker(MainWnd());
+  EXPECT_EQ(picker.m_nItems, 2);
+  EXPECT_EQ(picker.m_nHot, -1);
+  PickerRun run = RunPicker(picker, [](CColorPicker& p, HWND hWnd) {
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hWnd, 1108)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hWnd, 1107)));
+    const int itemH = p.m_rcItems[0].bottom - p.m_rcItems[0].top;
+    const int colW = (p.m_rcItems[0].right - p.m_rcItems[0].left) / 8;
+    const int rowH = (p.m_rcClient.bottom - itemH * 2 - p.m_rcClient.top - 5) / 6;
+    ASSERT_GT(itemH, 0);
+    ASSERT_GT(colW, 2);
+    EXPECT_EQ(p.m_rcCells[0].top, 2 * itemH + 6);
+    // Cell 19 is row 2, column 3; cells keep a 2-pixel gutter right and below.
+    const RECT& c = p.m_rcCells[19];
+    EXPECT_EQ(c.left, 1 + 3 * colW);
+    EXPECT_EQ(c.right, c.left + colW - 2);
+    EXPECT_EQ(c.top, 2 * itemH + 6 + 2 * rowH);
+    EXPECT_EQ(c.bottom, c.top + rowH - 2);
+    EXPECT_EQ(p.m_rcCells[47].left, 1 + 7 * colW);
+    RECT rw;
+    GetWindowRect(hWnd, &rw);
+    EXPECT_EQ(rw.left, 300);
+    EXPECT_EQ(rw.top, 200);
+    EXPECT_EQ(rw.right - rw.left,
+              2 * GetSystemMetrics(SM_CXFRAME) + p.m_rcClient.right - p.m_rcClient.right % colW - 2);
+    PostMessageA(hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
+  });
+  EXPECT_EQ(run.result, -1);
+}
+
+TEST_F(PickerTest, EyedropperOffersAThirdItem) {
+  CColorPicker picker(MainWnd());
+  picker.m_bEyeDropper = TRUE;
+  PickerRun run = RunPicker(picker, [](CColorPicker& p, HWND hWnd) {
+    EXPECT_EQ(p.m_nItems, 3);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hWnd, 1108)));
+    const int itemH = p.m_rcItems[0].bottom - p.m_rcItems[0].top;
+    EXPECT_EQ(p.m_rcCells[0].top, 3 * itemH + 6);
+    POINT pt = CentreOnScreen(hWnd, p.m_rcItems[2]);
+    InputClick(pt.x, pt.y);
+  });
+  EXPECT_EQ(run.result, 2);
+}
+
+TEST_F(PickerTest, ItemsAndCellsGiveTheirResultsWithEitherButton) {
+  struct Case {
+    int cell;  // -1: item 1
+    bool right;
+    INT_PTR result;
+    COLORREF color;
+  } cases[] = {{10, false, 48, 0x00FF80}, {5, true, 48, 0xFF8000}, {47, false, 48, 0xFFFFFF}, {-1, true, 1, 0x123456}};
+  for (const Case& k : cases) {
+    CColorPicker picker(MainWnd());
+    picker.m_color = 0x123456;
+    PickerRun run = RunPicker(picker, [&](CColorPicker& p, HWND hWnd) {
+      if (k.cell >= 0) {
+        ClickCell(p, hWnd, k.cell, k.right);
+      } else {
+        POINT pt = CentreOnScreen(hWnd, p.m_rcItems[1]);
+        InputClick(pt.x, pt.y, k.right);
+      }
+    });
+    EXPECT_EQ(run.result, k.result) << "cell " << k.cell;
+    EXPECT_EQ(picker.m_color, k.color) << "cell " << k.cell;
+  }
+}
+
+TEST_F(PickerTest, SeparatorAndGuttersCancel) {
+  for (int where = 0; where < 3; where++) {
+    CColorPicker picker(MainWnd());
+    picker.m_color = 0x010203;
+    PickerRun run = RunPicker(picker, [&](CColorPicker& p, HWND hWnd) {
+      const RECT& c = p.m_rcCells[9];
+      POINT pt = where == 0   ? POINT{(c.left + c.right) / 2, p.m_rcCells[0].top - 4}  // separator
+                 : where == 1 ? POINT{c.right, (c.top + c.bottom) / 2}               // right gutter
+                              : POINT{(c.left + c.right) / 2, c.bottom};             // gutter below
+      ClientToScreen(hWnd, &pt);
+      InputClick(pt.x, pt.y);
+    });
+    EXPECT_EQ(run.result, -1) << "place " << where;
+    EXPECT_EQ(picker.m_color, 0x010203u);
+  }
+}
+
+TEST_F(PickerTest, EnterEndsWithOneAndOtherWaysOutCancel) {
+  // 0: Enter; 1: the application loses activation; 2: IDCANCEL as the hook posts it.
+  const INT_PTR expected[] = {1, -1, -1};
+  for (int way = 0; way < 3; way++) {
+    CColorPicker picker(MainWnd());
+    PickerRun run = RunPicker(picker, [&](CColorPicker&, HWND hWnd) {
+      if (way == 0) PostMessageA(hWnd, WM_KEYDOWN, VK_RETURN, 0);
+      if (way == 1) SendMessageA(hWnd, WM_ACTIVATEAPP, FALSE, 0);
+      if (way == 2) PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(run.result, expected[way]) << "way " << way;
+  }
+}
+
+TEST_F(PickerTest, ClickOnAnotherWindowsCaptionIsSwallowedAndCancels) {
+  HWND hOther = CreateWindowExA(0, AfxRegisterWndClass(0), "Other", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 500, 420, 200, 120,
+                                NULL, NULL, NULL, NULL);
+  ASSERT_NE(hOther, (HWND)NULL);
+  PumpMessages(50);
+  RECT rw;
+  GetWindowRect(hOther, &rw);
+  CColorPicker picker(MainWnd());
+  PickerRun run = RunPicker(picker, [&](CColorPicker&, HWND) {
+    InputClick((rw.left + rw.right) / 2, rw.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2);
+  });
+  EXPECT_EQ(run.result, -1);
+  DestroyWindow(hOther);
+}
+
+TEST_F(PickerTest, OpensUpAndLeftNearTheBottomRightCorner) {
+  const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+  CColorPicker picker(MainWnd());
+  RECT rw = {};
+  RunPicker(
+      picker,
+      [&](CColorPicker&, HWND hWnd) {
+        GetWindowRect(hWnd, &rw);
+        PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+      },
+      POINT{cx - 10, cy - 10});
+  EXPECT_EQ(rw.right, cx - 10);
+  EXPECT_EQ(rw.bottom, cy - 10);
+  EXPECT_GT(rw.right - rw.left, 40);
+}
+
+TEST_F(PickerTest, DefaultColourReachesLaterPopUpsAndIsPainted) {
+  CColorPicker::SetDefaultColor(0x000000FF);
+  for (int run = 0; run < 2; run++) {
+    CColorPicker picker(MainWnd());
+    COLORREF painted = CLR_INVALID, white = CLR_INVALID, line = CLR_INVALID;
+    PickerRun r = RunPicker(picker, [&](CColorPicker& p, HWND hWnd) {
+      Pixels px = ReadClient(hWnd);
+      const RECT& c0 = p.m_rcCells[0];
+      painted = px.At((c0.left + c0.right) / 2, (c0.top + c0.bottom) / 2);
+      white = px.At(p.m_rcCells[47].left + 2, p.m_rcCells[47].top + 2);
+      line = px.At(10, c0.top - 4);
+      ClickCell(p, hWnd, 0);
+    });
+    EXPECT_EQ(r.result, 48);
+    EXPECT_EQ(picker.m_color, 0x0000FFu);
+    EXPECT_EQ(painted, 0x0000FFu);
+    EXPECT_EQ(white, 0xFFFFFFu);
+    EXPECT_EQ(line, 0u);
+  }
+}
+
+TEST_F(PickerTest, HotMarksFollowThePointer) {
+  for (BOOL eye = FALSE; eye <= TRUE; eye++) {
+    CColorPicker picker(MainWnd());
+    picker.m_bEyeDropper = eye;
+    RunPicker(picker, [&](CColorPicker& p, HWND hWnd) {
+      POINT item1 = CentreOnScreen(hWnd, p.m_rcItems[1]);
+      InputMove(item1.x, item1.y);
+      EXPECT_EQ(p.m_nHot, 1);
+      EXPECT_TRUE(p.m_bHotItem[1]);
+      EXPECT_EQ(ReadClient(GetDlgItem(hWnd, 1107)).At(1, 1), GetSysColor(COLOR_HIGHLIGHT));
+      POINT cell0 = CentreOnScreen(hWnd, p.m_rcCells[0]);
+      InputMove(cell0.x, cell0.y);
+      EXPECT_EQ(p.m_nHot, p.m_nItems);
+      EXPECT_FALSE(p.m_bHotItem[1]);
+      EXPECT_EQ(ReadClient(GetDlgItem(hWnd, 1107)).At(1, 1), GetSysColor(COLOR_MENU));
+      const RECT& c0 = p.m_rcCells[0];
+      EXPECT_EQ(ReadClient(hWnd).At(c0.left - 1, (c0.top + c0.bottom) / 2), 0u);
+      // Off every item and cell: the mark goes.
+      POINT gap = {c0.right, (c0.top + c0.bottom) / 2};
+      ClientToScreen(hWnd, &gap);
+      InputMove(gap.x, gap.y);
+      EXPECT_EQ(p.m_nHot, -1);
+      EXPECT_EQ(ReadClient(hWnd).At(c0.left - 1, (c0.top + c0.bottom) / 2), GetSysColor(COLOR_MENU));
+      // Where item 2 would be without the eyedropper it never lights.
+      POINT item2 = CentreOnScreen(hWnd, eye ? p.m_rcItems[2] : p.m_rcItems[1]);
+      if (!eye) item2.y += p.m_rcItems[1].bottom - p.m_rcItems[1].top;
+      InputMove(item2.x, item2.y);
+      EXPECT_EQ(p.m_bHotItem[2], eye);
+      PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+    });
+  }
+}
+
+TEST_F(PickerTest, NoGdiObjectLeftAfterAPopUpsLife) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
+  {
+    CColorPicker picker(MainWnd());
+    picker.m_bEyeDropper = TRUE;
+    RunPicker(picker, [](CColorPicker& p, HWND hWnd) {
+      for (int i = 0; i < 3; i++) {
+        POINT a = CentreOnScreen(hWnd, p.m_rcItems[i]);
+        InputMove(a.x, a.y);
+      }
+      ReadClient(hWnd);
+      ClickCell(p, hWnd, 20);
+    });
+  }
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+// The colour-picker plug-in Plugin\TKP1.TKP: the record bytes in and out, its dialog driven by
+// fields and mouse, cancelling, bad input; the hue/saturation/value arithmetic behind it.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <stdlib.h>
+#include <string.h>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include "../../host/tkp1/Hsv.h"
+#include "../../host/tkp1/Tkp1Res.h"
+#include "Input.h"
+#include "ModalDriver.h"
+#include "Pixels.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+typedef int(__cdecl* SHOWCOLORPICKERDLG)(unsigned char*, HWND);
+
+class PluginTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_hPlugin = LoadLibraryA((ExeFolder() + "Plugin\\TKP1.TKP").c_str());
+    ASSERT_NE(m_hPlugin, (HMODULE)NULL);
+    m_pfnShow = (SHOWCOLORPICKERDLG)(void*)GetProcAddress(m_hPlugin, "ShowColorPickerDlg");
+    ASSERT_NE(m_pfnShow, (SHOWCOLORPICKERDLG)NULL);
+    memset(m_record, 0xCC, sizeof m_record);
+  }
+  void TearDown() override {
+    if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);
+  }
+  void Start(BYTE r, BYTE g, BYTE b) {
+    m_record[36] = r;
+    m_record[37] = g;
+    m_record[38] = b;
+    memcpy(m_before, m_record, sizeof m_record);
+  }
+  // Shows the picker; `act` runs on its dialog once it is up.
+  int Show(std::function<void(HWND)> act) {
+    ModalDriver driver(ModalDriver::DialogTitled("Tarvik Color Picker"), act);
+    const int result = m_pfnShow(m_record, MainWnd()->m_hWnd);
+    EXPECT_TRUE(driver.Acted());
+    EXPECT_FALSE(driver.TimedOut());
+    return result;
+  }
+  // Bytes other than the chosen colour's are as the caller left them.
+  void ExpectOnlyChosenBytesWritten() {
+    for (size_t i = 0; i < sizeof m_record; i++) {
+      if (i < 56 || i > 58) {
+        EXPECT_EQ(m_record[i], m_before[i]) << "byte " << i;
+      }
+    }
+  }
+  static int Field(HWND hDlg, int id) { return (int)GetDlgItemInt(hDlg, id, NULL, FALSE); }
+  static RECT Placeholder(HWND hDlg, int id) {
+    RECT rc;
+    GetWindowRect(GetDlgItem(hDlg, id), &rc);
+    MapWindowPoints(NULL, hDlg, (POINT*)&rc, 2);
+    return rc;
+  }
+
+  HMODULE m_hPlugin = NULL;
+  SHOWCOLORPICKERDLG m_pfnShow = NULL;
+  unsigned char m_record[96];
+  unsigned char m_before[96];
+};
+
+TEST_F(PluginTest, StartingBytesInFieldsAndChosenBytesOut) {
+  Start(10, 20, 30);
+  int shown[3] = {-1, -1, -1};
+  COLORREF oldSwatch = CLR_INVALID, newSwatch = CLR_INVALID;
+  const int result = Show([&](HWND hDlg) {
+    for (int i = 0; i < 3; i++) shown[i] = Field(hDlg, IDC_TKP1_RED + i);
+    SetDlgItemTextA(hDlg, IDC_TKP1_RED, "1");
+    SetDlgItemTextA(hDlg, IDC_TKP1_GREEN, "2");
+    SetDlgItemTextA(hDlg, IDC_TKP1_BLUE, "3");
+    Pixels px = ReadClient(hDlg);
+    RECT o = Placeholder(hDlg, IDC_TKP1_OLD), n = Placeholder(hDlg, IDC_TKP1_NEW);
+    oldSwatch = px.At((o.left + o.right) / 2, (o.top + o.bottom) / 2);
+    newSwatch = px.At((n.left + n.right) / 2, (n.top + n.bottom) / 2);
+    PressButton(hDlg, IDOK);
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(shown[0], 10);
+  EXPECT_EQ(shown[1], 20);
+  EXPECT_EQ(shown[2], 30);
+  EXPECT_EQ(oldSwatch, RGB(10, 20, 30));
+  EXPECT_EQ(newSwatch, RGB(1, 2, 3));
+  EXPECT_EQ(m_record[56], 1);
+  EXPECT_EQ(m_record[57], 2);
+  EXPECT_EQ(m_record[58], 3);
+  ExpectOnlyChosenBytesWritten();
+}
+
+TEST_F(PluginTest, AreaAndStripSetHueSaturationAndValue) {
+  Start(0, 0, 128);  // blue at half value
+  int hue = -1, sat = -1, val = -1;
+  const int result = Show([&](HWND hDlg) {
+    EXPECT_EQ(Field(hDlg, IDC_TKP1_HUE), 240);
+    RECT a = Placeholder(hDlg, IDC_TKP1_AREA), s = Placeholder(hDlg, IDC_TKP1_STRIP);
+    SendClick(hDlg, a.left, a.top);  // hue 0, full saturation
+    SendClick(hDlg, (s.left + s.right) / 2, s.top);  // full value
+    hue = Field(hDlg, IDC_TKP1_HUE);
+    sat = Field(hDlg, IDC_TKP1_SAT);
+    val = Field(hDlg, IDC_TKP1_VAL);
+    PressButton(hDlg, IDOK);
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(hue, 0);
+  EXPECT_EQ(sat, 255);
+  EXPECT_EQ(val, 255);
+  EXPECT_EQ(m_record[56], 255);
+  EXPECT_EQ(m_record[57], 0);
+  EXPECT_EQ(m_record[58], 0);
+}
+
+TEST_F(PluginTest, CancelLeavesTheRecordAndNullRecordIsAnError) {
+  Start(1, 2, 3);
+  const int result = Show([](HWND hDlg) {
+    SetDlgItemTextA(hDlg, IDC_TKP1_HUE, "100");
+    PressButton(hDlg, IDCANCEL);
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(memcmp(m_record, m_before, sizeof m_record), 0);
+  EXPECT_EQ(m_pfnShow(NULL, MainWnd()->m_hWnd), -1);
+}
+
+TEST(HsvArithmetic, PrimariesRoundTripAndOthersStayClose) {
+  struct {
+    COLORREF color;
+    int h, s, v;
+  } known[] = {{RGB(255, 0, 0), 0, 255, 255},   {RGB(255, 255, 0), 60, 255, 255}, {RGB(0, 255, 0), 120, 255, 255},
+               {RGB(0, 255, 255), 180, 255, 255}, {RGB(0, 0, 255), 240, 255, 255}, {RGB(255, 0, 255), 300, 255, 255},
+               {RGB(128, 128, 128), 77, 0, 128},  {RGB(0, 0, 0), 77, 0, 0}};
+  for (auto& k : known) {
+    Hsv hsv = RgbToHsv(k.color, 77);
+    EXPECT_EQ(hsv.h, k.h) << std::hex << k.color;
+    EXPECT_EQ(hsv.s, k.s) << std::hex << k.color;
+    EXPECT_EQ(hsv.v, k.v) << std::hex << k.color;
+    EXPECT_EQ(HsvToRgb(hsv), k.color) << std::hex << k.color;
+  }
+  int worst = 0;
+  for (int r = 0; r < 256; r += 15)
+    for (int g = 0; g < 256; g += 17)
+      for (int b = 0; b < 256; b += 13) {
+        COLORREF back = HsvToRgb(RgbToHsv(RGB(r, g, b)));
+        worst = std::max({worst, abs(GetRValue(back) - r), abs(GetGValue(back) - g), abs(GetBValue(back) - b)});
+      }
+  EXPECT_LE(worst, 3);  // whole-number hue and saturation lose a little
+}
+
+}  // namespace
