@@ -71,7 +71,7 @@ int CTipUIEx::Create(CWnd* pParentWnd, CWnd* pTarget) {
 void CTipUIEx::Show(int nStringID, int nParam) {
   m_nStringID = nStringID;
   m_nParam = nParam;
-  if (!m_bTimer && SetTimer(kShowTimer, kShowDelay) != 0) m_bTimer = TRUE;
+  if (!m_bTimer && m_hWnd != NULL && SetTimer(kShowTimer, kShowDelay) != 0) m_bTimer = TRUE;
 }
 
 int CTipUIEx::OnCreate(LPCREATESTRUCT lpCreateStruct) {
