@@ -1,6 +1,8 @@
 // Renderer throughput as a ratio to GradientFill on the same 24-bit DIB section.
 // Prints one line per direction; above 1.0 means the renderer is faster.
 #include <windows.h>
+#include <functional>
+#include "../BenchClock.h"
 
 #include <cstdio>
 
@@ -12,25 +14,11 @@ namespace {
 
 constexpr int kWidth = 1024, kHeight = 768;
 
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
-
-// Seconds per call, the best of several rounds.
-template <class F>
-double Time(F fill) {
-  double best = 1e30;
-  for (int round = 0; round < 5; ++round) {
-    const int n = 8;
-    const double t0 = Now();
-    for (int i = 0; i < n; ++i) fill();
-    const double t = (Now() - t0) / n;
-    if (t < best) best = t;
-  }
-  return best;
+// Seconds per fill: eight fills a round, the best round.
+double Time(const std::function<void()>& fill) {
+  return BestSeconds([&] {
+           for (int i = 0; i < 8; ++i) fill();
+         }) / 8;
 }
 
 TRIVERTEX Vertex(int x, int y, COLORREF c) {

@@ -2,6 +2,7 @@
 // shows it once through a display pass; each time is printed as a ratio to
 // memcpy of the same 48 MB, measured in the same run (best of several rounds).
 #include "t32Base.h"
+#include "../BenchClock.h"
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -12,20 +13,6 @@ namespace {
 const int kSide = 4096, kRounds = 5;
 const size_t kBytes = size_t(kSide) * kSide * 3;
 
-double Seconds(const std::function<void()>& work)
-{
-    LARGE_INTEGER f, a, b;
-    QueryPerformanceFrequency(&f);
-    double best = 1e30;
-    for (int i = 0; i < kRounds; ++i) {
-        QueryPerformanceCounter(&a);
-        work();
-        QueryPerformanceCounter(&b);
-        double s = double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
-        best = s < best ? s : best;
-    }
-    return best;
-}
 
 } // namespace
 
@@ -53,12 +40,12 @@ int main()
     }
     HGDIOBJ old = SelectObject(dc, dib);
 
-    double mem = Seconds([&] { memcpy(copy.data(), block.data(), kBytes); });
-    double getMerge = Seconds([&] {
+    double mem = BestSeconds([&] { memcpy(copy.data(), block.data(), kBytes); });
+    double getMerge = BestSeconds([&] {
         buf32GetMem(buf, 0, 0, kSide, kSide, copy.data());
         buf32MergeMem(buf, 0, 0, kSide, kSide, copy.data());
     });
-    double display = Seconds([&] {
+    double display = BestSeconds([&] {
         HANDLE pass = nullptr;
         RECT rc = {0, 0, kSide, kSide};
         if (disp32ShowInit(&pass, dc, 24, rc, nullptr, DISP32_FIT_NONE, 0)) {

@@ -2,6 +2,7 @@
 // and reading the same number of bytes with plain WriteFile/ReadFile in the same run.
 // Prints one line each for save and load; 1.0 would mean no cost beyond the disk itself.
 #include <windows.h>
+#include "../BenchClock.h"
 
 #include <cstdio>
 #include <string>
@@ -14,25 +15,6 @@ namespace {
 
 const int kItems = 1000, kThumb = 34, kBlock = 68;
 
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
-
-// Seconds per call, the best of several rounds.
-template <class F>
-double Time(F run) {
-  double best = 1e30;
-  for (int round = 0; round < 7; ++round) {
-    const double t0 = Now();
-    run();
-    const double t = Now() - t0;
-    if (t < best) best = t;
-  }
-  return best;
-}
 
 void FillList(CIIList& list) {
   list.SetFixedAPIIData(kBlock);
@@ -83,11 +65,11 @@ int main() {
   GetFileAttributesExA(listPath.c_str(), GetFileExInfoStandard, &info);
   std::vector<char> bytes(info.nFileSizeLow, 'x');
 
-  const double tSave = Time([&] { list.Save(listPath.c_str()); });
-  const double tWrite = Time([&] { PlainWrite(plainPath, bytes); });
+  const double tSave = BestSeconds([&] { list.Save(listPath.c_str()); });
+  const double tWrite = BestSeconds([&] { PlainWrite(plainPath, bytes); });
   CIIList loaded;
-  const double tLoad = Time([&] { loaded.Load(listPath.c_str()); });
-  const double tRead = Time([&] { PlainRead(plainPath, bytes); });
+  const double tLoad = BestSeconds([&] { loaded.Load(listPath.c_str()); });
+  const double tRead = BestSeconds([&] { PlainRead(plainPath, bytes); });
   const bool bSame = loaded.GetIICount() == kItems && loaded.TypeGetCount(0) == kItems;
 
   std::printf("item list, %d items of %dx%d, %lu bytes%s\n", kItems, kThumb, kThumb, info.nFileSizeLow,

@@ -2,6 +2,7 @@
 // Escape poll and draws nothing. Its time per call is printed as a ratio to a bare
 // GetAsyncKeyState(VK_ESCAPE) measured in the same run (best of several rounds).
 #include <Ostrel.h>
+#include "../BenchClock.h"
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -10,19 +11,6 @@ namespace {
 
 const int kCalls = 200000, kRounds = 5;
 
-double Seconds(const std::function<void()>& work) {
-  LARGE_INTEGER f, a, b;
-  QueryPerformanceFrequency(&f);
-  double best = 1e30;
-  for (int i = 0; i < kRounds; ++i) {
-    QueryPerformanceCounter(&a);
-    work();
-    QueryPerformanceCounter(&b);
-    double s = double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
-    best = s < best ? s : best;
-  }
-  return best;
-}
 
 }  // namespace
 
@@ -51,11 +39,11 @@ int main() {
   CProgress::SimplePCB(2, 50, 0, NULL);  // drawn once; every later 50 changes nothing
 
   volatile SHORT sink = 0;
-  double poll = Seconds([&] {
+  double poll = BestSeconds([&] {
     for (int i = 0; i < kCalls; ++i) sink = sink + GetAsyncKeyState(VK_ESCAPE);
   });
   int nStopped = 0;
-  double report = Seconds([&] {
+  double report = BestSeconds([&] {
     for (int i = 0; i < kCalls; ++i) nStopped += CProgress::SimplePCB(2, 50, 0, NULL) == 0;
   });
   bar.ResetAll();
