@@ -29,12 +29,6 @@ const UINT kFmtBesideRight = 0x90;  // DT_LEFT | DT_WORDBREAK | DT_TABSTOP
 const UINT kFmtBesideLeft = 0x92;   // DT_RIGHT | DT_WORDBREAK | DT_TABSTOP
 const UINT kFmtCentred = 0x91;      // DT_CENTER | DT_WORDBREAK | DT_TABSTOP
 
-CSize BitmapSize(const CBitmap& bmp) {
-  BITMAP bm = {};
-  if (bmp.m_hObject == NULL || ::GetObjectA(bmp.m_hObject, sizeof(bm), &bm) == 0) return CSize(0, 0);
-  return CSize(bm.bmWidth, bm.bmHeight);
-}
-
 int LoadIntString(UINT nID) {
   char sz[32] = "";
   ::LoadStringA(_hResInst, nID, sz, sizeof(sz));
@@ -181,7 +175,7 @@ BOOL COkButton::IsThreeState() const { return m_nButtonType == BS_3STATE || m_nB
 BOOL COkButton::IsAutoRadio() const { return m_nButtonType == BS_AUTORADIOBUTTON; }
 
 CSize COkButton::CellSize(BOOL bPushRows) const {
-  CSize strip = BitmapSize(m_bmpButton);
+  CSize strip = BitmapSize((HBITMAP)m_bmpButton.m_hObject);
   int ch = bPushRows ? strip.cy : (IsThreeState() ? strip.cy / 3 : strip.cy / 2);
   if (m_nImageRows > 1) ch /= m_nImageRows;
   return CSize(strip.cx / 4, ch);
@@ -189,7 +183,7 @@ CSize COkButton::CellSize(BOOL bPushRows) const {
 
 void COkButton::GetPartBitmapRect(BITMAPPART nPart, RECT* pRect, UINT nBitmapDefault) {
   if (pRect == NULL) return;
-  CSize strip = BitmapSize(m_bmpButton);
+  CSize strip = BitmapSize((HBITMAP)m_bmpButton.m_hObject);
   double W = strip.cx, H = strip.cy;
   double top = 0.0, bottom = H;
   if (m_nKind == 2) {
@@ -404,7 +398,7 @@ void COkButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     return;
   CBitmap* pOldPicture = dcPicture.SelectObject(&bmpPicture);
 
-  CSize face = BitmapSize(m_bmpFace);
+  CSize face = BitmapSize((HBITMAP)m_bmpFace.m_hObject);
   CBitmap* pOldSource = dcSource.SelectObject(&m_bmpFace);
   dcPicture.BitBlt(0, 0, client.Width(), client.Height(), &dcSource, 0, 0, SRCCOPY);
   dcPicture.BitBlt(client.Width() - face.cx, 0, face.cx, client.Height(), &dcSource, 0, 0, SRCCOPY);

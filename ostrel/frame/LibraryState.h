@@ -4,6 +4,13 @@
 
 extern "C" HINSTANCE _hResInst;  // the library's module: every resource and window class uses it
 
+// Width and height of a bitmap; (0, 0) for NULL or a handle that is not a bitmap.
+inline CSize BitmapSize(HBITMAP hBmp) {
+  BITMAP bm = {};
+  if (hBmp == NULL || ::GetObjectA(hBmp, sizeof(bm), &bm) == 0) return CSize(0, 0);
+  return CSize(bm.bmWidth, bm.bmHeight);
+}
+
 // Window classes registered at start-up.
 void RegisterGroupBoxClass();
 void RegisterCircleCtrlClass();

@@ -35,11 +35,6 @@ int s_nDrawnCells = -1;
 HANDLE s_hCancelThread = NULL;
 DWORD s_dwCancelThreadId = 0;
 
-CSize BitmapSize(HBITMAP hBmp) {
-  BITMAP bm = {};
-  if (hBmp == NULL || ::GetObjectA(hBmp, sizeof(bm), &bm) == 0) return CSize(0, 0);
-  return CSize(bm.bmWidth, bm.bmHeight);
-}
 
 // Copies the whole of hBmp to (x, y) of hDC through hSrc.
 void Blit(HDC hDC, HDC hSrc, HBITMAP hBmp, int x, int y, CSize size) {
