@@ -12,11 +12,12 @@ run_suite() {  # $1 = build folder
   local dir=$1
   export WINEPREFIX="$PWD/$dir/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   wineserver -p 2>/dev/null || true   # one server for the whole run, so executables start fast
-  # Start Wine's background services now, with no output attached: started by the first test they
-  # would inherit ctest's output pipe and keep that test "running" until its time-out.
-  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
   local rc=0
-  scripts/with-display.sh ctest --test-dir "$dir" --output-on-failure -j 1 || rc=$?
+  # Wine's background services are started first, on the same display and with no output attached:
+  # started by the first test they would inherit ctest's output pipe and keep that test "running"
+  # until its time-out.
+  scripts/with-display.sh bash -c 'wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+                                   exec ctest --test-dir "$0" --output-on-failure -j 1' "$dir" || rc=$?
   wineserver -k 2>/dev/null || true
   return $rc
 }
