@@ -83,6 +83,7 @@ void CloseThreadModals() {
     } else if (cls == "#32770") {
       PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
       PostMessageA(hWnd, WM_CLOSE, 0, 0);
+      PostMessageA(hWnd, WM_COMMAND, IDNO, 0);  // a Yes/No box ignores the two above
     }
   }
 }
