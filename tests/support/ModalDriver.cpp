@@ -40,17 +40,30 @@ void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
   if (it != g_drivers.end()) it->second->Poll();
 }
 
+static bool IsModalWindow(HWND hWnd) {
+  std::string cls = ClassOf(hWnd);
+  return cls == "#32770" || cls == "#32768";
+}
+
+// Acts once on the awaited window; past the deadline, a modal window still showing (the awaited
+// one never came, or the action did not close it) is closed and the time-out recorded.
 void ModalDriver::Poll() {
-  if (m_acted || m_timedOut) return;
-  for (HWND hWnd : ThreadWindows()) {
-    if (m_match(hWnd)) {
-      m_acted = true;
-      m_hWnd = hWnd;
-      m_action(hWnd);
-      return;
+  if (m_timedOut) return;
+  std::vector<HWND> windows = ThreadWindows();
+  if (!m_acted) {
+    for (HWND hWnd : windows) {
+      if (m_match(hWnd)) {
+        m_acted = true;
+        m_hWnd = hWnd;
+        m_action(hWnd);
+        return;
+      }
     }
   }
-  if ((LONG)(GetTickCount() - m_deadline) >= 0) {
+  if ((LONG)(GetTickCount() - m_deadline) < 0) return;
+  bool modalShowing = false;
+  for (HWND hWnd : windows) modalShowing = modalShowing || IsModalWindow(hWnd);
+  if (!m_acted || modalShowing) {
     m_timedOut = true;
     CloseThreadModals();
   }

@@ -1,6 +1,7 @@
 // Drives modal loops (dialogs, message boxes, pop-up menus) from a thread timer that runs inside
-// them. When the awaited window does not turn up in time the driver closes whatever modal window
-// the thread shows and records the time-out, so a test fails instead of hanging.
+// them. When the awaited window does not turn up in time, or a modal window is still showing at
+// the deadline, the driver closes the thread's modal windows and records the time-out, so a test
+// fails instead of hanging.
 #pragma once
 #include <windows.h>
 #include <functional>
