@@ -17,6 +17,18 @@ const int kDialId = 77;
 const POINT kRim0 = {81, 42}, kRim10 = {80, 35}, kRim90 = {42, 3}, kRim180 = {3, 42}, kRim269 = {42, 81},
             kRim350 = {79, 48};
 
+// A set-up record naming the library's own face and marker, showing the given parts of them.
+CIRCLECTRL_SETUP LibraryBitmaps(RECT rcFace, RECT rcMarker) {
+  CIRCLECTRL_SETUP setup = {};
+  setup.nAngle = 360;  // keep the angle
+  setup.hInst = _ClrBoxInst;
+  setup.nFaceId = 101;
+  setup.rcFace = rcFace;
+  setup.nMarkerId = 102;
+  setup.rcMarker = rcMarker;
+  return setup;
+}
+
 // Every angle the dial paints, in order (read through its own message at each WM_PAINT).
 std::vector<int>* g_painted = NULL;
 WNDPROC g_dialProc = NULL;
@@ -182,13 +194,7 @@ TEST_F(CircleCtrlTest, PrivateMessages) {
 TEST_F(CircleCtrlTest, SetupReplacesBitmapsAndResizesAboutTheCentre) {
   RECT before;
   GetWindowRect(m_hDial, &before);
-  CIRCLECTRL_SETUP setup = {};
-  setup.nAngle = 360;
-  setup.hInst = _ClrBoxInst;
-  setup.nFaceId = 101;
-  setup.rcFace = {10, 10, 70, 70};
-  setup.nMarkerId = 102;
-  setup.rcMarker = {0, 0, 6, 6};
+  CIRCLECTRL_SETUP setup = LibraryBitmaps({10, 10, 70, 70}, {0, 0, 6, 6});
   EXPECT_EQ(1, SendMessageA(m_hDial, CCM_SETUP, 0, (LPARAM)&setup));
   RECT after;
   GetWindowRect(m_hDial, &after);
@@ -251,13 +257,7 @@ TEST_F(CircleCtrlTest, LifeLeavesNoGdiObjects) {
   }
   SendMessageA(hDial, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kRim180.x, kRim180.y));
   SendMessageA(hDial, WM_LBUTTONUP, 0, MAKELPARAM(kRim0.x, kRim0.y));
-  CIRCLECTRL_SETUP setup = {};
-  setup.nAngle = 360;
-  setup.hInst = _ClrBoxInst;
-  setup.nFaceId = 101;
-  setup.rcFace = {0, 0, 84, 84};
-  setup.nMarkerId = 102;
-  setup.rcMarker = {0, 0, 8, 8};
+  CIRCLECTRL_SETUP setup = LibraryBitmaps({0, 0, 84, 84}, {0, 0, 8, 8});
   SendMessageA(hDial, CCM_SETUP, 0, (LPARAM)&setup);
   DestroyWindow(hDial);
   EXPECT_GT(tracker.Created(), 200);

@@ -5,34 +5,6 @@
 
 namespace gradient_test {
 
-Canvas::Canvas(int width, int height) : m_width(width), m_height(height) {
-  BITMAPINFO bmi = {};
-  bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-  bmi.bmiHeader.biWidth = width;
-  bmi.bmiHeader.biHeight = -height;
-  bmi.bmiHeader.biPlanes = 1;
-  bmi.bmiHeader.biBitCount = 32;
-  void* bits = NULL;
-  m_dc = CreateCompatibleDC(NULL);
-  m_bitmap = CreateDIBSection(m_dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
-  m_old = SelectObject(m_dc, m_bitmap);
-  HBRUSH brush = CreateSolidBrush(kBackground);
-  RECT all = {0, 0, width, height};
-  FillRect(m_dc, &all, brush);
-  DeleteObject(brush);
-}
-
-Canvas::~Canvas() {
-  SelectObject(m_dc, m_old);
-  DeleteObject(m_bitmap);
-  DeleteDC(m_dc);
-}
-
-int Canvas::Painted() const {
-  RECT all = {0, 0, m_width, m_height};
-  return m_width * m_height - Read().Count(all, kBackground);
-}
-
 COLORREF PatternColor(int x, int y) { return RGB(10 + x * 20, 200 - y * 30, (x * 7 + y * 13) & 0xFF); }
 
 HANDLE MakePatternBuffer(int w, int h) {

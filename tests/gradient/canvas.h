@@ -1,31 +1,17 @@
-// A memory DC over a 32-bit DIB section filled with one background colour, for drawing into
-// and reading back.
+// Drawing surfaces and pattern buffers for the gradient tests.
 #pragma once
 #include <windows.h>
 #include <string>
-#include "Pixels.h"
+#include "Canvas.h"
 
 namespace gradient_test {
 
 const COLORREF kBackground = RGB(1, 254, 3);  // a colour no test gradient produces
 
-class Canvas {
+// A canvas over the background above.
+class BackgroundCanvas : public ostrel_test::Canvas {
  public:
-  Canvas(int width, int height);
-  ~Canvas();
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-
-  HDC dc() const { return m_dc; }
-  ostrel_test::Pixels Read() const { return ostrel_test::ReadDC(m_dc, 0, 0, m_width, m_height); }
-  // Pixels that no longer show the background.
-  int Painted() const;
-
- private:
-  int m_width, m_height;
-  HDC m_dc;
-  HBITMAP m_bitmap;
-  HGDIOBJ m_old;
+  BackgroundCanvas(int width, int height) : ostrel_test::Canvas(width, height, kBackground) {}
 };
 
 // A 24-bit image buffer of w x h whose pixel (x, y) is PatternColor(x, y); NULL on failure.

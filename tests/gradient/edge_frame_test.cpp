@@ -25,7 +25,7 @@ TEST(DrawEdgeFrame, RaisedAndSunkenPixels) {
   const RECT rc = {3, 2, 13, 9};
   for (BOOL bRaised : {TRUE, FALSE}) {
     SCOPED_TRACE(bRaised ? "raised" : "sunken");
-    Canvas canvas(16, 12);
+    BackgroundCanvas canvas(16, 12);
     HGDIOBJ penBefore = GetCurrentObject(canvas.dc(), OBJ_PEN);
     DrawEdgeFrame(canvas.dc(), &rc, bRaised);
     EXPECT_EQ(penBefore, GetCurrentObject(canvas.dc(), OBJ_PEN));
@@ -37,7 +37,7 @@ TEST(DrawEdgeFrame, RaisedAndSunkenPixels) {
 }
 
 TEST(DrawEdgeFrame, NullArgumentsDrawNothing) {
-  Canvas canvas(8, 8);
+  BackgroundCanvas canvas(8, 8);
   RECT rc = {0, 0, 8, 8};
   DrawEdgeFrame(canvas.dc(), NULL, TRUE);
   DrawEdgeFrame(NULL, &rc, TRUE);

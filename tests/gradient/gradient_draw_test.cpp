@@ -79,7 +79,7 @@ TEST(DrawGradientRect, FillsExactlyItsRectangleInEveryDirection) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.dir);
-    Canvas canvas(20, 16);
+    BackgroundCanvas canvas(20, 16);
     CDC* pDC = CDC::FromHandle(canvas.dc());
     DrawGradientRect(pDC, rc, kStart, kEnd, c.dir, 0);
     Pixels px = canvas.Read();
@@ -89,7 +89,7 @@ TEST(DrawGradientRect, FillsExactlyItsRectangleInEveryDirection) {
     EXPECT_EQ(kEnd, px.At(c.atEnd.x, c.atEnd.y));
   }
   // Straight directions: rows (vertical) or columns (horizontal) are one colour.
-  Canvas vertical(20, 16), horizontal(20, 16);
+  BackgroundCanvas vertical(20, 16), horizontal(20, 16);
   DrawGradientRect(CDC::FromHandle(vertical.dc()), rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
   DrawGradientRect(CDC::FromHandle(horizontal.dc()), rc, kStart, kEnd, GRADDIR_HORIZONTAL, 0);
   Pixels v = vertical.Read(), hz = horizontal.Read();
@@ -102,7 +102,7 @@ TEST(DrawGradientRect, FillsExactlyItsRectangleInEveryDirection) {
 
 TEST(DrawGradientRect, ShiftMovesTheMiddleAndKeepsTheEnds) {
   const RECT rc = {0, 0, 3, 21};
-  Canvas plain(3, 21), shifted(3, 21);
+  BackgroundCanvas plain(3, 21), shifted(3, 21);
   DrawGradientRect(CDC::FromHandle(plain.dc()), rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
   DrawGradientRect(CDC::FromHandle(shifted.dc()), rc, kStart, kEnd, GRADDIR_VERTICAL, 50);
   Pixels a = plain.Read(), s = shifted.Read();
@@ -113,7 +113,7 @@ TEST(DrawGradientRect, ShiftMovesTheMiddleAndKeepsTheEnds) {
 }
 
 TEST(DrawGradientRect, EmptyRectanglesAndNullDCDrawNothing) {
-  Canvas canvas(10, 10);
+  BackgroundCanvas canvas(10, 10);
   CDC* pDC = CDC::FromHandle(canvas.dc());
   const RECT empty[] = {{2, 2, 2, 8}, {2, 2, 8, 2}, {8, 8, 2, 2}};
   for (const RECT& rc : empty) DrawGradientRect(pDC, rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
@@ -124,7 +124,7 @@ TEST(DrawGradientRect, EmptyRectanglesAndNullDCDrawNothing) {
 TEST(DrawBufferToDC, ShowsTheTopLeftPartOneToOne) {
   HANDLE hBuf = MakePatternBuffer(6, 5);
   ASSERT_NE((HANDLE)NULL, hBuf);
-  Canvas canvas(16, 12);
+  BackgroundCanvas canvas(16, 12);
   const RECT rc = {3, 2, 7, 5};  // 4 x 3 of the 6 x 5 buffer
   EXPECT_TRUE(DrawBufferToDC(hBuf, rc, canvas.dc()));
   Pixels px = canvas.Read();
@@ -133,7 +133,7 @@ TEST(DrawBufferToDC, ShowsTheTopLeftPartOneToOne) {
   EXPECT_EQ(0, PaintedOutside(px, rc));
 
   // A rectangle larger than the buffer: the part beyond it is black.
-  Canvas large(16, 12);
+  BackgroundCanvas large(16, 12);
   EXPECT_TRUE(DrawBufferToDC(hBuf, RECT{0, 0, 8, 7}, large.dc()));
   Pixels lp = large.Read();
   EXPECT_EQ(PatternColor(5, 4), lp.At(5, 4));
@@ -148,7 +148,7 @@ TEST(DrawBufferToDC, UnlockableBufferShowsMessage10101AndDrawsNothing) {
   HANDLE hGone = MakePatternBuffer(4, 4);
   buf32Free(hGone);  // a stale handle cannot be locked
   for (HANDLE hBuf : {hGone, (HANDLE)NULL}) {
-    Canvas canvas(8, 8);
+    BackgroundCanvas canvas(8, 8);
     std::string shown;
     ModalDriver driver(ModalDriver::ClassIs("#32770"), [&shown](HWND hBox) {
       shown = MessageBoxText(hBox);
@@ -165,7 +165,7 @@ TEST(DrawBufferToDC, UnlockableBufferShowsMessage10101AndDrawsNothing) {
 TEST(DrawBufferInRect, StretchesTheWholeBufferOverTheRectangle) {
   HANDLE hBuf = MakePatternBuffer(2, 2);
   ASSERT_NE((HANDLE)NULL, hBuf);
-  Canvas canvas(30, 30);
+  BackgroundCanvas canvas(30, 30);
   const RECT rc = {2, 4, 22, 24};
   DrawBufferInRect(canvas.dc(), hBuf, 0, rc.left, rc.top, rc.right, rc.bottom);
   Pixels px = canvas.Read();
@@ -177,13 +177,13 @@ TEST(DrawBufferInRect, StretchesTheWholeBufferOverTheRectangle) {
   EXPECT_EQ(0, PaintedOutside(px, rc));
   buf32Free(hBuf);
 
-  Canvas untouched(10, 10);
+  BackgroundCanvas untouched(10, 10);
   DrawBufferInRect(untouched.dc(), NULL, 0, 0, 0, 10, 10);
   EXPECT_EQ(0, untouched.Painted());
 }
 
 TEST(GradientDrawing, LeavesNoGdiObjectsBehind) {
-  Canvas canvas(40, 40);
+  BackgroundCanvas canvas(40, 40);
   HANDLE hBuf = MakePatternBuffer(8, 8);
   CDC* pDC = CDC::FromHandle(canvas.dc());
   std::string exe = ExeName();
