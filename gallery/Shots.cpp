@@ -40,11 +40,20 @@ std::string HtmlText(const std::string& text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -60,8 +69,8 @@ bool WriteIndex(const std::string& path, const std::vector<Shot>& shots) {
           ::GetACP());
   for (const Shot& shot : shots) {
     std::string title = HtmlText(shot.title);
-    fprintf(f, "<section><h2>%s</h2><img src=\"%s\" width=\"%d\" height=\"%d\" alt=\"%s\"></section>\n",
-            title.c_str(), HtmlText(shot.file).c_str(), shot.width, shot.height, title.c_str());
+    fprintf(f, "<section><h2>%s</h2><img src=\"%s\" width=\"%d\" height=\"%d\" alt=\"%s\"></section>\n", title.c_str(),
+            HtmlText(shot.file).c_str(), shot.width, shot.height, title.c_str());
   }
   fprintf(f, "</body></html>\n");
   return fclose(f) == 0;

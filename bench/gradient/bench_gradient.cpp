@@ -18,18 +18,17 @@ constexpr int kWidth = 1024, kHeight = 768;
 double Time(const std::function<void()>& fill) {
   return BestSeconds([&] {
            for (int i = 0; i < 8; ++i) fill();
-         }) / 8;
+         }) /
+         8;
 }
 
 TRIVERTEX Vertex(int x, int y, COLORREF c) {
-  TRIVERTEX v = {x, y, COLOR16(GetRValue(c) << 8), COLOR16(GetGValue(c) << 8),
-                 COLOR16(GetBValue(c) << 8), 0};
+  TRIVERTEX v = {x, y, COLOR16(GetRValue(c) << 8), COLOR16(GetGValue(c) << 8), COLOR16(GetBValue(c) << 8), 0};
   return v;
 }
 
 COLORREF Mid(COLORREF a, COLORREF b) {
-  return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2,
-             (GetBValue(a) + GetBValue(b)) / 2);
+  return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2, (GetBValue(a) + GetBValue(b)) / 2);
 }
 
 // GradientFill of the same direction over the whole DIB.
@@ -39,8 +38,8 @@ void GdiFill(HDC hdc, int nDir, COLORREF from, COLORREF to) {
     GRADIENT_RECT r = {0, 1};
     GradientFill(hdc, v, 2, &r, 1, nDir == 0 ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
   } else {
-    TRIVERTEX v[4] = {Vertex(0, 0, from), Vertex(kWidth, 0, Mid(from, to)),
-                      Vertex(kWidth, kHeight, to), Vertex(0, kHeight, Mid(from, to))};
+    TRIVERTEX v[4] = {Vertex(0, 0, from), Vertex(kWidth, 0, Mid(from, to)), Vertex(kWidth, kHeight, to),
+                      Vertex(0, kHeight, Mid(from, to))};
     GRADIENT_TRIANGLE t[2] = {{0, 1, 2}, {0, 2, 3}};
     GradientFill(hdc, v, 4, t, 2, GRADIENT_FILL_TRIANGLE);
   }
@@ -51,9 +50,8 @@ GFILL_OPTION Record(int nDir, COLORREF from, COLORREF to) {
   GFillSetDefaultParams(&o);
   o.clrStart = from;
   o.clrEnd = to;
-  const POINT lines[3][2] = {{{kWidth / 2, 0}, {kWidth / 2, kHeight}},
-                             {{0, kHeight / 2}, {kWidth, kHeight / 2}},
-                             {{0, 0}, {kWidth, kHeight}}};
+  const POINT lines[3][2] = {
+      {{kWidth / 2, 0}, {kWidth / 2, kHeight}}, {{0, kHeight / 2}, {kWidth, kHeight / 2}}, {{0, 0}, {kWidth, kHeight}}};
   o.ptStart = lines[nDir][0];
   o.ptEnd = lines[nDir][1];
   return o;
@@ -81,8 +79,7 @@ int main() {
   const COLORREF from = RGB(20, 120, 240), to = RGB(250, 200, 10);
   const char* names[3] = {"vertical", "horizontal", "diagonal"};
 
-  std::printf("gradient fill of %dx%d, 24 bits: speed relative to GradientFill (>1 = faster)\n",
-              kWidth, kHeight);
+  std::printf("gradient fill of %dx%d, 24 bits: speed relative to GradientFill (>1 = faster)\n", kWidth, kHeight);
   std::printf("%-11s %12s %14s %16s\n", "direction", "GDI Mpx/s", "into the DIB", "into a t32Base buffer");
   for (int nDir = 0; nDir < 3; ++nDir) {
     GFILL_OPTION o = Record(nDir, from, to);

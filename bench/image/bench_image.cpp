@@ -13,55 +13,52 @@ namespace {
 const int kSide = 4096, kRounds = 5;
 const size_t kBytes = size_t(kSide) * kSide * 3;
 
+}  // namespace
 
-} // namespace
+int main() {
+  std::vector<BYTE> block(kBytes), copy(kBytes);
+  for (size_t i = 0; i < kBytes; ++i) block[i] = BYTE(i * 31 + (i >> 12));
+  HANDLE buf = nullptr;
+  if (!buf32Alloc(&buf, 24, kSide, kSide, BUF32_ALLOC_ZERO, nullptr)) {
+    fprintf(stderr, "bench_image: no buffer\n");
+    return 1;
+  }
+  buf32MergeMem(buf, 0, 0, kSide, kSide, block.data());
 
-int main()
-{
-    std::vector<BYTE> block(kBytes), copy(kBytes);
-    for (size_t i = 0; i < kBytes; ++i)
-        block[i] = BYTE(i * 31 + (i >> 12));
-    HANDLE buf = nullptr;
-    if (!buf32Alloc(&buf, 24, kSide, kSide, BUF32_ALLOC_ZERO, nullptr)) {
-        fprintf(stderr, "bench_image: no buffer\n");
-        return 1;
+  // Target of the display pass: a 32-bit DIB section of the same size.
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), kSide, -kSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!dib) {
+    fprintf(stderr, "bench_image: no DIB section\n");
+    return 1;
+  }
+  HGDIOBJ old = SelectObject(dc, dib);
+
+  double mem = BestSeconds([&] { memcpy(copy.data(), block.data(), kBytes); });
+  double getMerge = BestSeconds([&] {
+    buf32GetMem(buf, 0, 0, kSide, kSide, copy.data());
+    buf32MergeMem(buf, 0, 0, kSide, kSide, copy.data());
+  });
+  double display = BestSeconds([&] {
+    HANDLE pass = nullptr;
+    RECT rc = {0, 0, kSide, kSide};
+    if (disp32ShowInit(&pass, dc, 24, rc, nullptr, DISP32_FIT_NONE, 0)) {
+      disp32ShowData(pass, copy.data(), 0, 0, kSide, kSide * 3);
+      disp32ShowEnd(pass);
     }
-    buf32MergeMem(buf, 0, 0, kSide, kSide, block.data());
+    GdiFlush();
+  });
 
-    // Target of the display pass: a 32-bit DIB section of the same size.
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), kSide, -kSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!dib) {
-        fprintf(stderr, "bench_image: no DIB section\n");
-        return 1;
-    }
-    HGDIOBJ old = SelectObject(dc, dib);
+  printf("4096 x 4096 x 24 bits (%zu bytes); memcpy %.2f ms\n", kBytes, mem * 1000);
+  printf("buf32GetMem + buf32MergeMem : %6.2f x memcpy\n", getMerge / mem);
+  printf("display pass                : %6.2f x memcpy\n", display / mem);
 
-    double mem = BestSeconds([&] { memcpy(copy.data(), block.data(), kBytes); });
-    double getMerge = BestSeconds([&] {
-        buf32GetMem(buf, 0, 0, kSide, kSide, copy.data());
-        buf32MergeMem(buf, 0, 0, kSide, kSide, copy.data());
-    });
-    double display = BestSeconds([&] {
-        HANDLE pass = nullptr;
-        RECT rc = {0, 0, kSide, kSide};
-        if (disp32ShowInit(&pass, dc, 24, rc, nullptr, DISP32_FIT_NONE, 0)) {
-            disp32ShowData(pass, copy.data(), 0, 0, kSide, kSide * 3);
-            disp32ShowEnd(pass);
-        }
-        GdiFlush();
-    });
-
-    printf("4096 x 4096 x 24 bits (%zu bytes); memcpy %.2f ms\n", kBytes, mem * 1000);
-    printf("buf32GetMem + buf32MergeMem : %6.2f x memcpy\n", getMerge / mem);
-    printf("display pass                : %6.2f x memcpy\n", display / mem);
-
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
-    buf32Free(buf);
-    return 0;
+  SelectObject(dc, old);
+  DeleteObject(dib);
+  DeleteDC(dc);
+  buf32Free(buf);
+  return 0;
 }

@@ -15,7 +15,6 @@ namespace {
 
 const int kItems = 1000, kThumb = 34, kBlock = 68;
 
-
 void FillList(CIIList& list) {
   list.SetFixedAPIIData(kBlock);
   list.SetIIWH(kThumb, kThumb);

@@ -11,7 +11,6 @@ namespace {
 
 const int kCalls = 200000, kRounds = 5;
 
-
 }  // namespace
 
 int main() {

@@ -16,20 +16,13 @@ struct ButtonSpec {
 };
 
 const ButtonSpec kButtons[] = {
-    {IDC_BTN_PUSH, COkButton::BITMAP_CUSTOM, 0},
-    {IDC_BTN_PUSH_BLUE, COkButton::BITMAP_PUSH_ALT1, 0},
-    {IDC_BTN_PUSH_GREEN, COkButton::BITMAP_PUSH_ALT2, 0},
-    {IDC_BTN_PUSH_DISABLED, COkButton::BITMAP_CUSTOM, 0},
-    {IDC_BTN_IMAGE1, COkButton::BITMAP_IMAGE1, 0},
-    {IDC_BTN_IMAGE2, COkButton::BITMAP_IMAGE2, 0},
-    {IDC_BTN_IMAGE3, COkButton::BITMAP_IMAGE3, 0},
-    {IDC_BTN_CHECK, COkButton::BITMAP_CUSTOM, 0},
-    {IDC_BTN_CHECK_LEFT, COkButton::BITMAP_CUSTOM, 0},
-    {IDC_BTN_CHECK3, COkButton::BITMAP_CUSTOM, kThreeStateStrip},
-    {IDC_BTN_CHECK_DISABLED, COkButton::BITMAP_CUSTOM, 0},
-    {IDC_BTN_RADIO1, COkButton::BITMAP_CUSTOM, 0},
-    {IDC_BTN_RADIO2, COkButton::BITMAP_CUSTOM, 0},
-    {IDC_BTN_RADIO3, COkButton::BITMAP_CUSTOM, 0},
+    {IDC_BTN_PUSH, COkButton::BITMAP_CUSTOM, 0},           {IDC_BTN_PUSH_BLUE, COkButton::BITMAP_PUSH_ALT1, 0},
+    {IDC_BTN_PUSH_GREEN, COkButton::BITMAP_PUSH_ALT2, 0},  {IDC_BTN_PUSH_DISABLED, COkButton::BITMAP_CUSTOM, 0},
+    {IDC_BTN_IMAGE1, COkButton::BITMAP_IMAGE1, 0},         {IDC_BTN_IMAGE2, COkButton::BITMAP_IMAGE2, 0},
+    {IDC_BTN_IMAGE3, COkButton::BITMAP_IMAGE3, 0},         {IDC_BTN_CHECK, COkButton::BITMAP_CUSTOM, 0},
+    {IDC_BTN_CHECK_LEFT, COkButton::BITMAP_CUSTOM, 0},     {IDC_BTN_CHECK3, COkButton::BITMAP_CUSTOM, kThreeStateStrip},
+    {IDC_BTN_CHECK_DISABLED, COkButton::BITMAP_CUSTOM, 0}, {IDC_BTN_RADIO1, COkButton::BITMAP_CUSTOM, 0},
+    {IDC_BTN_RADIO2, COkButton::BITMAP_CUSTOM, 0},         {IDC_BTN_RADIO3, COkButton::BITMAP_CUSTOM, 0},
 };
 const int kButtonCount = sizeof(kButtons) / sizeof(kButtons[0]);
 
@@ -56,7 +49,8 @@ class CButtonsPage : public CGalleryPage {
     for (int i = 0; i < kButtonCount; i++) {
       const ButtonSpec& spec = kButtons[i];
       HINSTANCE hInst = spec.nBitmap != 0 ? _ButtonVexBmpInst : NULL;
-      if (!m_buttons[i].Create(this, spec.nID, spec.look, spec.nBitmap, hInst)) Log("button %u: Create failed", spec.nID);
+      if (!m_buttons[i].Create(this, spec.nID, spec.look, spec.nBitmap, hInst))
+        Log("button %u: Create failed", spec.nID);
     }
     m_buttons[0].SendMessage(BM_SETCHECK, BST_CHECKED);  // a push button keeps no check: still 0 below
     // A button made on a disabled item draws enabled until it hears WM_ENABLE.

@@ -10,11 +10,16 @@ const COLORREF kShotColor = RGB(160, 0, 95);
 
 const char* PopUpResultName(INT_PTR nResult) {
   switch (nResult) {
-    case 0: return "Tarvik Color Picker";
-    case 1: return "Windows Color Picker";
-    case 2: return "Eyedropper";
-    case 48: return "grid colour";
-    default: return "cancelled";
+    case 0:
+      return "Tarvik Color Picker";
+    case 1:
+      return "Windows Color Picker";
+    case 2:
+      return "Eyedropper";
+    case 48:
+      return "grid colour";
+    default:
+      return "cancelled";
   }
 }
 

@@ -11,10 +11,14 @@ const int kShotAngle = 135;
 
 const char* NotificationName(int nCode) {
   switch (nCode) {
-    case CCN_PRESSED: return "pressed";
-    case CCN_DRAGGED: return "dragged";
-    case CCN_RELEASED: return "released";
-    default: return "unknown";
+    case CCN_PRESSED:
+      return "pressed";
+    case CCN_DRAGGED:
+      return "dragged";
+    case CCN_RELEASED:
+      return "released";
+    default:
+      return "unknown";
   }
 }
 
@@ -40,7 +44,9 @@ class CDialPage : public CGalleryPage {
     return TRUE;
   }
 
-  LRESULT SendToDial(UINT nMsg, WPARAM wParam, LPARAM lParam) { return SendDlgItemMessage(IDC_DIAL, nMsg, wParam, lParam); }
+  LRESULT SendToDial(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    return SendDlgItemMessage(IDC_DIAL, nMsg, wParam, lParam);
+  }
 
   void ShowAngle() {
     int nAngle = (int)SendToDial(CCM_GETANGLE, 0, 0);

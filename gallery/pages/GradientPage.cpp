@@ -87,9 +87,9 @@ class CGradientPage : public CGalleryPage {
     CRect rc;
     GetDlgItem(IDC_GRAD_VIEW)->GetClientRect(&rc);
     GFILL_OPTION opt = Record(rc.Width(), rc.Height());
-    Log("%s: %s, shift %d, sandwich %s, line (%ld,%ld)-(%ld,%ld) in %d x %d", what,
-        kDirectionNames[m_grad.nDirection], m_grad.nColorShift, m_bSandwich ? "on" : "off", opt.ptStart.x,
-        opt.ptStart.y, opt.ptEnd.x, opt.ptEnd.y, rc.Width(), rc.Height());
+    Log("%s: %s, shift %d, sandwich %s, line (%ld,%ld)-(%ld,%ld) in %d x %d", what, kDirectionNames[m_grad.nDirection],
+        m_grad.nColorShift, m_bSandwich ? "on" : "off", opt.ptStart.x, opt.ptStart.y, opt.ptEnd.x, opt.ptEnd.y,
+        rc.Width(), rc.Height());
   }
 
   afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT pDraw) {

@@ -23,8 +23,7 @@ int Report(int nMsg, unsigned int nPercent = 0) { return CProgress::SimplePCB(nM
 class CProgressPanel : public CWnd {
  public:
   BOOL Create(CWnd* pParent, const CRect& rc) {
-    return CWnd::Create(AfxRegisterWndClass(0, ::LoadCursorA(NULL, (LPCSTR)IDC_ARROW)), "", WS_CHILD, rc, pParent,
-                        0);
+    return CWnd::Create(AfxRegisterWndClass(0, ::LoadCursorA(NULL, (LPCSTR)IDC_ARROW)), "", WS_CHILD, rc, pParent, 0);
   }
 
  protected:
@@ -126,9 +125,11 @@ class CProgressPage : public CGalleryPage {
     }
     bDone = bDone && RunSegment(nStepMs);
     m_bar.NestedEnd();
-    if (bDone) Log("run finished; bar idle again: %s", m_bar.IsBarRunning() ? "no" : "yes");
-    else Log("run stopped at %d%% (Cancel or Escape); bar idle again: %s", m_nLastPercent,
-             m_bar.IsBarRunning() ? "no" : "yes");
+    if (bDone)
+      Log("run finished; bar idle again: %s", m_bar.IsBarRunning() ? "no" : "yes");
+    else
+      Log("run stopped at %d%% (Cancel or Escape); bar idle again: %s", m_nLastPercent,
+          m_bar.IsBarRunning() ? "no" : "yes");
   }
 
   afx_msg void OnTimer(UINT_PTR nIDEvent) {

@@ -62,7 +62,9 @@ class CTipsPage : public CGalleryPage {
   // Takes the settings of the page into the tips' shared look.
   void ApplyLook() {
     CVexTip::SetTransparency((int)SendDlgItemMessage(IDC_TIPS_OPACITY, TBM_GETPOS, 0, 0));
-    unsigned long crTip = IsDlgButtonChecked(IDC_TIPS_COLOR_SKY) ? kSky : IsDlgButtonChecked(IDC_TIPS_COLOR_ROSE) ? kRose : 0;
+    unsigned long crTip = IsDlgButtonChecked(IDC_TIPS_COLOR_SKY)    ? kSky
+                          : IsDlgButtonChecked(IDC_TIPS_COLOR_ROSE) ? kRose
+                                                                    : 0;
     CVexTip::SetTipColor(crTip);
     CVexTip::m_nBorder = IsDlgButtonChecked(IDC_TIPS_THICK) ? 2 : 1;
     ShowOpacity();

@@ -26,11 +26,17 @@ COLORREF HsvToRgb(Hsv hsv) {
   const int q = (v * (full - s * x) + full / 2) / full;
   const int t = (v * (full - s * (60 - x)) + full / 2) / full;
   switch (region) {
-    case 0: return RGB(v, t, p);
-    case 1: return RGB(q, v, p);
-    case 2: return RGB(p, v, t);
-    case 3: return RGB(p, q, v);
-    case 4: return RGB(t, p, v);
-    default: return RGB(v, p, q);
+    case 0:
+      return RGB(v, t, p);
+    case 1:
+      return RGB(q, v, p);
+    case 2:
+      return RGB(p, v, t);
+    case 3:
+      return RGB(p, q, v);
+    case 4:
+      return RGB(t, p, v);
+    default:
+      return RGB(v, p, q);
   }
 }

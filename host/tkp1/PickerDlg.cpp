@@ -77,7 +77,9 @@ void Paint(HWND hDlg, Picker& pk) {
   PaintPixels(hdc, pk.rcArea, [&](int x, int y, int w, int h) {
     return HsvToRgb({x * 359 / Span(w), 255 - y * 255 / Span(h), cur.v});
   });
-  PaintPixels(hdc, pk.rcStrip, [&](int, int y, int, int h) { return HsvToRgb({cur.h, cur.s, 255 - y * 255 / Span(h)}); });
+  PaintPixels(hdc, pk.rcStrip, [&](int, int y, int, int h) {
+    return HsvToRgb({cur.h, cur.s, 255 - y * 255 / Span(h)});
+  });
   const int aw = pk.rcArea.right - pk.rcArea.left, ah = pk.rcArea.bottom - pk.rcArea.top;
   HRGN hClip = CreateRectRgnIndirect(&pk.rcArea);
   SelectClipRgn(hdc, hClip);

@@ -19,10 +19,10 @@ const UINT kBmpPushAlt1 = 875;
 const UINT kBmpPushAlt2 = 876;
 const UINT kBmpFace = 877;
 
-const int kMeasureChars = 255;   // a caption is measured from at most this many characters
+const int kMeasureChars = 255;     // a caption is measured from at most this many characters
 const int kPushCaptionChars = 29;  // a push-button caption is drawn from at most this many
 const UINT kHoverMs = 50;
-const int kCaptionGap = 4;       // between the image and a caption beside it
+const int kCaptionGap = 4;  // between the image and a caption beside it
 const COLORREF kDisabledLight = 0x00D7EFEF;
 const COLORREF kDisabledDark = 0x00AFD7E7;
 const UINT kFmtBesideRight = 0x90;  // DT_LEFT | DT_WORDBREAK | DT_TABSTOP
@@ -141,8 +141,10 @@ BOOL COkButton::Create(CWnd* pParent, UINT nID, BITMAPDEFAULT bmpDefault, UINT n
   }
 
   if (!bImageLook) {
-    if (m_nKind == 2) CreateFont();
-    else CreateRadioCheckboxFont();
+    if (m_nKind == 2)
+      CreateFont();
+    else
+      CreateRadioCheckboxFont();
   }
   SizeToContent();
 
@@ -310,8 +312,10 @@ void COkButton::SizeToContent() {
   BOOL bPushRows = m_nButtonType == 0 || m_nButtonType == 1 || m_nBitmapDefault != BITMAP_CUSTOM;
   CSize cell = CellSize(bPushRows);
   int cx, cy = std::max((int)cell.cy, (int)text.cy);
-  if (m_nTextAlign != 2) cx = cell.cx + ((text.cx != 0 && text.cy != 0) ? text.cx + kCaptionGap : 0);
-  else cx = std::max((int)cell.cx, (int)text.cx);
+  if (m_nTextAlign != 2)
+    cx = cell.cx + ((text.cx != 0 && text.cy != 0) ? text.cx + kCaptionGap : 0);
+  else
+    cx = std::max((int)cell.cx, (int)text.cx);
   SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
   Invalidate(TRUE);
 }
@@ -406,8 +410,7 @@ void COkButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
   dcPicture.BitBlt(image.left, image.top, cell.Width(), cell.Height(), &dcSource, cell.left, cell.top, SRCCOPY);
   dcSource.SelectObject(pOldSource);
 
-  if (m_nBitmapDefault == BITMAP_CUSTOM || m_nBitmapDefault == BITMAP_PUSH_ALT1 ||
-      m_nBitmapDefault == BITMAP_PUSH_ALT2)
+  if (m_nBitmapDefault == BITMAP_CUSTOM || m_nBitmapDefault == BITMAP_PUSH_ALT1 || m_nBitmapDefault == BITMAP_PUSH_ALT2)
     DrawCaption(&dcPicture, image);
 
   pTarget->BitBlt(client.left, client.top, client.Width(), client.Height(), &dcPicture, 0, 0, SRCCOPY);
@@ -480,8 +483,7 @@ void COkButton::InvalidateImage() {
 
 void COkButton::Notify(UINT nCode) {
   HWND hParent = ::GetParent(m_hWnd);
-  if (hParent != NULL)
-    ::SendMessageA(hParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), nCode), (LPARAM)m_hWnd);
+  if (hParent != NULL) ::SendMessageA(hParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), nCode), (LPARAM)m_hWnd);
 }
 
 void COkButton::SetCheckBits(UINT nCheck) {
@@ -528,8 +530,12 @@ BOOL COkButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
     }
     case BM_GETCHECK:
       switch (m_nButtonType) {
-        case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_RADIOBUTTON:
-        case BS_3STATE: case BS_AUTO3STATE: case BS_AUTORADIOBUTTON:
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_RADIOBUTTON:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+        case BS_AUTORADIOBUTTON:
           lResult = m_nState & 3;
           break;
         default:
@@ -545,8 +551,10 @@ BOOL COkButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
       lResult = m_nState;
       return TRUE;
     case BM_SETSTATE:
-      if (wParam) m_nState |= BST_PUSHED;
-      else m_nState &= ~(UINT)BST_PUSHED;
+      if (wParam)
+        m_nState |= BST_PUSHED;
+      else
+        m_nState &= ~(UINT)BST_PUSHED;
       InvalidateImage();
       lResult = 0;
       return TRUE;
@@ -593,8 +601,10 @@ void COkButton::OnLButtonDown(UINT nFlags, CPoint point) {
   CWinThread* pThread = AfxGetThread();
   CWnd* pMain = pThread != NULL ? pThread->GetMainWnd() : NULL;
   if (pMain != NULL) {
-    if (::GetActiveWindow() != NULL) SetFocus();
-    else pMain->SetForegroundWindow();
+    if (::GetActiveWindow() != NULL)
+      SetFocus();
+    else
+      pMain->SetForegroundWindow();
   }
   CRect client;
   GetClientRect(&client);
@@ -628,8 +638,7 @@ void COkButton::OnLButtonUp(UINT, CPoint point) {
     } else if (m_nButtonType == BS_AUTORADIOBUTTON) {
       if (nCheck == BST_UNCHECKED) SetCheckBits(BST_CHECKED);
     } else if (m_nButtonType == BS_AUTO3STATE) {
-      SetCheckBits(nCheck == BST_UNCHECKED ? BST_CHECKED
-                                           : (nCheck == BST_CHECKED ? BST_INDETERMINATE : BST_UNCHECKED));
+      SetCheckBits(nCheck == BST_UNCHECKED ? BST_CHECKED : (nCheck == BST_CHECKED ? BST_INDETERMINATE : BST_UNCHECKED));
     }
   }
   Invalidate(FALSE);
@@ -669,8 +678,10 @@ void COkButton::OnCaptureChanged(CWnd*) {
 }
 
 void COkButton::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-  if (lpDrawItemStruct != NULL && lpDrawItemStruct->CtlType == ODT_MENU) DrawMenu(lpDrawItemStruct);
-  else DrawItem(lpDrawItemStruct);
+  if (lpDrawItemStruct != NULL && lpDrawItemStruct->CtlType == ODT_MENU)
+    DrawMenu(lpDrawItemStruct);
+  else
+    DrawItem(lpDrawItemStruct);
 }
 
 void COkButton::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
@@ -686,6 +697,8 @@ void COkButton::OnDestroy() {
   HWND hWnd = m_hWnd;
   WNDPROC pfnSuper = m_pfnSuper;
   UnsubclassWindow();
-  if (pfnSuper != NULL) ::CallWindowProcA(pfnSuper, hWnd, WM_DESTROY, 0, 0);
-  else ::DefWindowProcA(hWnd, WM_DESTROY, 0, 0);
+  if (pfnSuper != NULL)
+    ::CallWindowProcA(pfnSuper, hWnd, WM_DESTROY, 0, 0);
+  else
+    ::DefWindowProcA(hWnd, WM_DESTROY, 0, 0);
 }

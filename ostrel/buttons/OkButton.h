@@ -10,8 +10,8 @@ class AFX_EXT_CLASS COkButton : public CButton {
 
  public:
   enum BITMAPDEFAULT {
-    BITMAP_CUSTOM = 0,     // the caller's strip, or the built-in one of the template's kind
-    BITMAP_IMAGE1 = 1,     // captionless image buttons: row 1, 2 or 3 of strip 871
+    BITMAP_CUSTOM = 0,  // the caller's strip, or the built-in one of the template's kind
+    BITMAP_IMAGE1 = 1,  // captionless image buttons: row 1, 2 or 3 of strip 871
     BITMAP_IMAGE2 = 2,
     BITMAP_IMAGE3 = 3,
     BITMAP_PUSH_ALT1 = 4,  // push buttons with caption, strips 875 and 876
@@ -48,8 +48,8 @@ class AFX_EXT_CLASS COkButton : public CButton {
   int m_nImageRows;
   UINT m_nMenuIDBase;
   BOOL m_bLButtonDown;
-  int m_nKind;        // 0 radio button, 1 check box, 2 push button
-  int m_nTextAlign;   // 0 caption right of the image, 1 left of it, 2 centred over it
+  int m_nKind;       // 0 radio button, 1 check box, 2 push button
+  int m_nTextAlign;  // 0 caption right of the image, 1 left of it, 2 centred over it
   UINT m_nButtonType;
   UINT m_nState;
   BITMAPDEFAULT m_nBitmapDefault;

@@ -45,10 +45,15 @@ class CCircleCtrl {
 };
 
 CCircleCtrl::CCircleCtrl(HWND hWnd)
-    : m_hWnd(hWnd), m_nAngle(0), m_bDragging(FALSE), m_bAnimate(TRUE), m_nStep(1),
+    : m_hWnd(hWnd),
+      m_nAngle(0),
+      m_bDragging(FALSE),
+      m_bAnimate(TRUE),
+      m_nStep(1),
       m_hCursor(LoadCursorA(_hResInst, MAKEINTRESOURCEA(IDC_CIRCLE_DRAG))),
       m_hbmFace(LoadBitmapA(_hResInst, MAKEINTRESOURCEA(IDB_CIRCLE_FACE))),
-      m_hbmMarker(LoadBitmapA(_hResInst, MAKEINTRESOURCEA(IDB_CIRCLE_MARKER))), m_rcFace{0, 0, 84, 84},
+      m_hbmMarker(LoadBitmapA(_hResInst, MAKEINTRESOURCEA(IDB_CIRCLE_MARKER))),
+      m_rcFace{0, 0, 84, 84},
       m_rcMarker{0, 0, 8, 8} {
   GetClientRect(hWnd, &m_rc);
 }
@@ -141,8 +146,7 @@ static void BlitInEllipse(HDC hDC, HBITMAP hbm, POINT srcOrigin, const RECT& dst
   SelectClipRgn(hDC, hClip);
   HDC hMemDC = CreateCompatibleDC(hDC);
   HGDIOBJ hOld = SelectObject(hMemDC, hbm);
-  BitBlt(hDC, dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top, hMemDC, srcOrigin.x, srcOrigin.y,
-         SRCCOPY);
+  BitBlt(hDC, dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top, hMemDC, srcOrigin.x, srcOrigin.y, SRCCOPY);
   SelectObject(hMemDC, hOld);
   DeleteDC(hMemDC);
   SelectClipRgn(hDC, NULL);

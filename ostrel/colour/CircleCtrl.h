@@ -6,12 +6,12 @@
 
 // Private messages of the dial (below WM_USER, private to this class).
 #define CCM_GETANGLE 384  // lParam: int* or 0; returns the angle
-#define CCM_SETUP 385     // lParam: CIRCLECTRL_SETUP* or 0; returns 1 when face and marker are loaded
+#define CCM_SETUP    385  // lParam: CIRCLECTRL_SETUP* or 0; returns 1 when face and marker are loaded
 #define CCM_SETANGLE 386  // wParam: angle 0..359, lParam: nonzero to repaint now; returns the old angle
 
 // WM_COMMAND codes sent to the parent.
-#define CCN_PRESSED 1
-#define CCN_DRAGGED 2
+#define CCN_PRESSED  1
+#define CCN_DRAGGED  2
 #define CCN_RELEASED 3
 
 #define CIRCLECTRL_NOANIMATE 2  // value of nStyle that switches the sweep off

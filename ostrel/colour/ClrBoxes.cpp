@@ -58,8 +58,8 @@ void CClrBoxes::FreePalette() {
   m_pCellRects = NULL;
 }
 
-int CClrBoxes::Create(unsigned int nID, const RECT& rect, CWnd* pParentWnd, unsigned int nType,
-                      unsigned long* pPalette, int nCount, unsigned int nAlign) {
+int CClrBoxes::Create(unsigned int nID, const RECT& rect, CWnd* pParentWnd, unsigned int nType, unsigned long* pPalette,
+                      int nCount, unsigned int nAlign) {
   if (pParentWnd == NULL) return 0;
   if (!CWnd::Create(NULL, NULL, WS_CHILD | WS_VISIBLE, rect, pParentWnd, nID)) return 0;
   if (nType == 1) return 0;  // refused: the window stays, but the control does nothing
@@ -152,9 +152,7 @@ void CClrBoxes::AddEyeDropper(void* pfn) {
   m_pfnEyeDropper = IsCurrentDocuemntExist() == 1 ? m_pfnEyeDropperSaved : NULL;
 }
 
-void CClrBoxes::OnActiveDocumentChange() {
-  m_pfnEyeDropper = IsCurrentDocuemntExist() ? m_pfnEyeDropperSaved : NULL;
-}
+void CClrBoxes::OnActiveDocumentChange() { m_pfnEyeDropper = IsCurrentDocuemntExist() ? m_pfnEyeDropperSaved : NULL; }
 
 void CClrBoxes::SetUpdateTips(CVexTip* pTip) { m_pTips = pTip; }
 

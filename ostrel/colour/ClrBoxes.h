@@ -10,26 +10,26 @@ class CVexTip;
 class CClrBoxes;
 
 // Control types (m_nType).
-#define CLRBOX_SIMPLE 0     // one box; a click opens the colour-source pop-up
-#define CLRBOX_PALETTE 2    // use box plus cells
-#define CLRBOX_NOPICKER 3   // one box; a click runs the eyedropper
+#define CLRBOX_SIMPLE    0  // one box; a click opens the colour-source pop-up
+#define CLRBOX_PALETTE   2  // use box plus cells
+#define CLRBOX_NOPICKER  3  // one box; a click runs the eyedropper
 #define CLRBOX_UNCREATED (-100)
 
 // Notifications sent to the parent: wParam the control id.
-#define CLRBOX_COLORCHANGE (WM_USER + 100)  // lParam the new colour
-#define CLRBOX_GETFOCUS (WM_USER + 101)     // lParam 0, at every left-button press
+#define CLRBOX_COLORCHANGE  (WM_USER + 100)  // lParam the new colour
+#define CLRBOX_GETFOCUS     (WM_USER + 101)  // lParam 0, at every left-button press
 // Sent to the main window around a run of the plug-in picker (wParam and lParam 0).
 #define CLRBOX_PLUGIN_START (WM_USER + 200)
-#define CLRBOX_PLUGIN_END (WM_USER + 201)
+#define CLRBOX_PLUGIN_END   (WM_USER + 201)
 
 // The plug-in picker: "Plugin\TKP1.TKP" below the executable's folder, export "ShowColorPickerDlg".
 // It reads the starting colour from bytes 36-38 (red, green, blue) of the record and, when it returns
 // 1, has written the chosen one to bytes 56-58; -1 reports an error of its own.
-#define CLRBOX_PLUGIN_FILE "Plugin\\TKP1.TKP"
-#define CLRBOX_PLUGIN_EXPORT "ShowColorPickerDlg"
+#define CLRBOX_PLUGIN_FILE        "Plugin\\TKP1.TKP"
+#define CLRBOX_PLUGIN_EXPORT      "ShowColorPickerDlg"
 #define CLRBOX_PLUGIN_RECORD_SIZE 64
-#define CLRBOX_PLUGIN_IN_RED 36
-#define CLRBOX_PLUGIN_OUT_RED 56
+#define CLRBOX_PLUGIN_IN_RED      36
+#define CLRBOX_PLUGIN_OUT_RED     56
 typedef int(__cdecl* CLRBOX_PLUGINPROC)(unsigned char* pRecord, HWND hOwner);
 
 // The host's eyedropper: writes a picked colour through pColor and returns nonzero, or returns 0.
@@ -50,8 +50,8 @@ class AFX_EXT_CLASS CClrBoxes : public CWnd, public IWorkspaceClient {
   int SetPalette(unsigned long* pColors);  // palette only: m_nCount colours
   int GetPalette(unsigned long* pColors);
   void SetDefaultColor(unsigned long color);  // first colour of the pop-up's grid
-  int SetUseWH(int w, int h);                  // palette only; -1 = automatic
-  void AddEyeDropper(void* pfn);               // a CLRBOX_EYEDROPPER, or NULL
+  int SetUseWH(int w, int h);                 // palette only; -1 = automatic
+  void AddEyeDropper(void* pfn);              // a CLRBOX_EYEDROPPER, or NULL
   void SetUpdateTips(CVexTip* pTip);
   int EnableWindow(int bEnable);  // keeps the colours while disabled and restores them exactly
 
@@ -122,7 +122,7 @@ class AFX_EXT_CLASS CClrBoxes : public CWnd, public IWorkspaceClient {
 
  private:
   void FillBox(CDC* pDC, const RECT& rect, COLORREF color);
-  void LayRows(int x0, int cw, int top, int rh, int bottom);      // two rows of cells
-  void LayColumns(int y0, int ch, int cwid, int right);         // two columns of cells
+  void LayRows(int x0, int cw, int top, int rh, int bottom);  // two rows of cells
+  void LayColumns(int y0, int ch, int cwid, int right);       // two columns of cells
   void FreePalette();
 };

@@ -100,11 +100,11 @@ void CColorBarMaker::Delete(HBITMAP hBitmap) {
 // The bar
 
 BEGIN_MESSAGE_MAP(CColorBar, CWnd)
-  ON_WM_PAINT()
-  ON_WM_MOUSEMOVE()
-  ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
-  ON_WM_LBUTTONDBLCLK()
+ON_WM_PAINT()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 CColorBar::CColorBar()
@@ -244,8 +244,8 @@ int CColorBlock::Fill(unsigned long color) {
 
 int CColorBlock::SetBlockRect(unsigned long color, const RECT* pRect) {
   if (m_pPixels == NULL || pRect == NULL) return 0;
-  const bool sameSize = pRect->right - pRect->left == m_rc.right - m_rc.left &&
-                        pRect->bottom - pRect->top == m_rc.bottom - m_rc.top;
+  const bool sameSize =
+      pRect->right - pRect->left == m_rc.right - m_rc.left && pRect->bottom - pRect->top == m_rc.bottom - m_rc.top;
   m_rc = *pRect;
   if (!sameSize) return Fill(color);
   Paint(color);

@@ -4,7 +4,7 @@
 #include <afxwin.h>
 
 #define COLORPICKER_CELLS 48  // cells in the grid, 8 across and 6 down
-#define COLORPICKER_CELL 48   // DoModal result after a click on a cell (m_color holds its colour)
+#define COLORPICKER_CELL  48  // DoModal result after a click on a cell (m_color holds its colour)
 
 class AFX_EXT_CLASS CColorPicker : public CDialog {
  public:
@@ -25,8 +25,8 @@ class AFX_EXT_CLASS CColorPicker : public CDialog {
   int m_nHot;          // -1 none, 0..m_nItems-1 an item, m_nItems + j cell j
   BOOL m_bHotItem[3];
 
-  static HWND m_handle;             // the pop-up that is open
-  static HHOOK hHookMouseFilter;    // its thread mouse hook
+  static HWND m_handle;           // the pop-up that is open
+  static HHOOK hHookMouseFilter;  // its thread mouse hook
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

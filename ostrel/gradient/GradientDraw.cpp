@@ -26,8 +26,7 @@ void DrawLine(HDC hDC, int x0, int y0, int x1, int y1, int x2, int y2) {
 
 }  // namespace
 
-void DrawGradientRect(CDC* pDC, RECT rc, COLORREF clrStart, COLORREF clrEnd, int nDirection,
-                      int nColorShift) {
+void DrawGradientRect(CDC* pDC, RECT rc, COLORREF clrStart, COLORREF clrEnd, int nDirection, int nColorShift) {
   const int w = rc.right - rc.left, h = rc.bottom - rc.top;
   if (!pDC || w <= 0 || h <= 0) return;
   HANDLE hBuffer = NULL;

@@ -6,8 +6,7 @@
 
 // Renders the gradient and draws it so that it exactly fills rc of pDC; the line runs through
 // the rectangle's middle (see GRADLINE_RECT). Nothing is drawn when no buffer can be made.
-void DrawGradientRect(CDC* pDC, RECT rc, COLORREF clrStart, COLORREF clrEnd, int nDirection,
-                      int nColorShift);
+void DrawGradientRect(CDC* pDC, RECT rc, COLORREF clrStart, COLORREF clrEnd, int nDirection, int nColorShift);
 
 // Shows the top-left rc-sized part of an image buffer at rc of hDC, 1:1. A buffer that cannot
 // be locked shows message 10101; FALSE then and when memory runs out, TRUE when shown.

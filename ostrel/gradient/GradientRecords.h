@@ -25,10 +25,10 @@ struct SGRADOPTION {
 static_assert(sizeof(SGRADOPTION) == 16, "SGRADOPTION is four 32-bit fields");
 
 // Direction indices of SGRADOPTION::nDirection.
-#define GRADDIR_VERTICAL 0       // top to bottom
-#define GRADDIR_HORIZONTAL 1     // left to right
+#define GRADDIR_VERTICAL      0  // top to bottom
+#define GRADDIR_HORIZONTAL    1  // left to right
 #define GRADDIR_DIAGONAL_DOWN 2  // top-left to bottom-right
-#define GRADDIR_DIAGONAL_UP 3    // bottom-left to top-right
+#define GRADDIR_DIAGONAL_UP   3  // bottom-left to top-right
 
 // Size of the frame a gradient box's record is written in.
 #define GRADBOX_FRAME 10
@@ -42,8 +42,7 @@ enum GradLineFrame {
 
 // The line of direction nDirection in the chosen frame. Halves truncate toward zero.
 // Directions outside 0 to 3 are drawn vertically.
-inline void GradDirectionLine(int nDirection, GradLineFrame frame, int w, int h, POINT* pStart,
-                              POINT* pEnd) {
+inline void GradDirectionLine(int nDirection, GradLineFrame frame, int w, int h, POINT* pStart, POINT* pEnd) {
   if (frame == GRADLINE_BOX) {
     w = GRADBOX_FRAME;
     h = GRADBOX_FRAME;
@@ -71,8 +70,8 @@ inline void GradDirectionLine(int nDirection, GradLineFrame frame, int w, int h,
 
 // A whole renderer record as the library builds it: the colours, the line of nDirection in the
 // chosen frame, the fixed renderer parameters, no sandwich, the shift.
-inline GFILL_OPTION MakeGradOption(COLORREF clrStart, COLORREF clrEnd, int nColorShift,
-                                   int nDirection, GradLineFrame frame, int w, int h) {
+inline GFILL_OPTION MakeGradOption(COLORREF clrStart, COLORREF clrEnd, int nColorShift, int nDirection,
+                                   GradLineFrame frame, int w, int h) {
   GFILL_OPTION opt;
   opt.clrStart = clrStart;
   opt.clrEnd = clrEnd;

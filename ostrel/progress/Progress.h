@@ -8,8 +8,8 @@
 #include "../buttons/OkButton.h"
 
 #define PROGRESS_MSG_CANCELMODE (WM_USER + 127)  // wParam id, lParam nonzero: show the Cancel holder
-#define PROGRESS_MSG_RESETBAR (WM_USER + 128)    // wParam id: reset the model
-#define PROGRESS_CANCEL_ID 3025
+#define PROGRESS_MSG_RESETBAR   (WM_USER + 128)  // wParam id: reset the model
+#define PROGRESS_CANCEL_ID      3025
 
 class AFX_EXT_CLASS CProgress : public CWnd {
   DECLARE_DYNCREATE(CProgress)

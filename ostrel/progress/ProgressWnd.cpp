@@ -21,7 +21,7 @@ const char kHolderClass[] = "PseudoParent";
 const UINT kIDS_CancelCaption = 11070;  // supplied by the host
 const int kHolderWidth = 82;
 const int kHolderHeight = 36;
-const int kBarMargin = 60;        // room for the percent box beside the cells
+const int kBarMargin = 60;  // room for the percent box beside the cells
 const int kCellsLeft = 6;
 const int kCellsTop = 12;
 const int kPercentWidth = 30;
@@ -34,7 +34,6 @@ int s_nDrawnPercent = -1;  // redraw caches of DrawBar
 int s_nDrawnCells = -1;
 HANDLE s_hCancelThread = NULL;
 DWORD s_dwCancelThreadId = 0;
-
 
 // Copies the whole of hBmp to (x, y) of hDC through hSrc.
 void Blit(HDC hDC, HDC hSrc, HBITMAP hBmp, int x, int y, CSize size) {
@@ -154,9 +153,8 @@ BOOL CProgress::InitCancelBtn() {
   if (RegWndClass((char*)kHolderClass)) {
     // Started suspended only to take a handle to join it by later; it runs at once after that.
     CWinThread* pThread = AfxBeginThread(CancelFunction, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    if (pThread != NULL &&
-        ::DuplicateHandle(::GetCurrentProcess(), pThread->m_hThread, ::GetCurrentProcess(), &s_hCancelThread, 0,
-                          FALSE, DUPLICATE_SAME_ACCESS)) {
+    if (pThread != NULL && ::DuplicateHandle(::GetCurrentProcess(), pThread->m_hThread, ::GetCurrentProcess(),
+                                             &s_hCancelThread, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
       s_dwCancelThreadId = pThread->m_nThreadID;
       pThread->ResumeThread();
       bStarted = TRUE;
@@ -187,15 +185,15 @@ BOOL CProgress::InitCancelBtn() {
 // The Cancel thread
 
 UINT AFX_CDECL CProgress::CancelFunction(LPVOID) {
-  m_hCancelP = ::CreateWindowExA(0, kHolderClass, "", WS_POPUP, 0, 0, kHolderWidth, kHolderHeight, NULL, NULL,
-                                 _hResInst, NULL);
+  m_hCancelP =
+      ::CreateWindowExA(0, kHolderClass, "", WS_POPUP, 0, 0, kHolderWidth, kHolderHeight, NULL, NULL, _hResInst, NULL);
   char szCaption[256] = "";
   HINSTANCE hStrings = AfxFindResourceHandle(MAKEINTRESOURCEA(kIDS_CancelCaption / 16 + 1), (LPCSTR)RT_STRING);
   if (hStrings != NULL) ::LoadStringA(hStrings, kIDS_CancelCaption, szCaption, sizeof(szCaption));
-  m_hCancel = m_hCancelP == NULL ? NULL
-                                 : ::CreateWindowExA(0, "button", szCaption, WS_CHILD, 0, 0, kHolderWidth,
-                                                     kHolderHeight, m_hCancelP, (HMENU)(UINT_PTR)PROGRESS_CANCEL_ID,
-                                                     _hResInst, NULL);
+  m_hCancel = m_hCancelP == NULL
+                  ? NULL
+                  : ::CreateWindowExA(0, "button", szCaption, WS_CHILD, 0, 0, kHolderWidth, kHolderHeight, m_hCancelP,
+                                      (HMENU)(UINT_PTR)PROGRESS_CANCEL_ID, _hResInst, NULL);
   BOOL bOK = FALSE;
   if (m_hCancel != NULL && !m_bKill) {
     CWnd wndHolder;
@@ -243,8 +241,10 @@ LRESULT CALLBACK CProgress::CancelWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, L
       if (m_hCancel != NULL && ::IsWindow(m_hCancel)) m_BtnCancel.DrawItem((LPDRAWITEMSTRUCT)lParam);
       break;
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) m_bCancelPressed = 1;
-      else if (HIWORD(wParam) == BN_PUSHED) m_bNeedDeAct = TRUE;
+      if (HIWORD(wParam) == BN_CLICKED)
+        m_bCancelPressed = 1;
+      else if (HIWORD(wParam) == BN_PUSHED)
+        m_bNeedDeAct = TRUE;
       break;
     case WM_LBUTTONDOWN:
       BringTopAncestorForward();
@@ -308,8 +308,8 @@ void CProgress::ResizeProgress(CRect& rect) {
   MoveWindow(&rect, FALSE);
   CRect rcButton;
   if (m_hCancel != NULL) ::GetWindowRect(m_hCancel, &rcButton);
-  ::SetWindowPos(m_hCancelP, NULL, rect.right - rcButton.Width() - 2, rect.top + 5, rcButton.Width(),
-                 rcButton.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
+  ::SetWindowPos(m_hCancelP, NULL, rect.right - rcButton.Width() - 2, rect.top + 5, rcButton.Width(), rcButton.Height(),
+                 SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
 void CProgress::LayoutCancel(CDC* pDC) {
@@ -361,8 +361,8 @@ void CProgress::DrawBar(CDC* pDC) {
   if (hMem != NULL && hBox != NULL) {
     HGDIOBJ hOld = ::SelectObject(hMem, hBox);
     DrawPercent(hMem, kPercentWidth, kPercentHeight, 0);
-    ::BitBlt(hDC, nWidth + kPercentGap, (m_rcClient.Height() - kPercentHeight) / 2, kPercentWidth, kPercentHeight,
-             hMem, 0, 0, SRCCOPY);
+    ::BitBlt(hDC, nWidth + kPercentGap, (m_rcClient.Height() - kPercentHeight) / 2, kPercentWidth, kPercentHeight, hMem,
+             0, 0, SRCCOPY);
     ::SelectObject(hMem, hOld);
   }
   if (hBox != NULL) ::DeleteObject(hBox);

@@ -32,17 +32,23 @@ HHOOK CTipUIEx::m_hPrevHook = NULL;
 HWND CTipUIEx::m_hTipWnd = NULL;
 
 BEGIN_MESSAGE_MAP(CTipUIEx, CWnd)
-  ON_WM_CREATE()
-  ON_WM_DESTROY()
-  ON_WM_PAINT()
-  ON_WM_TIMER()
-  ON_WM_LBUTTONDOWN()
-  AFX_WND_MSG(WM_RBUTTONDOWN, AfxSig_vwp, void, (UINT, CPoint), OnLButtonDown)
-  AFX_WND_MSG(WM_NCLBUTTONDOWN, AfxSig_vwpNC, void, (UINT, CPoint), OnLButtonDown)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
+AFX_WND_MSG(WM_RBUTTONDOWN, AfxSig_vwp, void, (UINT, CPoint), OnLButtonDown)
+AFX_WND_MSG(WM_NCLBUTTONDOWN, AfxSig_vwpNC, void, (UINT, CPoint), OnLButtonDown)
 END_MESSAGE_MAP()
 
 CTipUIEx::CTipUIEx()
-    : m_bTimer(FALSE), m_bClosed(FALSE), m_hFont(NULL), m_nOpacity(9), m_nStringID(-1), m_nArrow(0), m_nParam(0),
+    : m_bTimer(FALSE),
+      m_bClosed(FALSE),
+      m_hFont(NULL),
+      m_nOpacity(9),
+      m_nStringID(-1),
+      m_nArrow(0),
+      m_nParam(0),
       m_pTarget(NULL) {
   ::SetRectEmpty(&m_rcTarget);
 }

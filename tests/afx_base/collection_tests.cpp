@@ -30,7 +30,7 @@ TEST(ListTest, OrderOfInsertionsAndBackwardWalk) {
   EXPECT_EQ(NULL, list.FindIndex(-1));
   EXPECT_EQ(posB, list.Find("b"));
   EXPECT_EQ(NULL, list.Find("b", posB));  // search starts after posB
-  list.AddTail(&list);  // appending a list to itself doubles it once
+  list.AddTail(&list);                    // appending a list to itself doubles it once
   EXPECT_EQ("0abcde0abcde", Join(list));
 }
 

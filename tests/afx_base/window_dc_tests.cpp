@@ -26,8 +26,8 @@ TEST(WindowDCTest, PaintClientAndWindowDCs) {
   wc.hInstance = GetModuleHandleA(NULL);
   wc.lpszClassName = "AfxBaseTestPaint";
   RegisterClassA(&wc);
-  HWND hWnd = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 10, 10, 60, 40, NULL,
-                              NULL, wc.hInstance, NULL);
+  HWND hWnd = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 10, 10, 60, 40, NULL, NULL,
+                              wc.hInstance, NULL);
   ASSERT_NE(nullptr, hWnd);
   InvalidateRect(hWnd, NULL, FALSE);
   UpdateWindow(hWnd);

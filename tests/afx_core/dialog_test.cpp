@@ -81,7 +81,8 @@ TEST(Dialog, MissingTemplateFailsAtOnce) {
 
 TEST(Dialog, DriverTimesOutInsteadOfHanging) {
   CNameDialog dlg;
-  ModalDriver driver(ModalDriver::TitleIs("no such window"), [](HWND) {}, 300);
+  ModalDriver driver(
+      ModalDriver::TitleIs("no such window"), [](HWND) {}, 300);
   DWORD start = GetTickCount();
   dlg.DoModal();
   EXPECT_TRUE(driver.TimedOut());

@@ -39,10 +39,10 @@ class CProbeWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
-  ON_WM_CREATE()
-  ON_WM_LBUTTONDOWN()
-  ON_WM_TIMER()
-  ON_MESSAGE(WM_USER + 5, OnCustom)
+ON_WM_CREATE()
+ON_WM_LBUTTONDOWN()
+ON_WM_TIMER()
+ON_MESSAGE(WM_USER + 5, OnCustom)
 END_MESSAGE_MAP()
 
 // A derived class handles one more message and replaces one handler of its base.
@@ -57,8 +57,8 @@ class CDerivedProbe : public CProbeWnd {
 };
 
 BEGIN_MESSAGE_MAP(CDerivedProbe, CProbeWnd)
-  ON_WM_RBUTTONDOWN()
-  ON_MESSAGE(WM_USER + 5, OnCustom)
+ON_WM_RBUTTONDOWN()
+ON_MESSAGE(WM_USER + 5, OnCustom)
 END_MESSAGE_MAP()
 
 BOOL CreateChild(CWnd& wnd, CWnd* pParent, UINT id = 1, const char* cls = NULL, DWORD style = 0,
@@ -124,9 +124,9 @@ class CCommandParent : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CCommandParent, CWnd)
-  ON_BN_CLICKED(1, OnClicked)
-  ON_COMMAND_RANGE(200, 210, OnRange)
-  ON_NOTIFY(NM_CLICK, 5, OnNotifyTest)
+ON_BN_CLICKED(1, OnClicked)
+ON_COMMAND_RANGE(200, 210, OnRange)
+ON_NOTIFY(NM_CLICK, 5, OnNotifyTest)
 END_MESSAGE_MAP()
 
 class CReflectingButton : public CButton {
@@ -150,7 +150,7 @@ class CReflectingButton : public CButton {
 };
 
 BEGIN_MESSAGE_MAP(CReflectingButton, CButton)
-  ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedReflect)
+ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedReflect)
 END_MESSAGE_MAP()
 
 class CommandTest : public ::testing::Test {
@@ -292,7 +292,7 @@ class CUpdateTarget : public CCmdTarget {
 };
 
 BEGIN_MESSAGE_MAP(CUpdateTarget, CCmdTarget)
-  ON_UPDATE_COMMAND_UI(300, OnUpdateItem)
+ON_UPDATE_COMMAND_UI(300, OnUpdateItem)
 END_MESSAGE_MAP()
 
 TEST(CmdUI, UpdateHandlersEnableControls) {

@@ -173,8 +173,9 @@ TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
     CRect box(1000, 1000, -1, -1);
     for (int y = 0; y < px.Height(); ++y)
       for (int x = 0; x < px.Width(); ++x)
-        if (px.At(x, y) != white) box.SetRect(std::min((int)box.left, x), std::min((int)box.top, y),
-                                              std::max((int)box.right, x + 1), std::max((int)box.bottom, y + 1));
+        if (px.At(x, y) != white)
+          box.SetRect(std::min((int)box.left, x), std::min((int)box.top, y), std::max((int)box.right, x + 1),
+                      std::max((int)box.bottom, y + 1));
     return box;
   };
   CRect up = inkBox();
@@ -244,8 +245,8 @@ TEST_F(OkButtonTest, AutoRadioUnchecksOnlyOkButtonAutoRadiosOfItsGroup) {
   TestButton* manual = Make("Manual", BS_RADIOBUTTON, 72, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 80);
   HWND hPlain = Item("Plain", BS_AUTORADIOBUTTON, 73, 10, 115);
   m_plain.push_back(hPlain);
-  TestButton* other = Make("Other group", BS_AUTORADIOBUTTON | WS_GROUP, 74, COkButton::BITMAP_CUSTOM, 0, NULL,
-                           10, 150);
+  TestButton* other =
+      Make("Other group", BS_AUTORADIOBUTTON | WS_GROUP, 74, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 150);
 
   SendMessageA(hPlain, BM_SETCHECK, BST_CHECKED, 0);
   manual->SendMessage(BM_SETCHECK, BST_CHECKED);
@@ -316,8 +317,8 @@ TEST_F(OkButtonTest, FocusIsHandedToTheMainWindow) {
 
 TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFits) {
   TestButton* shortOne = Make("OK", BS_PUSHBUTTON, 90);
-  TestButton* longOne = Make("A caption far too long for this button", BS_PUSHBUTTON, 91, COkButton::BITMAP_CUSTOM,
-                             0, NULL, 10, 60);
+  TestButton* longOne =
+      Make("A caption far too long for this button", BS_PUSHBUTTON, 91, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
   LOGFONTA lfShort = {}, lfLong = {};
   ASSERT_TRUE(shortOne->m_font.GetLogFont(&lfShort));
   ASSERT_TRUE(longOne->m_font.GetLogFont(&lfLong));
@@ -340,7 +341,7 @@ TEST_F(OkButtonTest, BuiltInImageLookIsCaptionlessPushOfOneThirdRow) {
   CRect client;
   p->GetClientRect(&client);
   EXPECT_EQ(client.Size(), CSize(28, 28));  // 871: 112 x 84, three rows
-  EXPECT_EQ(Check(p), 0);                     // treated as a push button
+  EXPECT_EQ(Check(p), 0);                   // treated as a push button
   EXPECT_EQ(p->m_font.m_hObject, (HGDIOBJ)NULL);
 }
 

@@ -33,7 +33,8 @@ CIRCLECTRL_SETUP LibraryBitmaps(RECT rcFace, RECT rcMarker) {
 std::vector<int>* g_painted = NULL;
 WNDPROC g_dialProc = NULL;
 LRESULT CALLBACK RecordPaints(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_PAINT && g_painted != NULL) g_painted->push_back((int)CallWindowProcA(g_dialProc, hWnd, CCM_GETANGLE, 0, 0));
+  if (msg == WM_PAINT && g_painted != NULL)
+    g_painted->push_back((int)CallWindowProcA(g_dialProc, hWnd, CCM_GETANGLE, 0, 0));
   return CallWindowProcA(g_dialProc, hWnd, msg, wParam, lParam);
 }
 
@@ -150,7 +151,7 @@ TEST_F(CircleCtrlTest, DragFollowsThePointerOffTheRim) {
 TEST_F(CircleCtrlTest, SweepTakesTheShorterWayRound) {
   EXPECT_EQ(Join(Range(350, 359), Range(0, 10)), Sweep(350, kRim10));
   EXPECT_EQ(Join(Range(10, 0, -1), Range(359, 350, -1)), Sweep(10, kRim350));
-  EXPECT_EQ(Range(0, 180), Sweep(0, kRim180));                 // a half turn runs counter-clockwise
+  EXPECT_EQ(Range(0, 180), Sweep(0, kRim180));  // a half turn runs counter-clockwise
   EXPECT_EQ(Join(Range(180, 359), {0}), Sweep(180, kRim0));
 }
 
@@ -250,8 +251,8 @@ TEST_F(CircleCtrlTest, PaintsFaceMarkerAndRedLine) {
 TEST_F(CircleCtrlTest, LifeLeavesNoGdiObjects) {
   GdiTracker tracker({"Ostrel.dll"});
   ASSERT_TRUE(tracker.Patched());
-  HWND hDial = CreateWindowExA(0, CIRCLECTRL_CLASS, "", WS_CHILD | WS_VISIBLE, 200, 100, 84, 84, m_parent.m_hWnd,
-                               NULL, NULL, NULL);
+  HWND hDial = CreateWindowExA(0, CIRCLECTRL_CLASS, "", WS_CHILD | WS_VISIBLE, 200, 100, 84, 84, m_parent.m_hWnd, NULL,
+                               NULL, NULL);
   for (int i = 0; i < 200; ++i) {
     SendMessageA(hDial, CCM_SETANGLE, (i * 7) % 360, 1);
   }

@@ -79,18 +79,20 @@ class ClrSourcesTest : public ::testing::Test {
   // Runs a click on the box while the pop-up is answered by `choose`, and message boxes are noted
   // and closed.
   void ClickAndChoose(CPoint at, UINT message, std::function<CPoint(CColorPicker*)> choose) {
-    ModalDriver popup(IsPicker,
-                      [&](HWND h) {
-                        CPoint p = choose((CColorPicker*)CWnd::FromHandlePermanent(h));
-                        PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-                      },
-                      kTimeoutMs);
-    m_boxDriver.reset(new ModalDriver(IsMessageBox,
-                                      [&](HWND h) {
-                                        m_events.push_back("box:" + MessageBoxText(h));
-                                        PressButton(h, IDOK);
-                                      },
-                                      kTimeoutMs));
+    ModalDriver popup(
+        IsPicker,
+        [&](HWND h) {
+          CPoint p = choose((CColorPicker*)CWnd::FromHandlePermanent(h));
+          PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        },
+        kTimeoutMs);
+    m_boxDriver.reset(new ModalDriver(
+        IsMessageBox,
+        [&](HWND h) {
+          m_events.push_back("box:" + MessageBoxText(h));
+          PressButton(h, IDOK);
+        },
+        kTimeoutMs));
     SendMouse(m_box.m_hWnd, message, at.x, at.y, MK_LBUTTON);
     EXPECT_TRUE(popup.Acted());
     EXPECT_FALSE(popup.TimedOut());
@@ -178,7 +180,8 @@ TEST_F(ClrSourcesTest, ADoubleClickedCellTakesTheSourcesColourButNotWhenCancelle
   SendMouse(box.m_hWnd, WM_LBUTTONDOWN, cell1.x, cell1.y, MK_LBUTTON);
   SendMouse(box.m_hWnd, WM_LBUTTONUP, cell1.x, cell1.y);
   {  // cancelled: a click in the pop-up outside its items and cells
-    ModalDriver popup(IsPicker, [](HWND h) { PostMessageA(h, WM_COMMAND, IDCANCEL, 0); }, kTimeoutMs);
+    ModalDriver popup(
+        IsPicker, [](HWND h) { PostMessageA(h, WM_COMMAND, IDCANCEL, 0); }, kTimeoutMs);
     SendMouse(box.m_hWnd, WM_LBUTTONDBLCLK, cell1.x, cell1.y, MK_LBUTTON);
     EXPECT_TRUE(popup.Acted());
   }

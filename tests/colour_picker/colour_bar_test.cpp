@@ -21,7 +21,8 @@ struct Notified : CColorBarNotify {
 class ColourBarTest : public ::testing::Test {
  protected:
   void Make(int width, int height) {
-    ASSERT_TRUE(m_bar.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(30, 20, 30 + width, 20 + height), &m_parent, 5));
+    ASSERT_TRUE(m_bar.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(30, 20, 30 + width, 20 + height),
+                             &m_parent, 5));
     m_bar.m_pNotify = &m_notified;
   }
   void Press(int y, int x = 10) { SendMouse(m_bar.m_hWnd, WM_LBUTTONDOWN, x, y, MK_LBUTTON); }

@@ -138,8 +138,8 @@ TEST_F(PickerTest, SeparatorAndGuttersCancel) {
     PickerRun run = RunPicker(picker, [&](CColorPicker& p, HWND hWnd) {
       const RECT& c = p.m_rcCells[9];
       POINT pt = where == 0   ? POINT{(c.left + c.right) / 2, p.m_rcCells[0].top - 4}  // separator
-                 : where == 1 ? POINT{c.right, (c.top + c.bottom) / 2}               // right gutter
-                              : POINT{(c.left + c.right) / 2, c.bottom};             // gutter below
+                 : where == 1 ? POINT{c.right, (c.top + c.bottom) / 2}                 // right gutter
+                              : POINT{(c.left + c.right) / 2, c.bottom};               // gutter below
       ClientToScreen(hWnd, &pt);
       InputClick(pt.x, pt.y);
     });
@@ -163,8 +163,8 @@ TEST_F(PickerTest, EnterEndsWithOneAndOtherWaysOutCancel) {
 }
 
 TEST_F(PickerTest, ClickOnAnotherWindowsCaptionIsSwallowedAndCancels) {
-  HWND hOther = CreateWindowExA(0, AfxRegisterWndClass(0), "Other", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 500, 420, 200, 120,
-                                NULL, NULL, NULL, NULL);
+  HWND hOther = CreateWindowExA(0, AfxRegisterWndClass(0), "Other", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 500, 420,
+                                200, 120, NULL, NULL, NULL, NULL);
   ASSERT_NE(hOther, (HWND)NULL);
   PumpMessages(50);
   RECT rw;

@@ -101,7 +101,7 @@ TEST_F(PluginTest, AreaAndStripSetHueSaturationAndValue) {
   const int result = Show([&](HWND hDlg) {
     EXPECT_EQ(Field(hDlg, IDC_TKP1_HUE), 240);
     RECT a = Placeholder(hDlg, IDC_TKP1_AREA), s = Placeholder(hDlg, IDC_TKP1_STRIP);
-    SendClick(hDlg, a.left, a.top);  // hue 0, full saturation
+    SendClick(hDlg, a.left, a.top);                  // hue 0, full saturation
     SendClick(hDlg, (s.left + s.right) / 2, s.top);  // full value
     hue = Field(hDlg, IDC_TKP1_HUE);
     sat = Field(hDlg, IDC_TKP1_SAT);
@@ -132,8 +132,8 @@ TEST(HsvArithmetic, PrimariesRoundTripAndOthersStayClose) {
   struct {
     COLORREF color;
     int h, s, v;
-  } known[] = {{RGB(255, 0, 0), 0, 255, 255},   {RGB(255, 255, 0), 60, 255, 255}, {RGB(0, 255, 0), 120, 255, 255},
-               {RGB(0, 255, 255), 180, 255, 255}, {RGB(0, 0, 255), 240, 255, 255}, {RGB(255, 0, 255), 300, 255, 255},
+  } known[] = {{RGB(255, 0, 0), 0, 255, 255},     {RGB(255, 255, 0), 60, 255, 255}, {RGB(0, 255, 0), 120, 255, 255},
+               {RGB(0, 255, 255), 180, 255, 255}, {RGB(0, 0, 255), 240, 255, 255},  {RGB(255, 0, 255), 300, 255, 255},
                {RGB(128, 128, 128), 77, 0, 128},  {RGB(0, 0, 0), 77, 0, 0}};
   for (auto& k : known) {
     Hsv hsv = RgbToHsv(k.color, 77);

@@ -11,13 +11,26 @@ TEST(Resources, StringTable) {
     UINT id;
     const char* text;
   } strings[] = {
-      {1, "Helvetica"}, {2, "700"}, {3, "14"}, {4, "1"}, {5, "Helvetica"}, {6, "700"}, {7, "15"}, {8, "1"},
-      {9, "Arial"}, {10, "9"}, {11, "Helvetica, 15, 34, B, 1"},
-      {8121, "Select a template first."}, {8400, "Please select a template first."},
+      {1, "Helvetica"},
+      {2, "700"},
+      {3, "14"},
+      {4, "1"},
+      {5, "Helvetica"},
+      {6, "700"},
+      {7, "15"},
+      {8, "1"},
+      {9, "Arial"},
+      {10, "9"},
+      {11, "Helvetica, 15, 34, B, 1"},
+      {8121, "Select a template first."},
+      {8400, "Please select a template first."},
       {8401, "The template will be deleted. Do you want to continue?"},
-      {8567, "Are you sure you want to delete the template?"}, {8573, "Cannot delete the last template."},
-      {16206, "Error in creating a Footstep button."}, {16259, "Failed to initialize texture."},
-      {16267, "The required library cannot be found."}, {17527, "&Browse for Folder..."},
+      {8567, "Are you sure you want to delete the template?"},
+      {8573, "Cannot delete the last template."},
+      {16206, "Error in creating a Footstep button."},
+      {16259, "Failed to initialize texture."},
+      {16267, "The required library cannot be found."},
+      {17527, "&Browse for Folder..."},
       {17528, "Error in modifying the Footstep button."},
   };
   for (const auto& s : strings) {
@@ -33,7 +46,7 @@ TEST(Resources, Pictures) {
   struct {
     UINT id;
     int width, height;
-  } bitmaps[] = {{101, 84, 84}, {102, 8, 8}, {16, 144, 16}, {22020, 8, 23}, {22021, 8, 23},
+  } bitmaps[] = {{101, 84, 84},    {102, 8, 8},    {16, 144, 16},  {22020, 8, 23}, {22021, 8, 23},
                  {22022, 328, 36}, {22026, 8, 44}, {1023, 30, 30}, {1024, 2, 16}};
   for (const auto& b : bitmaps) {
     HBITMAP hbm = LoadBitmapA(_ClrBoxInst, MAKEINTRESOURCEA(b.id));
@@ -72,12 +85,18 @@ std::string ReadField(const WORD*& p) {
     WORD ordinal = p[1];
     p += 2;
     switch (ordinal) {
-      case 0x80: return "BUTTON";
-      case 0x81: return "EDIT";
-      case 0x82: return "STATIC";
-      case 0x83: return "LISTBOX";
-      case 0x84: return "SCROLLBAR";
-      case 0x85: return "COMBOBOX";
+      case 0x80:
+        return "BUTTON";
+      case 0x81:
+        return "EDIT";
+      case 0x82:
+        return "STATIC";
+      case 0x83:
+        return "LISTBOX";
+      case 0x84:
+        return "SCROLLBAR";
+      case 0x85:
+        return "COMBOBOX";
     }
     return "#" + std::to_string(ordinal);
   }

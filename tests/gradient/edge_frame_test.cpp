@@ -12,8 +12,8 @@ namespace {
 COLORREF FramePixel(const RECT& rc, int x, int y, COLORREF a, COLORREF b) {
   const int l = rc.left, t = rc.top, r = rc.right - 1, bt = rc.bottom - 1;
   if (x < l || x > r || y < t || y > bt) return kBackground;
-  if (y == t || x == l) return a;                        // top row and left column
-  if (x == r || y == bt) return b;                       // right column and bottom row
+  if (y == t || x == l) return a;   // top row and left column
+  if (x == r || y == bt) return b;  // right column and bottom row
   return kBackground;
 }
 

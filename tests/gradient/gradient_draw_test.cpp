@@ -150,10 +150,13 @@ TEST(DrawBufferToDC, UnlockableBufferShowsMessage10101AndDrawsNothing) {
   for (HANDLE hBuf : {hGone, (HANDLE)NULL}) {
     BackgroundCanvas canvas(8, 8);
     std::string shown;
-    ModalDriver driver(ModalDriver::ClassIs("#32770"), [&shown](HWND hBox) {
-      shown = MessageBoxText(hBox);
-      PressButton(hBox, IDOK);
-    }, 5000);
+    ModalDriver driver(
+        ModalDriver::ClassIs("#32770"),
+        [&shown](HWND hBox) {
+          shown = MessageBoxText(hBox);
+          PressButton(hBox, IDOK);
+        },
+        5000);
     EXPECT_FALSE(DrawBufferToDC(hBuf, RECT{0, 0, 4, 4}, canvas.dc()));
     EXPECT_TRUE(driver.Acted());
     EXPECT_FALSE(driver.TimedOut());

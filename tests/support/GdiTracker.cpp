@@ -30,12 +30,12 @@ F Real(const char* name) {
 }  // namespace
 
 // One hook per tracked function: call the real one, then note what it made or freed.
-#define GDI_MAKER(name, params, args)                     \
-  static HGDIOBJ WINAPI Hook_##name params {              \
-    typedef HGDIOBJ(WINAPI * Fn) params;                  \
-    HGDIOBJ made = (HGDIOBJ)Real<Fn>(#name) args;         \
-    Made(made);                                           \
-    return made;                                          \
+#define GDI_MAKER(name, params, args)             \
+  static HGDIOBJ WINAPI Hook_##name params {      \
+    typedef HGDIOBJ(WINAPI* Fn) params;           \
+    HGDIOBJ made = (HGDIOBJ)Real<Fn>(#name) args; \
+    Made(made);                                   \
+    return made;                                  \
   }
 
 GDI_MAKER(CreatePen, (int s, int w, COLORREF c), (s, w, c))
@@ -45,7 +45,9 @@ GDI_MAKER(CreateSolidBrush, (COLORREF c), (c))
 GDI_MAKER(CreateHatchBrush, (int s, COLORREF c), (s, c))
 GDI_MAKER(CreatePatternBrush, (HBITMAP b), (b))
 GDI_MAKER(CreateBrushIndirect, (const LOGBRUSH* b), (b))
-GDI_MAKER(CreateFontA, (int a, int b, int c, int d, int e, DWORD f, DWORD g, DWORD h, DWORD i, DWORD j, DWORD k, DWORD l, DWORD m, LPCSTR n),
+GDI_MAKER(CreateFontA,
+          (int a, int b, int c, int d, int e, DWORD f, DWORD g, DWORD h, DWORD i, DWORD j, DWORD k, DWORD l, DWORD m,
+           LPCSTR n),
           (a, b, c, d, e, f, g, h, i, j, k, l, m, n))
 GDI_MAKER(CreateFontIndirectA, (const LOGFONTA* f), (f))
 GDI_MAKER(CreateBitmap, (int w, int h, UINT p, UINT b, const void* d), (w, h, p, b, d))
@@ -115,18 +117,44 @@ static int WINAPI Hook_ReleaseDC(HWND w, HDC dc) {
   return result;
 }
 
-#define HOOK(name) {#name, (void*)Hook_##name}
+#define HOOK(name) \
+  { #name, (void*)Hook_##name }
 static const struct {
   const char* name;
   void* hook;
 } kHooks[] = {
-    HOOK(CreatePen), HOOK(CreatePenIndirect), HOOK(ExtCreatePen), HOOK(CreateSolidBrush), HOOK(CreateHatchBrush),
-    HOOK(CreatePatternBrush), HOOK(CreateBrushIndirect), HOOK(CreateFontA), HOOK(CreateFontIndirectA),
-    HOOK(CreateBitmap), HOOK(CreateCompatibleBitmap), HOOK(CreateDIBSection), HOOK(CreateDIBitmap),
-    HOOK(CreateCompatibleDC), HOOK(CreateDCA), HOOK(CreateRectRgn), HOOK(CreateRectRgnIndirect),
-    HOOK(CreateEllipticRgn), HOOK(CreateEllipticRgnIndirect), HOOK(CreateRoundRectRgn), HOOK(CreatePolygonRgn),
-    HOOK(PathToRegion), HOOK(ExtCreateRegion), HOOK(CreatePalette), HOOK(LoadBitmapA), HOOK(LoadImageA),
-    HOOK(CopyImage), HOOK(DeleteObject), HOOK(DeleteDC), HOOK(SetWindowRgn), HOOK(GetDC), HOOK(GetWindowDC),
+    HOOK(CreatePen),
+    HOOK(CreatePenIndirect),
+    HOOK(ExtCreatePen),
+    HOOK(CreateSolidBrush),
+    HOOK(CreateHatchBrush),
+    HOOK(CreatePatternBrush),
+    HOOK(CreateBrushIndirect),
+    HOOK(CreateFontA),
+    HOOK(CreateFontIndirectA),
+    HOOK(CreateBitmap),
+    HOOK(CreateCompatibleBitmap),
+    HOOK(CreateDIBSection),
+    HOOK(CreateDIBitmap),
+    HOOK(CreateCompatibleDC),
+    HOOK(CreateDCA),
+    HOOK(CreateRectRgn),
+    HOOK(CreateRectRgnIndirect),
+    HOOK(CreateEllipticRgn),
+    HOOK(CreateEllipticRgnIndirect),
+    HOOK(CreateRoundRectRgn),
+    HOOK(CreatePolygonRgn),
+    HOOK(PathToRegion),
+    HOOK(ExtCreateRegion),
+    HOOK(CreatePalette),
+    HOOK(LoadBitmapA),
+    HOOK(LoadImageA),
+    HOOK(CopyImage),
+    HOOK(DeleteObject),
+    HOOK(DeleteDC),
+    HOOK(SetWindowRgn),
+    HOOK(GetDC),
+    HOOK(GetWindowDC),
     HOOK(ReleaseDC),
 };
 

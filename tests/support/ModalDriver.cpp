@@ -24,8 +24,13 @@ static std::string ClassOf(HWND hWnd) {
 }
 
 ModalDriver::ModalDriver(WindowMatch match, std::function<void(HWND)> action, DWORD timeoutMs)
-    : m_match(std::move(match)), m_action(std::move(action)), m_deadline(GetTickCount() + timeoutMs), m_timer(0),
-      m_acted(false), m_timedOut(false), m_hWnd(NULL) {
+    : m_match(std::move(match)),
+      m_action(std::move(action)),
+      m_deadline(GetTickCount() + timeoutMs),
+      m_timer(0),
+      m_acted(false),
+      m_timedOut(false),
+      m_hWnd(NULL) {
   m_timer = SetTimer(NULL, 0, 20, OnTimer);
   g_drivers[m_timer] = this;
 }

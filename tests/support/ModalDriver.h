@@ -23,9 +23,9 @@ class ModalDriver {
   bool TimedOut() const { return m_timedOut; }
   HWND Window() const { return m_hWnd; }  // the window the action ran on
 
-  static WindowMatch ClassIs(const char* className);       // e.g. "#32770" (dialog), "#32768" (menu)
+  static WindowMatch ClassIs(const char* className);  // e.g. "#32770" (dialog), "#32768" (menu)
   static WindowMatch TitleIs(const char* title);
-  static WindowMatch DialogTitled(const char* title);      // a dialog or message box with this caption
+  static WindowMatch DialogTitled(const char* title);  // a dialog or message box with this caption
 
  private:
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);

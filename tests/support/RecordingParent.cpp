@@ -5,10 +5,9 @@ namespace ostrel_test {
 
 CRecordingParent::CRecordingParent(int x, int y, int cx, int cy) {
   // A child of the main window: top-level windows cost Wine seconds to hide under a bare X server.
-  const char* cls = AfxRegisterWndClass(CS_DBLCLKS, LoadCursorA(NULL, (LPCSTR)IDC_ARROW),
-                                        (HBRUSH)(COLOR_BTNFACE + 1));
-  CreateEx(0, cls, "Recording parent", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, cx, cy,
-           MainWnd()->GetSafeHwnd(), NULL);
+  const char* cls = AfxRegisterWndClass(CS_DBLCLKS, LoadCursorA(NULL, (LPCSTR)IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
+  CreateEx(0, cls, "Recording parent", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, cx, cy, MainWnd()->GetSafeHwnd(),
+           NULL);
   SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   UpdateWindow();
 }

@@ -40,8 +40,7 @@ int main(int argc, char** argv) {
   // A crash must fail the run instead of opening a crash dialog.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
   AfxWinInit(GetModuleHandleA(NULL), NULL, GetCommandLineA(), SW_SHOW);
-  const char* cls = AfxRegisterWndClass(CS_DBLCLKS, LoadCursorA(NULL, (LPCSTR)IDC_ARROW),
-                                        (HBRUSH)(COLOR_BTNFACE + 1));
+  const char* cls = AfxRegisterWndClass(CS_DBLCLKS, LoadCursorA(NULL, (LPCSTR)IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
   g_mainWnd.CreateEx(0, cls, "Ostrel tests", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, NULL, NULL);
   theApp.m_pMainWnd = &g_mainWnd;
   ostrel_test::PumpMessages();

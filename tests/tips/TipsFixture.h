@@ -10,8 +10,8 @@
 namespace tips_test {
 
 inline HWND AddChild(CWnd& parent, const char* cls, DWORD style, int id, int x, int y, int w, int h) {
-  return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent.m_hWnd,
-                         (HMENU)(INT_PTR)id, GetModuleHandleA(NULL), NULL);
+  return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent.m_hWnd, (HMENU)(INT_PTR)id,
+                         GetModuleHandleA(NULL), NULL);
 }
 
 inline CPoint CentreOf(HWND hWnd) {
@@ -42,8 +42,8 @@ inline HWND CreateBackdrop(CWnd& parent, COLORREF color, int x, int y, int w, in
   wc.hInstance = GetModuleHandleA(NULL);
   wc.lpszClassName = "TipsBackdrop";
   RegisterClassA(&wc);
-  HWND hWnd = CreateWindowExA(0, "TipsBackdrop", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, w, h, parent.m_hWnd, NULL,
-                              GetModuleHandleA(NULL), NULL);
+  HWND hWnd = CreateWindowExA(0, "TipsBackdrop", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, w, h, parent.m_hWnd,
+                              NULL, GetModuleHandleA(NULL), NULL);
   SetClassLongPtrA(hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)s_brush);
   InvalidateRect(hWnd, NULL, TRUE);
   UpdateWindow(hWnd);

@@ -54,14 +54,13 @@ Recorded Record(Draw draw) {
 }
 
 Recorded Balloon(int nDirect, CRect rc, int bFillOnly) {
-  return Record([&](HDC hdc) {
-    CreateArrowRegion(nDirect, hdc, (HBRUSH)GetStockObject(WHITE_BRUSH), 1, 0, rc, bFillOnly);
-  });
+  return Record(
+      [&](HDC hdc) { CreateArrowRegion(nDirect, hdc, (HBRUSH)GetStockObject(WHITE_BRUSH), 1, 0, rc, bFillOnly); });
 }
 
 bool Has(const std::vector<POINT>& pts, size_t at, POINT a, POINT b, POINT c) {
-  return at + 2 < pts.size() && pts[at].x == a.x && pts[at].y == a.y && pts[at + 1].x == b.x &&
-         pts[at + 1].y == b.y && pts[at + 2].x == c.x && pts[at + 2].y == c.y;
+  return at + 2 < pts.size() && pts[at].x == a.x && pts[at].y == a.y && pts[at + 1].x == b.x && pts[at + 1].y == b.y &&
+         pts[at + 2].x == c.x && pts[at + 2].y == c.y;
 }
 // Index of the pointer (three consecutive points a, b, c) in the path, or -1.
 int FindPointer(const std::vector<POINT>& pts, POINT a, POINT b, POINT c) {
@@ -110,9 +109,9 @@ TEST(BalloonPath, PointerPointsOfEveryDirectionAndBothVariants) {
     int dir, fillOnly;
     POINT a, tip, b;
   } cases[] = {
-      {1, 0, {184, 25}, {206, 2}, {197, 25}},  {2, 0, {36, 45}, {14, 68}, {23, 45}},
-      {0, 1, {23, 25}, {14, 5}, {39, 25}},     {1, 1, {181, 25}, {206, 5}, {197, 25}},
-      {2, 1, {39, 45}, {14, 65}, {23, 45}},    {3, 1, {196, 45}, {206, 65}, {184, 45}},
+      {1, 0, {184, 25}, {206, 2}, {197, 25}}, {2, 0, {36, 45}, {14, 68}, {23, 45}},
+      {0, 1, {23, 25}, {14, 5}, {39, 25}},    {1, 1, {181, 25}, {206, 5}, {197, 25}},
+      {2, 1, {39, 45}, {14, 65}, {23, 45}},   {3, 1, {196, 45}, {206, 65}, {184, 45}},
   };
   for (const Case& c : cases)
     EXPECT_NE(-1, FindPointer(Balloon(c.dir, rc, c.fillOnly).path, c.a, c.tip, c.b))
@@ -171,7 +170,8 @@ class TipTextTest : public ::testing::Test {
              dc.Attach(hdc);
              DrawTipText(&dc, text, pFont, nDirect);
              dc.Detach();
-           }).texts;
+           })
+        .texts;
   }
   CFont m_font;
   SIZE m_red, m_green;

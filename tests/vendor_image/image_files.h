@@ -6,13 +6,13 @@
 
 // A temporary folder removed (with its files) at the end of the object's life.
 class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    std::string Path(const char* name) const { return m_path + "\\" + name; }
+ public:
+  TempFolder();
+  ~TempFolder();
+  std::string Path(const char* name) const { return m_path + "\\" + name; }
 
-private:
-    std::string m_path;
+ private:
+  std::string m_path;
 };
 
 // Test picture: colour of pixel (x, y) as 8-bit R, G, B; and index for palette depths.

@@ -5,5 +5,4 @@
 #include <functional>
 
 // Returns false when the time-out struck (the dialog never appeared or never closed).
-bool RunModal(const std::function<void()>& call, const std::function<void(HWND dialog)>& act,
-              DWORD timeoutMs = 5000);
+bool RunModal(const std::function<void()>& call, const std::function<void(HWND dialog)>& act, DWORD timeoutMs = 5000);

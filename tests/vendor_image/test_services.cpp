@@ -13,200 +13,191 @@ namespace {
 
 const int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708;  // the colour dialog's own ids
 
-TEST(ChooseColor, OkWritesTheDialogsColourCancelKeepsIt)
-{
-    unsigned long colour = RGB(200, 100, 50);
-    int r = -1;
-    ASSERT_TRUE(RunModal([&] { r = t32ChooseColorEx(nullptr, &colour, 3, 0); }, [](HWND dlg) {
-        SetDlgItemInt(dlg, kRedEdit, 10, FALSE);
-        SetDlgItemInt(dlg, kGreenEdit, 20, FALSE);
-        SetDlgItemInt(dlg, kBlueEdit, 30, FALSE);
-        PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-    }));
-    EXPECT_EQ(1, r);
-    EXPECT_EQ(RGB(10, 20, 30), colour);
+TEST(ChooseColor, OkWritesTheDialogsColourCancelKeepsIt) {
+  unsigned long colour = RGB(200, 100, 50);
+  int r = -1;
+  ASSERT_TRUE(RunModal([&] { r = t32ChooseColorEx(nullptr, &colour, 3, 0); },
+                       [](HWND dlg) {
+                         SetDlgItemInt(dlg, kRedEdit, 10, FALSE);
+                         SetDlgItemInt(dlg, kGreenEdit, 20, FALSE);
+                         SetDlgItemInt(dlg, kBlueEdit, 30, FALSE);
+                         PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+                       }));
+  EXPECT_EQ(1, r);
+  EXPECT_EQ(RGB(10, 20, 30), colour);
 
-    ASSERT_TRUE(RunModal([&] { r = t32ChooseColorEx(nullptr, &colour, 3, 0); }, [](HWND dlg) {
-        EXPECT_EQ(10u, GetDlgItemInt(dlg, kRedEdit, nullptr, FALSE));  // starts at the colour
-        PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
-    }));
-    EXPECT_EQ(0, r);
-    EXPECT_EQ(RGB(10, 20, 30), colour);
-    EXPECT_EQ(0, t32ChooseColorEx(nullptr, nullptr, 3, 0));
-    EXPECT_EQ(0, t32ChooseColorEx(nullptr, &colour, 3, 1));
+  ASSERT_TRUE(RunModal([&] { r = t32ChooseColorEx(nullptr, &colour, 3, 0); },
+                       [](HWND dlg) {
+                         EXPECT_EQ(10u, GetDlgItemInt(dlg, kRedEdit, nullptr, FALSE));  // starts at the colour
+                         PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+                       }));
+  EXPECT_EQ(0, r);
+  EXPECT_EQ(RGB(10, 20, 30), colour);
+  EXPECT_EQ(0, t32ChooseColorEx(nullptr, nullptr, 3, 0));
+  EXPECT_EQ(0, t32ChooseColorEx(nullptr, &colour, 3, 1));
 }
 
-TEST(MoveWindow, BringsAWindowIntoTheWorkArea)
-{
-    RECT area;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, area.left - 80, area.bottom - 30, 200, 100,
-                             nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, w);
-    EXPECT_EQ(1, t32MoveWindow(w, -1, 1));
-    RECT r;
-    GetWindowRect(w, &r);
-    EXPECT_EQ(area.left, r.left);
-    EXPECT_EQ(area.bottom, r.bottom);  // moved just enough
-    EXPECT_EQ(200, r.right - r.left);
+TEST(MoveWindow, BringsAWindowIntoTheWorkArea) {
+  RECT area;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, area.left - 80, area.bottom - 30, 200, 100, nullptr, nullptr,
+                           nullptr, nullptr);
+  ASSERT_NE(nullptr, w);
+  EXPECT_EQ(1, t32MoveWindow(w, -1, 1));
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(area.left, r.left);
+  EXPECT_EQ(area.bottom, r.bottom);  // moved just enough
+  EXPECT_EQ(200, r.right - r.left);
 
-    SetWindowPos(w, nullptr, area.left + 30, area.top + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    EXPECT_EQ(1, t32MoveWindow(w, -1, 1));
-    GetWindowRect(w, &r);
-    EXPECT_EQ(area.left + 30, r.left);  // already inside: stays
-    EXPECT_EQ(area.top + 40, r.top);
+  SetWindowPos(w, nullptr, area.left + 30, area.top + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_EQ(1, t32MoveWindow(w, -1, 1));
+  GetWindowRect(w, &r);
+  EXPECT_EQ(area.left + 30, r.left);  // already inside: stays
+  EXPECT_EQ(area.top + 40, r.top);
 
-    EXPECT_EQ(1, t32MoveWindow(w, T32MW_PRIMARY, T32MW_CENTER));
-    GetWindowRect(w, &r);
-    EXPECT_EQ((area.left + area.right) / 2, (r.left + r.right) / 2);
-    EXPECT_EQ(0, t32MoveWindow(w, -1, 7));
-    DestroyWindow(w);
-    EXPECT_EQ(0, t32MoveWindow(w, -1, 1));
+  EXPECT_EQ(1, t32MoveWindow(w, T32MW_PRIMARY, T32MW_CENTER));
+  GetWindowRect(w, &r);
+  EXPECT_EQ((area.left + area.right) / 2, (r.left + r.right) / 2);
+  EXPECT_EQ(0, t32MoveWindow(w, -1, 7));
+  DestroyWindow(w);
+  EXPECT_EQ(0, t32MoveWindow(w, -1, 1));
 }
 
-TEST(SplitPath, NameAndFolder)
-{
-    struct Case {
-        const char* path;
-        const char* name;
-        const char* folder;
-    } cases[] = {
-        {"C:\\Photos\\2002\\img.jpg", "img.jpg", "C:\\Photos\\2002\\"},
-        {"img.jpg", "img.jpg", ""},
-        {"C:\\", "", "C:\\"},
-        {"C:readme", "readme", "C:"},
-        {"\\\\server\\share\\a.b.c", "a.b.c", "\\\\server\\share\\"},
-        {"D:/mixed\\seps/file", "file", "D:/mixed\\seps/"},
-        {"", "", ""},
-    };
-    for (const Case& c : cases) {
-        char name[MAX_PATH] = "x", folder[MAX_PATH] = "x";
-        ASSERT_EQ(1, tfdSplitPathname(c.path, name, folder)) << c.path;
-        EXPECT_STREQ(c.name, name) << c.path;
-        EXPECT_STREQ(c.folder, folder) << c.path;
+TEST(SplitPath, NameAndFolder) {
+  struct Case {
+    const char* path;
+    const char* name;
+    const char* folder;
+  } cases[] = {
+      {"C:\\Photos\\2002\\img.jpg", "img.jpg", "C:\\Photos\\2002\\"},
+      {"img.jpg", "img.jpg", ""},
+      {"C:\\", "", "C:\\"},
+      {"C:readme", "readme", "C:"},
+      {"\\\\server\\share\\a.b.c", "a.b.c", "\\\\server\\share\\"},
+      {"D:/mixed\\seps/file", "file", "D:/mixed\\seps/"},
+      {"", "", ""},
+  };
+  for (const Case& c : cases) {
+    char name[MAX_PATH] = "x", folder[MAX_PATH] = "x";
+    ASSERT_EQ(1, tfdSplitPathname(c.path, name, folder)) << c.path;
+    EXPECT_STREQ(c.name, name) << c.path;
+    EXPECT_STREQ(c.folder, folder) << c.path;
+  }
+  char name[MAX_PATH];
+  EXPECT_EQ(1, tfdSplitPathname("a\\b", name, nullptr));  // the name alone
+  EXPECT_STREQ("b", name);
+  EXPECT_EQ(0, tfdSplitPathname(nullptr, name, nullptr));
+  EXPECT_EQ(0, tfdSplitPathname(std::string(MAX_PATH, 'a').c_str(), name, nullptr));
+}
+
+TEST(ErrorInfo, LastReportIsKept) {
+  int before = c32GetDLLErrInfo(nullptr);
+  EXPECT_EQ(1, c32SetDLLErrInfo(0, 5200, 0, 900, 286, 100));
+  EXPECT_EQ(1, c32SetDLLErrInfo(0, 0, 1001, 543, 7, 1501));
+  int last[6] = {};
+  EXPECT_EQ(before + 2, c32GetDLLErrInfo(last));
+  const int want[6] = {0, 0, 1001, 543, 7, 1501};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(want[i], last[i]);
+}
+
+TEST(DdbToBuf, BitmapPixelsArriveAsRgb) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, 5, 3);
+  ReleaseDC(nullptr, screen);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) SetPixel(dc, x, y, RGB(x * 50, y * 100, 7));
+  SelectObject(dc, old);
+  DeleteDC(dc);
+
+  HANDLE buf = nullptr;
+  ASSERT_EQ(1, cvt32DDBToBuf(bmp, &buf, nullptr));
+  int w = 0, h = 0;
+  buf32GetWHU(buf, &w, &h, nullptr);
+  EXPECT_EQ(5, w);
+  EXPECT_EQ(3, h);
+  BYTE px[5 * 3 * 3];
+  ASSERT_TRUE(buf32GetMem(buf, 0, 0, 5, 3, px));
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) {
+      const BYTE* p = &px[(y * 5 + x) * 3];
+      EXPECT_EQ(RGB(x * 50, y * 100, 7), RGB(p[0], p[1], p[2])) << x << "," << y;
     }
-    char name[MAX_PATH];
-    EXPECT_EQ(1, tfdSplitPathname("a\\b", name, nullptr));  // the name alone
-    EXPECT_STREQ("b", name);
-    EXPECT_EQ(0, tfdSplitPathname(nullptr, name, nullptr));
-    EXPECT_EQ(0, tfdSplitPathname(std::string(MAX_PATH, 'a').c_str(), name, nullptr));
-}
+  buf32Free(buf);
 
-TEST(ErrorInfo, LastReportIsKept)
-{
-    int before = c32GetDLLErrInfo(nullptr);
-    EXPECT_EQ(1, c32SetDLLErrInfo(0, 5200, 0, 900, 286, 100));
-    EXPECT_EQ(1, c32SetDLLErrInfo(0, 0, 1001, 543, 7, 1501));
-    int last[6] = {};
-    EXPECT_EQ(before + 2, c32GetDLLErrInfo(last));
-    const int want[6] = {0, 0, 1001, 543, 7, 1501};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(want[i], last[i]);
-}
+  // With the system palette, as list boxes pass it on palette screens.
+  PALETTEENTRY sys[256] = {};
+  HDC sdc = GetDC(nullptr);
+  GetSystemPaletteEntries(sdc, 0, 256, sys);
+  ReleaseDC(nullptr, sdc);
+  COLORREF colours[256];
+  for (int i = 0; i < 256; ++i) colours[i] = RGB(sys[i].peRed, sys[i].peGreen, sys[i].peBlue);
+  HPALETTE pal = MakePalette(colours, 256);
+  ASSERT_EQ(1, cvt32DDBToBuf(bmp, &buf, pal));
+  buf32Free(buf);
 
-TEST(DdbToBuf, BitmapPixelsArriveAsRgb)
-{
-    HDC screen = GetDC(nullptr);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, 5, 3);
-    ReleaseDC(nullptr, screen);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            SetPixel(dc, x, y, RGB(x * 50, y * 100, 7));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-
-    HANDLE buf = nullptr;
-    ASSERT_EQ(1, cvt32DDBToBuf(bmp, &buf, nullptr));
-    int w = 0, h = 0;
-    buf32GetWHU(buf, &w, &h, nullptr);
-    EXPECT_EQ(5, w);
-    EXPECT_EQ(3, h);
-    BYTE px[5 * 3 * 3];
-    ASSERT_TRUE(buf32GetMem(buf, 0, 0, 5, 3, px));
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) {
-            const BYTE* p = &px[(y * 5 + x) * 3];
-            EXPECT_EQ(RGB(x * 50, y * 100, 7), RGB(p[0], p[1], p[2])) << x << "," << y;
-        }
-    buf32Free(buf);
-
-    // With the system palette, as list boxes pass it on palette screens.
-    PALETTEENTRY sys[256] = {};
-    HDC sdc = GetDC(nullptr);
-    GetSystemPaletteEntries(sdc, 0, 256, sys);
-    ReleaseDC(nullptr, sdc);
-    COLORREF colours[256];
-    for (int i = 0; i < 256; ++i)
-        colours[i] = RGB(sys[i].peRed, sys[i].peGreen, sys[i].peBlue);
-    HPALETTE pal = MakePalette(colours, 256);
-    ASSERT_EQ(1, cvt32DDBToBuf(bmp, &buf, pal));
-    buf32Free(buf);
-
-    HANDLE none = nullptr;
-    EXPECT_EQ(0, cvt32DDBToBuf(nullptr, &none, nullptr));
-    EXPECT_EQ(0, cvt32DDBToBuf(bmp, nullptr, nullptr));
-    EXPECT_EQ(0, cvt32DDBToBuf(bmp, &none, (HPALETTE)bmp));  // not a palette
-    EXPECT_EQ(0, cvt32DDBToBuf((HBITMAP)pal, &none, nullptr));
-    EXPECT_EQ(nullptr, none);
-    DeleteObject(pal);
-    DeleteObject(bmp);
+  HANDLE none = nullptr;
+  EXPECT_EQ(0, cvt32DDBToBuf(nullptr, &none, nullptr));
+  EXPECT_EQ(0, cvt32DDBToBuf(bmp, nullptr, nullptr));
+  EXPECT_EQ(0, cvt32DDBToBuf(bmp, &none, (HPALETTE)bmp));  // not a palette
+  EXPECT_EQ(0, cvt32DDBToBuf((HBITMAP)pal, &none, nullptr));
+  EXPECT_EQ(nullptr, none);
+  DeleteObject(pal);
+  DeleteObject(bmp);
 }
 
 class Config : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        lib = LoadLibraryA("t32Cfg.dll");
-        ASSERT_NE(nullptr, lib);
-        appName = reinterpret_cast<AppNameFn>(
-            reinterpret_cast<void*>(GetProcAddress(lib, MAKEINTRESOURCEA(T32CFG_ORDINAL_APPNAME))));
-        sysInfo = reinterpret_cast<SysInfoFn>(
-            reinterpret_cast<void*>(GetProcAddress(lib, MAKEINTRESOURCEA(T32CFG_ORDINAL_SYSINFO))));
-        ASSERT_NE(nullptr, appName);
-        ASSERT_NE(nullptr, sysInfo);
-    }
-    void TearDown() override { FreeLibrary(lib); }
+ protected:
+  void SetUp() override {
+    lib = LoadLibraryA("t32Cfg.dll");
+    ASSERT_NE(nullptr, lib);
+    appName = reinterpret_cast<AppNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(lib, MAKEINTRESOURCEA(T32CFG_ORDINAL_APPNAME))));
+    sysInfo = reinterpret_cast<SysInfoFn>(
+        reinterpret_cast<void*>(GetProcAddress(lib, MAKEINTRESOURCEA(T32CFG_ORDINAL_SYSINFO))));
+    ASSERT_NE(nullptr, appName);
+    ASSERT_NE(nullptr, sysInfo);
+  }
+  void TearDown() override { FreeLibrary(lib); }
 
-    typedef int(T32API* AppNameFn)(int, char*);
-    typedef int(T32API* SysInfoFn)(int, T32CFGSYSINFO*, int, int);
-    HMODULE lib = nullptr;
-    AppNameFn appName = nullptr;
-    SysInfoFn sysInfo = nullptr;
+  typedef int(T32API* AppNameFn)(int, char*);
+  typedef int(T32API* SysInfoFn)(int, T32CFGSYSINFO*, int, int);
+  HMODULE lib = nullptr;
+  AppNameFn appName = nullptr;
+  SysInfoFn sysInfo = nullptr;
 };
 
-TEST_F(Config, OrdinalsOnlyAndTheAppName)
-{
-    EXPECT_EQ(nullptr, GetProcAddress(lib, "t32CfgGetAppName"));
-    char name[T32CFG_APPNAME_MAX];
-    SetEnvironmentVariableA("T32CFG_APPNAME", nullptr);
-    ASSERT_GT(appName(0, name), 0);
-    EXPECT_STREQ("vendor_image_test", name);
-    char viaImport[T32CFG_APPNAME_MAX];  // the import library binds by ordinal
-    t32CfgGetAppName(0, viaImport);
-    EXPECT_STREQ(name, viaImport);
-    SetEnvironmentVariableA("T32CFG_APPNAME", std::string(100, 'n').c_str());
-    EXPECT_EQ(T32CFG_APPNAME_MAX - 1, appName(0, name));
-    SetEnvironmentVariableA("T32CFG_APPNAME", "PhotoHost");
-    EXPECT_EQ(9, appName(0, name));
-    EXPECT_STREQ("PhotoHost", name);
-    SetEnvironmentVariableA("T32CFG_APPNAME", nullptr);
-    EXPECT_EQ(0, appName(0, nullptr));
+TEST_F(Config, OrdinalsOnlyAndTheAppName) {
+  EXPECT_EQ(nullptr, GetProcAddress(lib, "t32CfgGetAppName"));
+  char name[T32CFG_APPNAME_MAX];
+  SetEnvironmentVariableA("T32CFG_APPNAME", nullptr);
+  ASSERT_GT(appName(0, name), 0);
+  EXPECT_STREQ("vendor_image_test", name);
+  char viaImport[T32CFG_APPNAME_MAX];  // the import library binds by ordinal
+  t32CfgGetAppName(0, viaImport);
+  EXPECT_STREQ(name, viaImport);
+  SetEnvironmentVariableA("T32CFG_APPNAME", std::string(100, 'n').c_str());
+  EXPECT_EQ(T32CFG_APPNAME_MAX - 1, appName(0, name));
+  SetEnvironmentVariableA("T32CFG_APPNAME", "PhotoHost");
+  EXPECT_EQ(9, appName(0, name));
+  EXPECT_STREQ("PhotoHost", name);
+  SetEnvironmentVariableA("T32CFG_APPNAME", nullptr);
+  EXPECT_EQ(0, appName(0, nullptr));
 }
 
-TEST_F(Config, SystemRecordCarriesTheCharacterSet)
-{
-    BYTE raw[sizeof(T32CFGSYSINFO)];
-    memset(raw, 0xCC, sizeof(raw));
-    ASSERT_EQ(1, sysInfo(0, reinterpret_cast<T32CFGSYSINFO*>(raw), 0, 1));
-    if (GetACP() == 1252) {
-        EXPECT_EQ(ANSI_CHARSET, raw[364]);
-    }
-    EXPECT_NE(0xCC, raw[364]);
-    EXPECT_EQ(0, raw[399]);
-    EXPECT_EQ(0, sysInfo(0, nullptr, 0, 1));
-    EXPECT_EQ(0, sysInfo(0, reinterpret_cast<T32CFGSYSINFO*>(raw), 0, 2));
+TEST_F(Config, SystemRecordCarriesTheCharacterSet) {
+  BYTE raw[sizeof(T32CFGSYSINFO)];
+  memset(raw, 0xCC, sizeof(raw));
+  ASSERT_EQ(1, sysInfo(0, reinterpret_cast<T32CFGSYSINFO*>(raw), 0, 1));
+  if (GetACP() == 1252) {
+    EXPECT_EQ(ANSI_CHARSET, raw[364]);
+  }
+  EXPECT_NE(0xCC, raw[364]);
+  EXPECT_EQ(0, raw[399]);
+  EXPECT_EQ(0, sysInfo(0, nullptr, 0, 1));
+  EXPECT_EQ(0, sysInfo(0, reinterpret_cast<T32CFGSYSINFO*>(raw), 0, 2));
 }
 
-} // namespace
+}  // namespace

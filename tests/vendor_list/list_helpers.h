@@ -18,7 +18,7 @@ std::vector<int> Selected(CIIList& list, int nType);
 
 // A list whose data blocks are 8-byte records it owns, and which logs every callback.
 class LoggingList : public CIIList {
-public:
+ public:
   ~LoggingList() override;
   std::string log;
   std::vector<long long*> blocks;  // owned
@@ -32,7 +32,7 @@ public:
   int OnAskDrop(HWND hWnd, POINT* pt) override;
   int OnDrop(_DROPDATA* pDrop) override;
 
-private:
+ private:
   int m_nNextSize = 0;
 };
 

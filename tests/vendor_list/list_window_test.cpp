@@ -28,8 +28,8 @@ struct ListWindowTest : ::testing::Test {
   }
   // A window of the class made without an object, as a dialog template makes it.
   HWND CreateBare() {
-    return CreateWindowA(T32IIO_CLASSNAME, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL, rc.left, rc.top,
-                         rc.right - rc.left, rc.bottom - rc.top, MainWnd()->m_hWnd, (HMENU)3169, NULL, NULL);
+    return CreateWindowA(T32IIO_CLASSNAME, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL, rc.left, rc.top, rc.right - rc.left,
+                         rc.bottom - rc.top, MainWnd()->m_hWnd, (HMENU)3169, NULL, NULL);
   }
   int ScrollPos(HWND hWnd) { return GetScrollPos(hWnd, SB_HORZ); }
   LoggingList list;

@@ -11,9 +11,8 @@
 
 namespace {
 
-const COLORREF kColours[][2] = {{RGB(10, 200, 30), RGB(250, 5, 140)},
-                                {RGB(0, 0, 0), RGB(255, 255, 255)},
-                                {RGB(255, 255, 0), RGB(0, 64, 255)}};
+const COLORREF kColours[][2] = {
+    {RGB(10, 200, 30), RGB(250, 5, 140)}, {RGB(0, 0, 0), RGB(255, 255, 255)}, {RGB(255, 255, 0), RGB(0, 64, 255)}};
 
 GFILL_OPTION Record(COLORREF from, COLORREF to, int x1, int y1, int x2, int y2, int nShift = 0,
                     BOOL bSandwich = FALSE) {
@@ -31,10 +30,14 @@ GFILL_OPTION Record(COLORREF from, COLORREF to, int x1, int y1, int x2, int y2, 
 // A direction (0 vertical .. 3 diagonal up) as drawn into a w x h rectangle.
 GFILL_OPTION DirectionRecord(int nDir, int w, int h, COLORREF from, COLORREF to, int nShift = 0) {
   switch (nDir) {
-    case 0: return Record(from, to, w / 2, 0, w / 2, h, nShift);
-    case 1: return Record(from, to, 0, h / 2, w, h / 2, nShift);
-    case 2: return Record(from, to, 0, 0, w, h, nShift);
-    default: return Record(from, to, 0, h, w, 0, nShift);
+    case 0:
+      return Record(from, to, w / 2, 0, w / 2, h, nShift);
+    case 1:
+      return Record(from, to, 0, h / 2, w, h / 2, nShift);
+    case 2:
+      return Record(from, to, 0, 0, w, h, nShift);
+    default:
+      return Record(from, to, 0, h, w, 0, nShift);
   }
 }
 
@@ -73,11 +76,15 @@ TEST(GradientCore, EndColoursAreExactInEveryDirectionAndShift) {
         Image up = Render(DirectionRecord(3, w, h, c[0], c[1], nShift), w, h);
         for (int x = 0; x < w; ++x) {
           ASSERT_EQ(c[0], v.At(x, 0));
-          if (h > 1) { ASSERT_EQ(c[1], v.At(x, h - 1)); }
+          if (h > 1) {
+            ASSERT_EQ(c[1], v.At(x, h - 1));
+          }
         }
         for (int y = 0; y < h; ++y) {
           ASSERT_EQ(c[0], hz.At(0, y));
-          if (w > 1) { ASSERT_EQ(c[1], hz.At(w - 1, y)); }
+          if (w > 1) {
+            ASSERT_EQ(c[1], hz.At(w - 1, y));
+          }
         }
         EXPECT_EQ(c[0], down.At(0, 0));
         EXPECT_EQ(c[1], down.At(w - 1, h - 1));
@@ -89,8 +96,10 @@ TEST(GradientCore, EndColoursAreExactInEveryDirectionAndShift) {
 // Every pixel against t worked out directly for that pixel, including long rows
 // (stepping error), steep and reversed lines, lines outside the frame.
 TEST(GradientCore, ArbitraryLinesMatchTheDirectProjection) {
-  struct Case { int w, h, x1, y1, x2, y2; };
-  const Case cases[] = {{40, 30, 3, 4, 30, 22},   {40, 30, 30, 22, 3, 4},  {3000, 2, 0, 0, 3000, 1},
+  struct Case {
+    int w, h, x1, y1, x2, y2;
+  };
+  const Case cases[] = {{40, 30, 3, 4, 30, 22},      {40, 30, 30, 22, 3, 4},   {3000, 2, 0, 0, 3000, 1},
                         {200, 50, 150, -40, 10, 90}, {64, 64, 20, 20, 21, 20}, {50, 50, -200, 0, 300, 0}};
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::Message() << k.w << "x" << k.h << " " << k.x1 << "," << k.y1);
@@ -112,8 +121,7 @@ TEST(GradientCore, BlendIsMonotonicAndSandwichIsSymmetric) {
     const Image img = Render(Record(c[0], c[1], 0, 0, 97, 0, 30), 97, 1);
     for (int n = 0; n < 3; ++n) {
       const int sign = Channel(c[1], n) >= Channel(c[0], n) ? 1 : -1;
-      for (int x = 1; x < img.w; ++x)
-        ASSERT_GE(sign * (Channel(img.At(x, 0), n) - Channel(img.At(x - 1, 0), n)), 0);
+      for (int x = 1; x < img.w; ++x) ASSERT_GE(sign * (Channel(img.At(x, 0), n) - Channel(img.At(x - 1, 0), n)), 0);
     }
     const Image sw = Render(Record(c[0], c[1], 0, 0, 21, 0, 40, TRUE), 21, 3);
     EXPECT_EQ(c[0], sw.At(0, 1));
@@ -128,7 +136,9 @@ TEST(GradientCore, EachShiftStepHoldsTheStartColourLonger) {
   for (int nShift = 0; nShift <= 100; nShift += 10) {
     const Image img = Render(Record(RGB(0, 0, 0), RGB(255, 255, 255), 0, 0, 101, 0, nShift), 101, 1);
     const int nMiddle = Channel(img.At(50, 0), 1);
-    if (nShift == 0) { EXPECT_NEAR(127.5, nMiddle, 1.0); }  // 0 is the plain linear blend
+    if (nShift == 0) {
+      EXPECT_NEAR(127.5, nMiddle, 1.0);
+    }  // 0 is the plain linear blend
     EXPECT_LT(nMiddle, nLast) << "shift " << nShift;
     nLast = nMiddle;
   }
@@ -156,8 +166,7 @@ TEST(ResetGradRange, A10By10RecordRescaledDrawsLikeOneBuiltAtTheNewSize) {
   const int box[4][4] = {{0, 0, 0, 10}, {0, 0, 10, 0}, {0, 0, 10, 10}, {0, 10, 10, 0}};
   const int w = 37, h = 23;
   for (int nDir = 0; nDir < 4; ++nDir) {
-    GFILL_OPTION o = Record(kColours[0][0], kColours[0][1], box[nDir][0], box[nDir][1],
-                            box[nDir][2], box[nDir][3], 30);
+    GFILL_OPTION o = Record(kColours[0][0], kColours[0][1], box[nDir][0], box[nDir][1], box[nDir][2], box[nDir][3], 30);
     ResetGradRange(&o, w, h);
     const GFILL_OPTION built = DirectionRecord(nDir, w, h, kColours[0][0], kColours[0][1], 30);
     EXPECT_EQ(Render(built, w, h).rgb, Render(o, w, h).rgb) << "direction " << nDir;
@@ -189,8 +198,7 @@ void ExpectSameImage(const Image& expected, const Image& actual) {
   ASSERT_EQ(expected.w, actual.w);
   ASSERT_EQ(expected.h, actual.h);
   for (int y = 0; y < expected.h; ++y)
-    for (int x = 0; x < expected.w; ++x)
-      ASSERT_EQ(expected.At(x, y), actual.At(x, y)) << "at " << x << "," << y;
+    for (int x = 0; x < expected.w; ++x) ASSERT_EQ(expected.At(x, y), actual.At(x, y)) << "at " << x << "," << y;
 }
 
 TEST(GradientBuffers, FillsEveryCellLikeThePlainRenderer) {

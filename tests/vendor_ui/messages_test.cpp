@@ -53,14 +53,13 @@ TEST(XShowMessage, OwnTableIsUsedWithoutAModule) {
 }
 
 TEST(XShowMessage, DetailCaptionAndOwner) {
-  HWND hOwner = CreateWindowA("STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                              nullptr, nullptr, nullptr, nullptr);
+  HWND hOwner = CreateWindowA("STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                              nullptr, nullptr);
   ASSERT_NE(nullptr, hOwner);
   ShownBox box;
   ModalDriver driver = AnswerBox(IDOK, box);
   char szDetail[] = "C:\\data\\file.qs4", szCaption[] = "Presets";
-  EXPECT_EQ(IDOK, XShowMessage(GetModuleHandleA("qsComm.dll"), hOwner, QS_MSG_OPERATION_FAILED,
-                               szDetail, szCaption));
+  EXPECT_EQ(IDOK, XShowMessage(GetModuleHandleA("qsComm.dll"), hOwner, QS_MSG_OPERATION_FAILED, szDetail, szCaption));
   EXPECT_EQ(QsString(QS_MSG_OPERATION_FAILED) + "\n" + szDetail, box.text);
   EXPECT_EQ("Presets", box.caption);
   EXPECT_EQ(hOwner, box.owner);

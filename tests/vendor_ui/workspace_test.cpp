@@ -11,7 +11,7 @@ namespace {
 
 // A client that logs what it hears; it may run an action inside a callback.
 class Client : public IWorkspaceClient {
-public:
+ public:
   explicit Client(std::string* pLog, char cName) : m_pLog(pLog), m_cName(cName) {}
   Client(const Client&) = default;
   int HasDocument() { return IsCurrentDocuemntExist(); }
@@ -19,7 +19,7 @@ public:
   void* m_pDocumentSeen = nullptr;
   int m_nSeenExists = -1;
 
-protected:
+ protected:
   void OnActiveDocumentChange() override {
     *m_pLog += m_cName;
     m_pDocumentSeen = WsGetCurrentDocument();
@@ -28,7 +28,7 @@ protected:
   }
   void OnWorkspaceRepaint() override { *m_pLog += static_cast<char>(m_cName - 'a' + 'A'); }
 
-private:
+ private:
   std::string* m_pLog;
   char m_cName;
 };

@@ -2,19 +2,19 @@
 #pragma once
 #include "afxtempl.h"
 
-#define AFX_NAMED_COLLECTION(class_name, ...)         \
+#define AFX_NAMED_COLLECTION(class_name, ...)     \
   class AFX_API class_name : public __VA_ARGS__ { \
-    DECLARE_DYNAMIC(class_name)                  \
-   public:                                       \
-    explicit class_name(int nBlockSize = 10);    \
-    ~class_name() override;                      \
+    DECLARE_DYNAMIC(class_name)                   \
+   public:                                        \
+    explicit class_name(int nBlockSize = 10);     \
+    ~class_name() override;                       \
   };
-#define AFX_NAMED_ARRAY(class_name, ...)         \
+#define AFX_NAMED_ARRAY(class_name, ...)          \
   class AFX_API class_name : public __VA_ARGS__ { \
-    DECLARE_DYNAMIC(class_name)           \
-   public:                                \
-    class_name();                         \
-    ~class_name() override;               \
+    DECLARE_DYNAMIC(class_name)                   \
+   public:                                        \
+    class_name();                                 \
+    ~class_name() override;                       \
   };
 
 AFX_NAMED_COLLECTION(CPtrList, CList<void*, void*>)

@@ -105,8 +105,8 @@ class AFX_API CFont : public CGdiObject {
                   BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                   BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename) {
     return AttachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
-                                nPitchAndFamily, lpszFacename));
+                                       cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
+                                       lpszFacename));
   }
   // nPointSize is in tenths of a point, converted with pDC's (or the screen's) resolution.
   BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC = NULL);
@@ -134,8 +134,12 @@ class AFX_API CBitmap : public CGdiObject {
                       const BITMAPINFO* lpbmi, UINT uUsage);
   operator HBITMAP() const { return (HBITMAP)m_hObject; }
   int GetBitmap(BITMAP* pBitMap) { return GetObject(sizeof(BITMAP), pBitMap); }
-  DWORD SetBitmapBits(DWORD dwCount, const void* lpBits) { return ::SetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits); }
-  DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const { return ::GetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits); }
+  DWORD SetBitmapBits(DWORD dwCount, const void* lpBits) {
+    return ::SetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits);
+  }
+  DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const {
+    return ::GetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits);
+  }
   CSize SetBitmapDimension(int nWidth, int nHeight) {
     SIZE size = {0, 0};
     ::SetBitmapDimensionEx((HBITMAP)m_hObject, nWidth, nHeight, &size);
@@ -340,7 +344,9 @@ class AFX_API CDC : public CObject {
   int SelectClipRgn(CRgn* pRgn);  // NULL removes the clipping region
   int SelectClipRgn(CRgn* pRgn, int nMode);
   int ExcludeClipRect(int x1, int y1, int x2, int y2);
-  int ExcludeClipRect(LPCRECT lpRect) { return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+  int ExcludeClipRect(LPCRECT lpRect) {
+    return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+  }
   int ExcludeUpdateRgn(CWnd* pWnd);
   int IntersectClipRect(int x1, int y1, int x2, int y2);
   int IntersectClipRect(LPCRECT lpRect) {
@@ -381,8 +387,8 @@ class AFX_API CDC : public CObject {
   BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush = NULL) {
     return ::DrawStateA(m_hDC, hBrush, NULL, (LPARAM)hIcon, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_ICON);
   }
-  BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
-                 int nTextLen = 0, HBRUSH hBrush = NULL) {
+  BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE, int nTextLen = 0,
+                 HBRUSH hBrush = NULL) {
     return ::DrawStateA(m_hDC, hBrush, NULL, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y, size.cx, size.cy,
                         nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
   }
@@ -393,8 +399,8 @@ class AFX_API CDC : public CObject {
   }
   // One-pixel frame: top and left in clrTopLeft, bottom and right in clrBottomRight.
   void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight) {
-    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-               clrTopLeft, clrBottomRight);
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
+               clrBottomRight);
   }
   void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
   // Fills with a colour through the background colour (which it changes).
@@ -422,16 +428,18 @@ class AFX_API CDC : public CObject {
   }
 
   // Bit-block transfers and pixels.
-  BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) { return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop); }
+  BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
+    return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+  }
   BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop) {
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);
   }
-  BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                  int nSrcHeight, DWORD dwRop) {
+  BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth, int nSrcHeight,
+                  DWORD dwRop) {
     return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
   }
-  BOOL MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, CBitmap& maskBitmap,
-               int xMask, int yMask, DWORD dwRop) {
+  BOOL MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, CBitmap& maskBitmap, int xMask,
+               int yMask, DWORD dwRop) {
     return ::MaskBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, (HBITMAP)maskBitmap.m_hObject,
                      xMask, yMask, dwRop);
   }
@@ -463,7 +471,9 @@ class AFX_API CDC : public CObject {
   int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
     return ::DrawTextA(m_hDC, lpszString, nCount, lpRect, nFormat);
   }
-  int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) { return DrawText(str, str.GetLength(), lpRect, nFormat); }
+  int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
+    return DrawText(str, str.GetLength(), lpRect, nFormat);
+  }
   CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
   CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
   CSize GetOutputTextExtent(LPCTSTR lpszString, int nCount) const;
@@ -494,7 +504,9 @@ class AFX_API CDC : public CObject {
   BOOL StrokePath() { return ::StrokePath(m_hDC); }
   BOOL WidenPath() { return ::WidenPath(m_hDC); }
   BOOL SelectClipPath(int nMode) { return ::SelectClipPath(m_hDC, nMode); }
-  int GetPath(LPPOINT lpPoints, LPBYTE lpTypes, int nCount) const { return ::GetPath(m_hDC, lpPoints, lpTypes, nCount); }
+  int GetPath(LPPOINT lpPoints, LPBYTE lpTypes, int nCount) const {
+    return ::GetPath(m_hDC, lpPoints, lpTypes, nCount);
+  }
 
  protected:
   CGdiObject* SelectGdiObject(HGDIOBJ hObject);

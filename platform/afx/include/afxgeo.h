@@ -8,15 +8,33 @@ class CRect;
 class CSize : public tagSIZE {
  public:
   CSize() { cx = cy = 0; }
-  CSize(int initCX, int initCY) { cx = initCX; cy = initCY; }
-  CSize(SIZE initSize) { cx = initSize.cx; cy = initSize.cy; }
-  CSize(POINT initPt) { cx = initPt.x; cy = initPt.y; }
-  explicit CSize(DWORD dwSize) { cx = (short)LOWORD(dwSize); cy = (short)HIWORD(dwSize); }
+  CSize(int initCX, int initCY) {
+    cx = initCX;
+    cy = initCY;
+  }
+  CSize(SIZE initSize) {
+    cx = initSize.cx;
+    cy = initSize.cy;
+  }
+  CSize(POINT initPt) {
+    cx = initPt.x;
+    cy = initPt.y;
+  }
+  explicit CSize(DWORD dwSize) {
+    cx = (short)LOWORD(dwSize);
+    cy = (short)HIWORD(dwSize);
+  }
 
   BOOL operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
   BOOL operator!=(SIZE size) const { return !(*this == size); }
-  void operator+=(SIZE size) { cx += size.cx; cy += size.cy; }
-  void operator-=(SIZE size) { cx -= size.cx; cy -= size.cy; }
+  void operator+=(SIZE size) {
+    cx += size.cx;
+    cy += size.cy;
+  }
+  void operator-=(SIZE size) {
+    cx -= size.cx;
+    cy -= size.cy;
+  }
 
   CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
   CSize operator-(SIZE size) const { return CSize(cx - size.cx, cy - size.cy); }
@@ -30,13 +48,28 @@ class CSize : public tagSIZE {
 class CPoint : public tagPOINT {
  public:
   CPoint() { x = y = 0; }
-  CPoint(int initX, int initY) { x = initX; y = initY; }
-  CPoint(POINT initPt) { x = initPt.x; y = initPt.y; }
-  CPoint(SIZE initSize) { x = initSize.cx; y = initSize.cy; }
+  CPoint(int initX, int initY) {
+    x = initX;
+    y = initY;
+  }
+  CPoint(POINT initPt) {
+    x = initPt.x;
+    y = initPt.y;
+  }
+  CPoint(SIZE initSize) {
+    x = initSize.cx;
+    y = initSize.cy;
+  }
   // Coordinates packed as in a mouse message's lParam (signed 16-bit halves).
-  CPoint(DWORD dwPoint) { x = (short)LOWORD(dwPoint); y = (short)HIWORD(dwPoint); }
+  CPoint(DWORD dwPoint) {
+    x = (short)LOWORD(dwPoint);
+    y = (short)HIWORD(dwPoint);
+  }
 
-  void Offset(int xOffset, int yOffset) { x += xOffset; y += yOffset; }
+  void Offset(int xOffset, int yOffset) {
+    x += xOffset;
+    y += yOffset;
+  }
   void Offset(POINT point) { Offset(point.x, point.y); }
   void Offset(SIZE size) { Offset(size.cx, size.cy); }
 
@@ -59,7 +92,12 @@ class CPoint : public tagPOINT {
 class CRect : public tagRECT {
  public:
   CRect() { left = top = right = bottom = 0; }
-  CRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+  CRect(int l, int t, int r, int b) {
+    left = l;
+    top = t;
+    right = r;
+    bottom = b;
+  }
   CRect(const RECT& srcRect) { ::CopyRect(this, &srcRect); }
   CRect(LPCRECT lpSrcRect) { ::CopyRect(this, lpSrcRect); }
   CRect(POINT point, SIZE size) {
@@ -67,8 +105,10 @@ class CRect : public tagRECT {
     bottom = (top = point.y) + size.cy;
   }
   CRect(POINT topLeft, POINT bottomRight) {
-    left = topLeft.x; top = topLeft.y;
-    right = bottomRight.x; bottom = bottomRight.y;
+    left = topLeft.x;
+    top = topLeft.y;
+    right = bottomRight.x;
+    bottom = bottomRight.y;
   }
 
   int Width() const { return right - left; }
@@ -96,12 +136,16 @@ class CRect : public tagRECT {
   void InflateRect(int x, int y) { ::InflateRect(this, x, y); }
   void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
   void InflateRect(LPCRECT lpRect) {
-    left -= lpRect->left; top -= lpRect->top;
-    right += lpRect->right; bottom += lpRect->bottom;
+    left -= lpRect->left;
+    top -= lpRect->top;
+    right += lpRect->right;
+    bottom += lpRect->bottom;
   }
   void InflateRect(int l, int t, int r, int b) {
-    left -= l; top -= t;
-    right += r; bottom += b;
+    left -= l;
+    top -= t;
+    right += r;
+    bottom += b;
   }
   void DeflateRect(int x, int y) { ::InflateRect(this, -x, -y); }
   void DeflateRect(SIZE size) { DeflateRect(size.cx, size.cy); }
@@ -112,8 +156,16 @@ class CRect : public tagRECT {
   void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
   void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
   void NormalizeRect() {
-    if (left > right) { int t = left; left = right; right = t; }
-    if (top > bottom) { int t = top; top = bottom; bottom = t; }
+    if (left > right) {
+      int t = left;
+      left = right;
+      right = t;
+    }
+    if (top > bottom) {
+      int t = top;
+      top = bottom;
+      bottom = t;
+    }
   }
 
   // The results follow the Windows functions: an empty intersection leaves an all-zero rectangle.
@@ -133,14 +185,46 @@ class CRect : public tagRECT {
   void operator&=(const RECT& rect) { ::IntersectRect(this, this, &rect); }
   void operator|=(const RECT& rect) { ::UnionRect(this, this, &rect); }
 
-  CRect operator+(POINT point) const { CRect r(*this); r.OffsetRect(point); return r; }
-  CRect operator-(POINT point) const { CRect r(*this); r.OffsetRect(-point.x, -point.y); return r; }
-  CRect operator+(SIZE size) const { CRect r(*this); r.OffsetRect(size); return r; }
-  CRect operator-(SIZE size) const { CRect r(*this); r.OffsetRect(-size.cx, -size.cy); return r; }
-  CRect operator+(LPCRECT lpRect) const { CRect r(*this); r.InflateRect(lpRect); return r; }
-  CRect operator-(LPCRECT lpRect) const { CRect r(*this); r.DeflateRect(lpRect); return r; }
-  CRect operator&(const RECT& rect2) const { CRect r; ::IntersectRect(&r, this, &rect2); return r; }
-  CRect operator|(const RECT& rect2) const { CRect r; ::UnionRect(&r, this, &rect2); return r; }
+  CRect operator+(POINT point) const {
+    CRect r(*this);
+    r.OffsetRect(point);
+    return r;
+  }
+  CRect operator-(POINT point) const {
+    CRect r(*this);
+    r.OffsetRect(-point.x, -point.y);
+    return r;
+  }
+  CRect operator+(SIZE size) const {
+    CRect r(*this);
+    r.OffsetRect(size);
+    return r;
+  }
+  CRect operator-(SIZE size) const {
+    CRect r(*this);
+    r.OffsetRect(-size.cx, -size.cy);
+    return r;
+  }
+  CRect operator+(LPCRECT lpRect) const {
+    CRect r(*this);
+    r.InflateRect(lpRect);
+    return r;
+  }
+  CRect operator-(LPCRECT lpRect) const {
+    CRect r(*this);
+    r.DeflateRect(lpRect);
+    return r;
+  }
+  CRect operator&(const RECT& rect2) const {
+    CRect r;
+    ::IntersectRect(&r, this, &rect2);
+    return r;
+  }
+  CRect operator|(const RECT& rect2) const {
+    CRect r;
+    ::UnionRect(&r, this, &rect2);
+    return r;
+  }
   CRect MulDiv(int nMultiplier, int nDivisor) const {
     return CRect(::MulDiv(left, nMultiplier, nDivisor), ::MulDiv(top, nMultiplier, nDivisor),
                  ::MulDiv(right, nMultiplier, nDivisor), ::MulDiv(bottom, nMultiplier, nDivisor));

@@ -8,7 +8,7 @@ struct AFX_API CRuntimeClass {
   const char* m_lpszClassName;
   int m_nObjectSize;
   UINT m_wSchema;
-  CObject* (AFXAPI* m_pfnCreateObject)();
+  CObject*(AFXAPI* m_pfnCreateObject)();
   CRuntimeClass* m_pBaseClass;
 
   CObject* CreateObject();
@@ -44,9 +44,9 @@ class AFX_API CObject {
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name)                   \
- public:                                              \
-  static CRuntimeClass class##class_name;             \
+#define DECLARE_DYNAMIC(class_name)       \
+ public:                                  \
+  static CRuntimeClass class##class_name; \
   virtual CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
@@ -55,26 +55,23 @@ class AFX_API CObject {
 
 #define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                   \
-  CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class class_name), wSchema, \
-                                                 pfnNew, RUNTIME_CLASS(base_class_name), NULL};  \
-  static AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                       \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                           \
+  CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class class_name),       wSchema, \
+                                                 pfnNew,      RUNTIME_CLASS(base_class_name), NULL};   \
+  static AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                             \
   CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
-  IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name) IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                          \
-  CObject* AFXAPI class_name::CreateObject() { return new class_name; }           \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                \
+  CObject* AFXAPI class_name::CreateObject() { return new class_name; } \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema) \
-  IMPLEMENT_DYNCREATE(class_name, base_class_name)
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema) IMPLEMENT_DYNCREATE(class_name, base_class_name)
 
 AFX_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
-#define DYNAMIC_DOWNCAST(class_name, object) \
-  ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))
-#define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))
+#define DYNAMIC_DOWNCAST(class_name, object) ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))
+#define STATIC_DOWNCAST(class_name, object)  (static_cast<class_name*>(object))
 
 // Exceptions are thrown as pointers and deleted by the catcher with Delete().
 class AFX_API CException : public CObject {
@@ -110,12 +107,12 @@ class AFX_API CNotSupportedException : public CException {
 [[noreturn]] AFX_API void AFXAPI AfxThrowNotSupportedException();
 
 // The framework's TRY/CATCH spelling over C++ exceptions.
-#define TRY try
-#define CATCH(class_name, e) catch (class_name * e)
+#define TRY                      try
+#define CATCH(class_name, e)     catch (class_name * e)
 #define AND_CATCH(class_name, e) catch (class_name * e)
 #define END_CATCH
-#define CATCH_ALL(e) catch (CException * e)
+#define CATCH_ALL(e)     catch (CException * e)
 #define AND_CATCH_ALL(e) catch (CException * e)
 #define END_CATCH_ALL
-#define THROW(e) throw e
+#define THROW(e)     throw e
 #define THROW_LAST() throw

@@ -20,8 +20,8 @@ class AFX_API CString {
   CString(LPCSTR lpsz);
   CString(LPCSTR lpch, int nLength);
   CString(const unsigned char* psz);
-  CString(const wchar_t* lpsz);           // converted to the ANSI code page
-  CString(const unsigned short* lpsz);    // UTF-16 as 16-bit units, converted likewise
+  CString(const wchar_t* lpsz);         // converted to the ANSI code page
+  CString(const unsigned short* lpsz);  // UTF-16 as 16-bit units, converted likewise
   ~CString();
 
   int GetLength() const { return GetData()->nDataLength; }
@@ -109,12 +109,12 @@ class AFX_API CString {
   LPTSTR m_pchData;
 
   CStringData* GetData() const { return reinterpret_cast<CStringData*>(m_pchData) - 1; }
-  void AllocBuffer(int nLen);    // replaces the buffer (old one freed) with an empty one of nLen
-  void Release();                // frees the buffer and becomes the empty string
+  void AllocBuffer(int nLen);  // replaces the buffer (old one freed) with an empty one of nLen
+  void Release();              // frees the buffer and becomes the empty string
   void AssignCopy(int nSrcLen, LPCTSTR lpszSrcData);
   void AppendCopy(int nSrcLen, LPCTSTR lpszSrcData);
   void AssignWide(const wchar_t* lpsz);
-  void Reserve(int nLen);        // grows the capacity, keeping the text
+  void Reserve(int nLen);  // grows the capacity, keeping the text
 };
 
 inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
@@ -138,5 +138,4 @@ inline bool operator>=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) <=
 
 // Copies the iSubString-th field of lpszFullString (fields separated by chSep) into rString.
 // FALSE (and an empty rString) when there is no such field.
-AFX_API BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString,
-                                        char chSep = '\n');
+AFX_API BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString, char chSep = '\n');

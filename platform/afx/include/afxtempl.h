@@ -50,11 +50,17 @@ class CArray : public CObject {
   void FreeExtra();
   void RemoveAll() { SetSize(0, -1); }
 
-  const TYPE& GetAt(int nIndex) const { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
+  const TYPE& GetAt(int nIndex) const {
+    ASSERT(nIndex >= 0 && nIndex < m_nSize);
+    return m_pData[nIndex];
+  }
   void SetAt(int nIndex, ARG_TYPE newElement) {
     if (nIndex >= 0 && nIndex < m_nSize) m_pData[nIndex] = newElement;
   }
-  TYPE& ElementAt(int nIndex) { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
+  TYPE& ElementAt(int nIndex) {
+    ASSERT(nIndex >= 0 && nIndex < m_nSize);
+    return m_pData[nIndex];
+  }
   const TYPE* GetData() const { return m_pData; }
   TYPE* GetData() { return m_pData; }
 
@@ -108,7 +114,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy) {
     int nGrow = m_nGrowBy;
     if (nGrow == 0) nGrow = (m_nSize / 8 < 4) ? 4 : (m_nSize / 8 > 1024 ? 1024 : m_nSize / 8);
     int nNewMax = m_pData == NULL ? nNewSize  // first allocation is exact
-                  : (nNewSize < m_nMaxSize + nGrow ? m_nMaxSize + nGrow : nNewSize);
+                                  : (nNewSize < m_nMaxSize + nGrow ? m_nMaxSize + nGrow : nNewSize);
     Reallocate(nNewMax);
   }
   if (nNewSize > m_nSize)
@@ -208,10 +214,22 @@ class CList : public CObject {
   int GetCount() const { return m_nCount; }
   BOOL IsEmpty() const { return m_nCount == 0; }
 
-  TYPE& GetHead() { ASSERT(m_pNodeHead); return m_pNodeHead->data; }
-  const TYPE& GetHead() const { ASSERT(m_pNodeHead); return m_pNodeHead->data; }
-  TYPE& GetTail() { ASSERT(m_pNodeTail); return m_pNodeTail->data; }
-  const TYPE& GetTail() const { ASSERT(m_pNodeTail); return m_pNodeTail->data; }
+  TYPE& GetHead() {
+    ASSERT(m_pNodeHead);
+    return m_pNodeHead->data;
+  }
+  const TYPE& GetHead() const {
+    ASSERT(m_pNodeHead);
+    return m_pNodeHead->data;
+  }
+  TYPE& GetTail() {
+    ASSERT(m_pNodeTail);
+    return m_pNodeTail->data;
+  }
+  const TYPE& GetTail() const {
+    ASSERT(m_pNodeTail);
+    return m_pNodeTail->data;
+  }
 
   // Removing from an empty list returns a default-constructed element.
   TYPE RemoveHead() { return Take(m_pNodeHead); }

@@ -112,8 +112,8 @@ class AFX_API CCmdUI {
 // Windows
 
 #define WM_IDLEUPDATECMDUI 0x0363
-#define ID_HELP 0xE146
-#define WM_KICKIDLE 0x036A
+#define ID_HELP            0xE146
+#define WM_KICKIDLE        0x036A
 
 class AFX_API CWnd : public CCmdTarget {
   DECLARE_DYNCREATE(CWnd)
@@ -147,10 +147,10 @@ class AFX_API CWnd : public CCmdTarget {
   HWND UnsubclassWindow();
 
   // Creation and destruction
-  virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                      CWnd* pParentWnd, UINT nID, void* pContext = NULL);
-  BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = NULL);
+  virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                      UINT nID, void* pContext = NULL);
+  BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = NULL);
   BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
   virtual BOOL DestroyWindow();

@@ -17,8 +17,14 @@ CWinThread* AFXAPI AfxGetThread() {
 }
 
 CWinThread::CWinThread()
-    : m_pMainWnd(NULL), m_pActiveWnd(NULL), m_bAutoDelete(TRUE), m_hThread(NULL), m_nThreadID(0), m_msgCur(),
-      m_pfnThreadProc(NULL), m_pThreadParams(NULL) {}
+    : m_pMainWnd(NULL),
+      m_pActiveWnd(NULL),
+      m_bAutoDelete(TRUE),
+      m_hThread(NULL),
+      m_nThreadID(0),
+      m_msgCur(),
+      m_pfnThreadProc(NULL),
+      m_pThreadParams(NULL) {}
 
 CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam) : CWinThread() {
   m_pfnThreadProc = pfnThreadProc;
@@ -69,8 +75,8 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
     return FALSE;
   }
   unsigned nThreadID = 0;
-  m_hThread = (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, AfxThreadEntry, &startup,
-                                     CREATE_SUSPENDED, &nThreadID);
+  m_hThread =
+      (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, AfxThreadEntry, &startup, CREATE_SUSPENDED, &nThreadID);
   if (m_hThread == NULL) {
     ::CloseHandle(startup.hEventStarted);
     ::CloseHandle(startup.hEventGo);
@@ -210,9 +216,17 @@ void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete) {
 CWinApp* AFXAPI AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_hInstance(NULL), m_hPrevInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL),
-      m_pszAppName(lpszAppName), m_pszRegistryKey(NULL), m_pszProfileName(NULL), m_pszHelpFilePath(NULL),
-      m_pszExeName(NULL), m_dwLastHelpContext(0), m_nLastHelpCommand(0) {
+    : m_hInstance(NULL),
+      m_hPrevInstance(NULL),
+      m_lpCmdLine(NULL),
+      m_nCmdShow(SW_SHOWNORMAL),
+      m_pszAppName(lpszAppName),
+      m_pszRegistryKey(NULL),
+      m_pszProfileName(NULL),
+      m_pszHelpFilePath(NULL),
+      m_pszExeName(NULL),
+      m_dwLastHelpContext(0),
+      m_nLastHelpCommand(0) {
   m_bAutoDelete = FALSE;
   m_nThreadID = ::GetCurrentThreadId();
   m_hThread = ::GetCurrentThread();
@@ -322,12 +336,13 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
 }
 
 BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue) {
-  if (m_pszRegistryKey == NULL) return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+  if (m_pszRegistryKey == NULL)
+    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
   HKEY hKey = OpenSectionKey(this, lpszSection, TRUE);
   if (hKey == NULL) return FALSE;
-  LONG rc = lpszValue == NULL ? ::RegDeleteValueA(hKey, lpszEntry)
-                              : ::RegSetValueExA(hKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
-                                                 (DWORD)strlen(lpszValue) + 1);
+  LONG rc = lpszValue == NULL
+                ? ::RegDeleteValueA(hKey, lpszEntry)
+                : ::RegSetValueExA(hKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue, (DWORD)strlen(lpszValue) + 1);
   ::RegCloseKey(hKey);
   return rc == ERROR_SUCCESS;
 }

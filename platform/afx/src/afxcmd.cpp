@@ -92,8 +92,15 @@ void CCmdTarget::RestoreWaitCursor() { BeginWaitCursor(); }
 
 // CCmdUI: the state of one menu item or control, set by an update handler.
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pOther(NULL), m_bEnableChanged(FALSE),
-      m_bContinueRouting(FALSE), m_nIndexMax(0), m_pParentMenu(NULL) {}
+    : m_nID(0),
+      m_nIndex(0),
+      m_pMenu(NULL),
+      m_pSubMenu(NULL),
+      m_pOther(NULL),
+      m_bEnableChanged(FALSE),
+      m_bContinueRouting(FALSE),
+      m_nIndexMax(0),
+      m_pParentMenu(NULL) {}
 
 void CCmdUI::Enable(BOOL bOn) {
   if (m_pMenu != NULL) {

@@ -29,8 +29,7 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) c
   }
 }
 
-BOOL CToolTipCtrl::AddToolRecord(CWnd* pWnd, LPSTR lpszText, HINSTANCE hInst, LPCRECT lpRectTool,
-                                 UINT_PTR nIDTool) {
+BOOL CToolTipCtrl::AddToolRecord(CWnd* pWnd, LPSTR lpszText, HINSTANCE hInst, LPCRECT lpRectTool, UINT_PTR nIDTool) {
   if (pWnd == NULL || pWnd->m_hWnd == NULL) return FALSE;
   TOOLINFOA ti;
   FillInToolInfo(ti, pWnd, nIDTool);
@@ -46,8 +45,8 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCSTR lpszText, LPCRECT lpRectTool, UINT
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool, UINT_PTR nIDTool) {
-  return AddToolRecord(pWnd, MAKEINTRESOURCEA(nIDText), AfxFindResourceHandle(MAKEINTRESOURCEA((nIDText >> 4) + 1), RT_STRING),
-                       lpRectTool, nIDTool);
+  return AddToolRecord(pWnd, MAKEINTRESOURCEA(nIDText),
+                       AfxFindResourceHandle(MAKEINTRESOURCEA((nIDText >> 4) + 1), RT_STRING), lpRectTool, nIDTool);
 }
 
 void CToolTipCtrl::DelTool(CWnd* pWnd, UINT_PTR nIDTool) {
@@ -124,7 +123,9 @@ void CToolTipCtrl::RelayEvent(LPMSG lpMsg) { SEND(TTM_RELAYEVENT, 0, lpMsg); }
 void CToolTipCtrl::Pop() { SEND(TTM_POP, 0, 0); }
 void CToolTipCtrl::Update() { SEND(TTM_UPDATE, 0, 0); }
 void CToolTipCtrl::SetDelayTime(UINT nDelay) { SEND(TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(nDelay, 0)); }
-void CToolTipCtrl::SetDelayTime(DWORD dwDuration, int iTime) { SEND(TTM_SETDELAYTIME, dwDuration, MAKELPARAM(iTime, 0)); }
+void CToolTipCtrl::SetDelayTime(DWORD dwDuration, int iTime) {
+  SEND(TTM_SETDELAYTIME, dwDuration, MAKELPARAM(iTime, 0));
+}
 int CToolTipCtrl::GetDelayTime(DWORD dwDuration) const { return (int)SEND(TTM_GETDELAYTIME, dwDuration, 0); }
 int CToolTipCtrl::SetMaxTipWidth(int iWidth) { return (int)SEND(TTM_SETMAXTIPWIDTH, 0, iWidth); }
 int CToolTipCtrl::GetMaxTipWidth() const { return (int)SEND(TTM_GETMAXTIPWIDTH, 0, 0); }

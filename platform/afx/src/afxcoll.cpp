@@ -2,13 +2,13 @@
 // module uses the ones in this library.
 #include <afx.h>
 
-#define AFX_IMPLEMENT_COLLECTION(class_name)                                 \
-  IMPLEMENT_DYNAMIC(class_name, CObject)                                     \
+#define AFX_IMPLEMENT_COLLECTION(class_name)                                \
+  IMPLEMENT_DYNAMIC(class_name, CObject)                                    \
   class_name::class_name(int nBlockSize) : class_name::CList(nBlockSize) {} \
   class_name::~class_name() {}
 
-#define AFX_IMPLEMENT_MAP(class_name)                                       \
-  IMPLEMENT_DYNAMIC(class_name, CObject)                                    \
+#define AFX_IMPLEMENT_MAP(class_name)                                      \
+  IMPLEMENT_DYNAMIC(class_name, CObject)                                   \
   class_name::class_name(int nBlockSize) : class_name::CMap(nBlockSize) {} \
   class_name::~class_name() {}
 

@@ -115,7 +115,9 @@ void CEdit::LimitText(int nChars) { SEND(EM_LIMITTEXT, nChars, 0); }
 int CEdit::LineFromChar(int nIndex) const { return (int)SEND(EM_LINEFROMCHAR, nIndex, 0); }
 int CEdit::LineIndex(int nLine) const { return (int)SEND(EM_LINEINDEX, nLine, 0); }
 BOOL CEdit::SetReadOnly(BOOL bReadOnly) { return (BOOL)SEND(EM_SETREADONLY, bReadOnly, 0); }
-void CEdit::SetMargins(UINT nLeft, UINT nRight) { SEND(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight)); }
+void CEdit::SetMargins(UINT nLeft, UINT nRight) {
+  SEND(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight));
+}
 CPoint CEdit::PosFromChar(UINT nChar) const {
   DWORD pos = (DWORD)SEND(EM_POSFROMCHAR, nChar, 0);
   return CPoint((short)LOWORD(pos), (short)HIWORD(pos));
@@ -158,10 +160,14 @@ void CListBox::GetText(int nIndex, CString& rString) const {
   rString.ReleaseBuffer();
 }
 int CListBox::GetTextLen(int nIndex) const { return (int)SEND(LB_GETTEXTLEN, nIndex, 0); }
-int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)SEND(LB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0)); }
+int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight) {
+  return (int)SEND(LB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0));
+}
 int CListBox::GetItemHeight(int nIndex) const { return (int)SEND(LB_GETITEMHEIGHT, nIndex, 0); }
 int CListBox::GetCaretIndex() const { return (int)SEND(LB_GETCARETINDEX, 0, 0); }
-int CListBox::SetCaretIndex(int nIndex, BOOL bScroll) { return (int)SEND(LB_SETCARETINDEX, nIndex, MAKELONG(bScroll, 0)); }
+int CListBox::SetCaretIndex(int nIndex, BOOL bScroll) {
+  return (int)SEND(LB_SETCARETINDEX, nIndex, MAKELONG(bScroll, 0));
+}
 UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const {
   DWORD dw = (DWORD)SEND(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
   bOutside = HIWORD(dw) != 0;
@@ -171,11 +177,15 @@ int CListBox::AddString(LPCSTR lpszItem) { return (int)SEND(LB_ADDSTRING, 0, lps
 int CListBox::DeleteString(UINT nIndex) { return (int)SEND(LB_DELETESTRING, nIndex, 0); }
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem) { return (int)SEND(LB_INSERTSTRING, nIndex, lpszItem); }
 void CListBox::ResetContent() { SEND(LB_RESETCONTENT, 0, 0); }
-int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const { return (int)SEND(LB_FINDSTRING, nStartAfter, lpszItem); }
+int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const {
+  return (int)SEND(LB_FINDSTRING, nStartAfter, lpszItem);
+}
 int CListBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
   return (int)SEND(LB_FINDSTRINGEXACT, nIndexStart, lpszFind);
 }
-int CListBox::SelectString(int nStartAfter, LPCSTR lpszItem) { return (int)SEND(LB_SELECTSTRING, nStartAfter, lpszItem); }
+int CListBox::SelectString(int nStartAfter, LPCSTR lpszItem) {
+  return (int)SEND(LB_SELECTSTRING, nStartAfter, lpszItem);
+}
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
@@ -194,7 +204,9 @@ int CComboBox::GetCurSel() const { return (int)SEND(CB_GETCURSEL, 0, 0); }
 int CComboBox::SetCurSel(int nSelect) { return (int)SEND(CB_SETCURSEL, nSelect, 0); }
 DWORD CComboBox::GetEditSel() const { return (DWORD)SEND(CB_GETEDITSEL, 0, 0); }
 BOOL CComboBox::LimitText(int nMaxChars) { return (BOOL)SEND(CB_LIMITTEXT, nMaxChars, 0); }
-BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar) { return (BOOL)SEND(CB_SETEDITSEL, 0, MAKELONG(nStartChar, nEndChar)); }
+BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar) {
+  return (BOOL)SEND(CB_SETEDITSEL, 0, MAKELONG(nStartChar, nEndChar));
+}
 DWORD_PTR CComboBox::GetItemData(int nIndex) const { return (DWORD_PTR)SEND(CB_GETITEMDATA, nIndex, 0); }
 int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)SEND(CB_SETITEMDATA, nIndex, dwItemData); }
 void* CComboBox::GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
@@ -210,7 +222,9 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const {
   rString.ReleaseBuffer();
 }
 int CComboBox::GetLBTextLen(int nIndex) const { return (int)SEND(CB_GETLBTEXTLEN, nIndex, 0); }
-int CComboBox::SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)SEND(CB_SETITEMHEIGHT, nIndex, cyItemHeight); }
+int CComboBox::SetItemHeight(int nIndex, UINT cyItemHeight) {
+  return (int)SEND(CB_SETITEMHEIGHT, nIndex, cyItemHeight);
+}
 int CComboBox::GetItemHeight(int nIndex) const { return (int)SEND(CB_GETITEMHEIGHT, nIndex, 0); }
 int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
   return (int)SEND(CB_FINDSTRINGEXACT, nIndexStart, lpszFind);
@@ -226,8 +240,12 @@ int CComboBox::AddString(LPCSTR lpszString) { return (int)SEND(CB_ADDSTRING, 0, 
 int CComboBox::DeleteString(UINT nIndex) { return (int)SEND(CB_DELETESTRING, nIndex, 0); }
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString) { return (int)SEND(CB_INSERTSTRING, nIndex, lpszString); }
 void CComboBox::ResetContent() { SEND(CB_RESETCONTENT, 0, 0); }
-int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const { return (int)SEND(CB_FINDSTRING, nStartAfter, lpszString); }
-int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString) { return (int)SEND(CB_SELECTSTRING, nStartAfter, lpszString); }
+int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const {
+  return (int)SEND(CB_FINDSTRING, nStartAfter, lpszString);
+}
+int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString) {
+  return (int)SEND(CB_SELECTSTRING, nStartAfter, lpszString);
+}
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
@@ -243,9 +261,15 @@ BOOL CScrollBar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT 
 }
 int CScrollBar::GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
 int CScrollBar::SetScrollPos(int nPos, BOOL bRedraw) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
-void CScrollBar::GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos); }
+void CScrollBar::GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const {
+  ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos);
+}
 void CScrollBar::SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw) {
   ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
 }
-BOOL CScrollBar::SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw) { return CWnd::SetScrollInfo(SB_CTL, lpScrollInfo, bRedraw); }
-BOOL CScrollBar::GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask) { return CWnd::GetScrollInfo(SB_CTL, lpScrollInfo, nMask); }
+BOOL CScrollBar::SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw) {
+  return CWnd::SetScrollInfo(SB_CTL, lpScrollInfo, bRedraw);
+}
+BOOL CScrollBar::GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask) {
+  return CWnd::GetScrollInfo(SB_CTL, lpScrollInfo, nMask);
+}

@@ -34,9 +34,7 @@ CWindowDC::~CWindowDC() {
   if (m_hDC != NULL) ::ReleaseDC(m_hWnd, Detach());
 }
 
-CWnd* CDC::GetWindow() const {
-  return m_hDC == NULL ? NULL : CWnd::FromHandle(::WindowFromDC(m_hDC));
-}
+CWnd* CDC::GetWindow() const { return m_hDC == NULL ? NULL : CWnd::FromHandle(::WindowFromDC(m_hDC)); }
 
 int CDC::ExcludeUpdateRgn(CWnd* pWnd) {
   HWND hWnd = pWnd->GetSafeHwnd();

@@ -4,13 +4,17 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-  ON_COMMAND(IDOK, OnOK)
-  ON_COMMAND(IDCANCEL, OnCancel)
-  ON_COMMAND(ID_HELP, OnHelp)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CDialog::CDialog()
-    : m_lpszTemplateName(NULL), m_nIDHelp(0), m_pParentWnd(NULL), m_lpDialogTemplate(NULL), m_nModalResult(-1),
+    : m_lpszTemplateName(NULL),
+      m_nIDHelp(0),
+      m_pParentWnd(NULL),
+      m_lpDialogTemplate(NULL),
+      m_nModalResult(-1),
       m_bModalRunning(FALSE) {}
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd) : CDialog() {
@@ -115,8 +119,9 @@ INT_PTR CDialog::DoModal() {
       ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
       RunModalLoop();
     }
-    if (m_hWnd != NULL) ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE |
-                                                                     SWP_NOACTIVATE | SWP_NOZORDER);
+    if (m_hWnd != NULL)
+      ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
   }
   m_bModalRunning = FALSE;
   if (bEnableOwner) ::EnableWindow(hWndOwner, TRUE);
@@ -187,9 +192,7 @@ void CDialog::OnHelp() { WinHelp(m_nIDHelp, HELP_CONTEXT); }
 void CDialog::MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
 void CDialog::NextDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
 void CDialog::PrevDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
-void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
-  ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1);
-}
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1); }
 void CDialog::SetDefID(UINT nID) { ::SendMessageA(m_hWnd, DM_SETDEFID, nID, 0); }
 DWORD CDialog::GetDefID() const { return (DWORD)::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0); }
 

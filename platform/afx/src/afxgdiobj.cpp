@@ -21,13 +21,27 @@ CGdiObject* NewTempObject(HGDIOBJ h) {
   CGdiObject* p;
   switch (::GetObjectType(h)) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: p = new CPen; break;
-    case OBJ_BRUSH: p = new CBrush; break;
-    case OBJ_FONT: p = new CFont; break;
-    case OBJ_BITMAP: p = new CBitmap; break;
-    case OBJ_PAL: p = new CPalette; break;
-    case OBJ_REGION: p = new CRgn; break;
-    default: p = new CGdiObject; break;
+    case OBJ_EXTPEN:
+      p = new CPen;
+      break;
+    case OBJ_BRUSH:
+      p = new CBrush;
+      break;
+    case OBJ_FONT:
+      p = new CFont;
+      break;
+    case OBJ_BITMAP:
+      p = new CBitmap;
+      break;
+    case OBJ_PAL:
+      p = new CPalette;
+      break;
+    case OBJ_REGION:
+      p = new CRgn;
+      break;
+    default:
+      p = new CGdiObject;
+      break;
   }
   p->m_hObject = h;
   return p;
@@ -85,8 +99,7 @@ CGdiObject::~CGdiObject() { DeleteObject(); }
 
 CGdiObject* AFXAPI CGdiObject::FromHandle(HGDIOBJ hObject) {
   if (hObject == NULL) return NULL;
-  return afx_gdi::LookupOrWrap(ThreadMaps(true)->objects, hObject,
-                               [](CGdiObject* p) { return p->m_hObject; });
+  return afx_gdi::LookupOrWrap(ThreadMaps(true)->objects, hObject, [](CGdiObject* p) { return p->m_hObject; });
 }
 
 void AFXAPI CGdiObject::DeleteTempMap() {
@@ -175,8 +188,7 @@ BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName) {
 
 BOOL CBitmap::LoadMappedBitmap(UINT nIDBitmap, UINT nFlags, LPCOLORMAP lpColorMap, int nMapSize) {
   HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(nIDBitmap), RT_BITMAP);
-  return hInst != NULL &&
-         AttachCreated(::CreateMappedBitmap(hInst, nIDBitmap, (UINT)nFlags, lpColorMap, nMapSize));
+  return hInst != NULL && AttachCreated(::CreateMappedBitmap(hInst, nIDBitmap, (UINT)nFlags, lpColorMap, nMapSize));
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {

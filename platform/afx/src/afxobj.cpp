@@ -56,9 +56,7 @@ CObject::~CObject() {}
 CRuntimeClass* CObject::GetRuntimeClass() const { return &CObject::classCObject; }
 CRuntimeClass* AFXAPI CObject::_GetBaseClass() { return NULL; }
 
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const {
-  return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
+BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 
 CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject) {
   return (pObject != NULL && pObject->IsKindOf(pClass)) ? pObject : NULL;

@@ -77,9 +77,7 @@ static CHandleMap<T, H>* ThreadMap(CHandleMap<T, H>*& pMap) {
   return pMap;
 }
 
-CHandleMap<CWnd, HWND>* afxMapHWND() {
-  return ThreadMap<CWnd, HWND, &CWnd::m_hWnd>(AfxGetThreadState()->m_pmapHWND);
-}
+CHandleMap<CWnd, HWND>* afxMapHWND() { return ThreadMap<CWnd, HWND, &CWnd::m_hWnd>(AfxGetThreadState()->m_pmapHWND); }
 
 CHandleMap<CMenu, HMENU>* afxMapHMENU() {
   return ThreadMap<CMenu, HMENU, &CMenu::m_hMenu>(AfxGetThreadState()->m_pmapHMENU);

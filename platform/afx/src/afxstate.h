@@ -9,8 +9,8 @@ struct GdiMaps;
 
 struct AFX_THREAD_STATE {
   CWinThread* m_pCurrentWinThread = NULL;
-  MSG m_lastSentMsg = {};       // the message being handled, for CWnd::Default
-  CWnd* m_pWndInit = NULL;      // window object waiting for its HWND (creation hook)
+  MSG m_lastSentMsg = {};   // the message being handled, for CWnd::Default
+  CWnd* m_pWndInit = NULL;  // window object waiting for its HWND (creation hook)
   HHOOK m_hHookOldCbtFilter = NULL;
   int m_nTempMapLock = 0;
   CHandleMap<CWnd, HWND>* m_pmapHWND = NULL;
@@ -21,6 +21,6 @@ struct AFX_THREAD_STATE {
 
 AFX_THREAD_STATE* AfxGetThreadState();
 AFX_THREAD_STATE* AfxPeekThreadState();  // NULL when the thread has none yet
-void AfxTermThreadState();  // frees the calling thread's state
+void AfxTermThreadState();               // frees the calling thread's state
 CHandleMap<CWnd, HWND>* afxMapHWND();
 CHandleMap<CMenu, HMENU>* afxMapHMENU();

@@ -177,9 +177,7 @@ LPTSTR CString::LockBuffer() { return GetBuffer(0); }
 
 // --- element access and assignment ---
 
-char CString::GetAt(int nIndex) const {
-  return (nIndex >= 0 && nIndex < GetLength()) ? m_pchData[nIndex] : '\0';
-}
+char CString::GetAt(int nIndex) const { return (nIndex >= 0 && nIndex < GetLength()) ? m_pchData[nIndex] : '\0'; }
 
 void CString::SetAt(int nIndex, char ch) {
   if (nIndex >= 0 && nIndex < GetLength()) m_pchData[nIndex] = ch;

@@ -4,9 +4,9 @@
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-  ON_WM_NCDESTROY()
-  ON_WM_DRAWITEM()
-  ON_WM_MEASUREITEM()
+ON_WM_NCDESTROY()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
 END_MESSAGE_MAP()
 
 CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL) {}
@@ -172,8 +172,7 @@ const char* AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH
   // One name per distinct combination, kept for the life of the process.
   char* name = AfxGetThreadState()->m_szClassName;
   HINSTANCE hInst = AfxGetInstanceHandle();
-  wsprintfA(name, "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
-            (void*)hIcon);
+  wsprintfA(name, "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground, (void*)hIcon);
   WNDCLASSA wc;
   if (::GetClassInfoA(hInst, name, &wc)) return name;
   memset(&wc, 0, sizeof wc);

@@ -49,8 +49,7 @@ struct NotifyInfo {
 bool IsCtlColor(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
 }  // namespace
 
-BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam,
-                         LRESULT* pResult) {
+BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   MessageMapFunctions mmf;
   mmf.pfn = pEntry->pfn;
   LRESULT lResult = 0;

@@ -18,7 +18,8 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     } else {
       ::SendMessageA(hChild, message, wParam, lParam);
     }
-    if (bDeep && ::GetTopWindow(hChild) != NULL) Wrap(hChild)->SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
+    if (bDeep && ::GetTopWindow(hChild) != NULL)
+      Wrap(hChild)->SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
   }
 }
 
@@ -59,7 +60,9 @@ int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
   ::SendMessageA(m_hWnd, WM_SETFONT, (WPARAM)pFont->GetSafeHandle(), bRedraw);
 }
-CFont* CWnd::GetFont() const { return (CFont*)CGdiObject::FromHandle((HGDIOBJ)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)); }
+CFont* CWnd::GetFont() const {
+  return (CFont*)CGdiObject::FromHandle((HGDIOBJ)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+}
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID); }
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
@@ -163,7 +166,9 @@ CWnd* CWnd::GetOwner() const {
   HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
   return Wrap(hOwner != NULL ? hOwner : ::GetParent(m_hWnd));
 }
-void CWnd::SetOwner(CWnd* pOwnerWnd) { ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwnerWnd->GetSafeHwnd()); }
+void CWnd::SetOwner(CWnd* pOwnerWnd) {
+  ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwnerWnd->GetSafeHwnd());
+}
 CWnd* CWnd::GetTopLevelParent() const {
   HWND hWnd = m_hWnd;
   while (hWnd != NULL && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)) hWnd = ::GetParent(hWnd);

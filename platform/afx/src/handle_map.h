@@ -7,7 +7,7 @@
 template <class T, class H>
 class CHandleMap {
  public:
-  typedef T* (*Creator)(H);   // makes a temporary wrapper already holding the handle
+  typedef T* (*Creator)(H);      // makes a temporary wrapper already holding the handle
   typedef void (*Releaser)(T*);  // lets go of the handle (without destroying it) and deletes the wrapper
 
   CHandleMap(Creator create, Releaser release) : m_create(create), m_release(release) {}

@@ -19,7 +19,7 @@ const int kMaxItems = 1000000;
 static_assert(sizeof(_IIOData) == 96, "settings record is 24 words");
 
 class Writer {
-public:
+ public:
   void Word(unsigned long v) {
     for (int i = 0; i < 4; i++) m_bytes.push_back((unsigned char)(v >> (8 * i)));
   }
@@ -33,13 +33,13 @@ public:
   }
   std::vector<unsigned char>& Result() { return m_bytes; }
 
-private:
+ private:
   std::vector<unsigned char> m_bytes;
 };
 
 // Reads from a bounded range; every read fails once the bytes run out.
 class Reader {
-public:
+ public:
   Reader(const unsigned char* p, size_t n) : m_p(p), m_left(n) {}
   bool Word(unsigned long& v) {
     if (m_left < 4) return false;
@@ -60,9 +60,7 @@ public:
     return true;
   }
   // A count of entries of at least nMinBytes each that the bytes left can still hold.
-  bool Count(int& n, int nMax, size_t nMinBytes) {
-    return Int(n, 0, nMax) && (size_t)n <= m_left / nMinBytes;
-  }
+  bool Count(int& n, int nMax, size_t nMinBytes) { return Int(n, 0, nMax) && (size_t)n <= m_left / nMinBytes; }
   bool Ids(std::vector<int>& ids) {
     int n;
     if (!Count(n, kMaxItems, 4)) return false;
@@ -73,7 +71,7 @@ public:
   }
   size_t Left() const { return m_left; }
 
-private:
+ private:
   void Skip(size_t n) {
     m_p += n;
     m_left -= n;
@@ -84,8 +82,7 @@ private:
 
 void WriteItem(Writer& w, const IIFileItem& item) {
   w.Word((unsigned long)item.nId);
-  w.Word((item.bPicture ? kFlagPicture : 0) | (item.palette.empty() ? 0 : kFlagPalette) |
-         (item.bData ? kFlagData : 0));
+  w.Word((item.bPicture ? kFlagPicture : 0) | (item.palette.empty() ? 0 : kFlagPalette) | (item.bData ? kFlagData : 0));
   w.Word((unsigned long)item.strName.size());
   w.Bytes(item.strName.data(), item.strName.size());
   if (item.bPicture) {

@@ -39,9 +39,7 @@ IIItem* IIListState::Find(int nItem) {
   return it == items.end() ? NULL : &it->second;
 }
 
-IIType* IIListState::Type(int nType) {
-  return nType >= 0 && nType < (int)types.size() ? &types[nType] : NULL;
-}
+IIType* IIListState::Type(int nType) { return nType >= 0 && nType < (int)types.size() ? &types[nType] : NULL; }
 
 void IIListState::RemoveItem(int nItem) {
   for (IIType& type : types) {
@@ -168,11 +166,15 @@ static int ChangeSetting(CIIList* pList, F change) {
   return pList->SetIIListData(&opt);
 }
 
-int CIIList::SetDrag(unsigned long dwDrag) { return ChangeSetting(this, [&](_IIOData& o) { o.dwDrag = dwDrag; }); }
+int CIIList::SetDrag(unsigned long dwDrag) {
+  return ChangeSetting(this, [&](_IIOData& o) { o.dwDrag = dwDrag; });
+}
 int CIIList::SetFixedAPIIData(int nBytes) {
   return ChangeSetting(this, [&](_IIOData& o) { o.nFixedAPIIData = nBytes; });
 }
-int CIIList::SetFitStyle(int nStyle) { return ChangeSetting(this, [&](_IIOData& o) { o.nFitStyle = nStyle; }); }
+int CIIList::SetFitStyle(int nStyle) {
+  return ChangeSetting(this, [&](_IIOData& o) { o.nFitStyle = nStyle; });
+}
 int CIIList::SetFrameType(unsigned long dwFrame) {
   return ChangeSetting(this, [&](_IIOData& o) { o.dwFrameType = dwFrame; });
 }
@@ -215,8 +217,7 @@ int CIIList::RetrieveIIWH(int& nWidth, int& nHeight) {
 
 int CIIList::AddII(_IIDATA* pData) {
   IIListState& s = *m_pState;
-  if (pData == NULL || (pData->nMode != IIBUF_COPY && pData->nMode != IIBUF_ADOPT) || s.nNextId == INT_MAX)
-    return -1;
+  if (pData == NULL || (pData->nMode != IIBUF_COPY && pData->nMode != IIBUF_ADOPT) || s.nNextId == INT_MAX) return -1;
   if (memchr(pData->szName, 0, sizeof pData->szName) == NULL) return -1;
   try {
     IIItem item;
@@ -346,8 +347,7 @@ int CIIList::TypeGetCount(int nType) {
 
 int CIIList::TypeGetOrder(int nType, _ORDER* pOrder) {
   IIType* pType = m_pState->Type(nType);
-  if (pType == NULL || pOrder == NULL || pOrder->nCount < 0 || (pOrder->pItems == NULL && pOrder->nCount > 0))
-    return 0;
+  if (pType == NULL || pOrder == NULL || pOrder->nCount < 0 || (pOrder->pItems == NULL && pOrder->nCount > 0)) return 0;
   const int n = std::min(pOrder->nCount, (int)pType->order.size());
   std::copy(pType->order.begin(), pType->order.begin() + n, pOrder->pItems);
   pOrder->nCount = n;

@@ -13,11 +13,11 @@
 
 struct IIItem {
   std::string strName;
-  HANDLE hBuffer = NULL;      // owned
-  HPALETTE hPalette = NULL;   // owned
+  HANDLE hBuffer = NULL;     // owned
+  HPALETTE hPalette = NULL;  // owned
   void* pData = NULL;
-  bool bOwnData = false;      // a fixed-size copy made by the list
-  void Release();             // frees what the item owns
+  bool bOwnData = false;  // a fixed-size copy made by the list
+  void Release();         // frees what the item owns
 };
 
 struct IIType {

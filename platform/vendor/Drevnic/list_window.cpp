@@ -49,22 +49,22 @@ int CIIList::ScrollTo(int nPos) {
 IMPLEMENT_DYNCREATE(CIIListWindow, CWnd)
 
 BEGIN_MESSAGE_MAP(CIIListWindow, CWnd)
-  ON_WM_DESTROY()
-  ON_WM_PAINT()
-  ON_WM_ERASEBKGND()
-  ON_WM_SIZE()
-  ON_WM_HSCROLL()
-  ON_WM_VSCROLL()
-  ON_WM_MOUSEWHEEL()
-  ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
-  ON_WM_LBUTTONDBLCLK()
-  ON_WM_KEYDOWN()
-  ON_WM_GETDLGCODE()
-  ON_WM_SETFOCUS()
-  ON_WM_KILLFOCUS()
-  ON_WM_CAPTURECHANGED()
-  ON_MESSAGE(IIWM_LISTCHANGED, OnListChanged)
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_SIZE()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_KEYDOWN()
+ON_WM_GETDLGCODE()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_CAPTURECHANGED()
+ON_MESSAGE(IIWM_LISTCHANGED, OnListChanged)
 END_MESSAGE_MAP()
 
 CIIListWindow::CIIListWindow() : m_pIIList(NULL) {}
@@ -175,15 +175,30 @@ void CIIListWindow::Scroll(int nSBCode, int nThumb) {
   const IILayout l = LayoutFor(m_hWnd, s);
   int nPos = s.opt.nScrollPos;
   switch (nSBCode) {
-    case SB_LINEUP: nPos--; break;
-    case SB_LINEDOWN: nPos++; break;
-    case SB_PAGEUP: nPos -= l.nFullLines; break;
-    case SB_PAGEDOWN: nPos += l.nFullLines; break;
+    case SB_LINEUP:
+      nPos--;
+      break;
+    case SB_LINEDOWN:
+      nPos++;
+      break;
+    case SB_PAGEUP:
+      nPos -= l.nFullLines;
+      break;
+    case SB_PAGEDOWN:
+      nPos += l.nFullLines;
+      break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: nPos = nThumb; break;
-    case SB_TOP: nPos = 0; break;
-    case SB_BOTTOM: nPos = l.MaxScroll(); break;
-    default: return;
+    case SB_THUMBPOSITION:
+      nPos = nThumb;
+      break;
+    case SB_TOP:
+      nPos = 0;
+      break;
+    case SB_BOTTOM:
+      nPos = l.MaxScroll();
+      break;
+    default:
+      return;
   }
   nPos = std::max(0, std::min(nPos, l.MaxScroll()));
   if (nPos == s.opt.nScrollPos) return;
@@ -303,16 +318,34 @@ void CIIListWindow::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   const int nStepX = l.bHorizontal ? l.nPerLine : 1, nStepY = l.bHorizontal ? 1 : l.nPerLine;
   int nPos = s.nFocusPos;
   switch (nChar) {
-    case VK_LEFT: nPos -= nStepX; break;
-    case VK_RIGHT: nPos += nStepX; break;
-    case VK_UP: nPos -= nStepY; break;
-    case VK_DOWN: nPos += nStepY; break;
-    case VK_PRIOR: nPos -= l.nPerLine * l.nFullLines; break;
-    case VK_NEXT: nPos += l.nPerLine * l.nFullLines; break;
-    case VK_HOME: nPos = 0; break;
-    case VK_END: nPos = nCount - 1; break;
-    case VK_SPACE: return SelectByUser(nPos, TRUE);
-    default: return CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+    case VK_LEFT:
+      nPos -= nStepX;
+      break;
+    case VK_RIGHT:
+      nPos += nStepX;
+      break;
+    case VK_UP:
+      nPos -= nStepY;
+      break;
+    case VK_DOWN:
+      nPos += nStepY;
+      break;
+    case VK_PRIOR:
+      nPos -= l.nPerLine * l.nFullLines;
+      break;
+    case VK_NEXT:
+      nPos += l.nPerLine * l.nFullLines;
+      break;
+    case VK_HOME:
+      nPos = 0;
+      break;
+    case VK_END:
+      nPos = nCount - 1;
+      break;
+    case VK_SPACE:
+      return SelectByUser(nPos, TRUE);
+    default:
+      return CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
   }
   SelectByUser(ClampPos(nPos, nCount), FALSE);
 }

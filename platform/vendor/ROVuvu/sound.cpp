@@ -7,13 +7,20 @@ namespace {
 
 const char* SoundAlias(int nSound) {
   switch (nSound) {
-    case QS_SOUND_DEFAULT: return "SystemDefault";
-    case QS_SOUND_INFORMATION: return "SystemAsterisk";
-    case QS_SOUND_WARNING: return "SystemExclamation";
-    case QS_SOUND_CLICK: return "MenuCommand";
-    case QS_SOUND_ERROR: return "SystemHand";
-    case QS_SOUND_QUESTION: return "SystemQuestion";
-    default: return nullptr;
+    case QS_SOUND_DEFAULT:
+      return "SystemDefault";
+    case QS_SOUND_INFORMATION:
+      return "SystemAsterisk";
+    case QS_SOUND_WARNING:
+      return "SystemExclamation";
+    case QS_SOUND_CLICK:
+      return "MenuCommand";
+    case QS_SOUND_ERROR:
+      return "SystemHand";
+    case QS_SOUND_QUESTION:
+      return "SystemQuestion";
+    default:
+      return nullptr;
   }
 }
 

@@ -9,13 +9,11 @@ namespace {
 struct Member {
   IWorkspaceClient* pClient;
   unsigned long long nSerial;
-  bool operator==(const Member& other) const {
-    return pClient == other.pClient && nSerial == other.nSerial;
-  }
+  bool operator==(const Member& other) const { return pClient == other.pClient && nSerial == other.nSerial; }
 };
 
 class Workspace {
-public:
+ public:
   Workspace() { InitializeCriticalSection(&m_lock); }
   ~Workspace() { DeleteCriticalSection(&m_lock); }
 
@@ -25,9 +23,9 @@ public:
   }
   void Remove(IWorkspaceClient* pClient) {
     Lock lock(m_lock);
-    m_clients.erase(std::remove_if(m_clients.begin(), m_clients.end(),
-                                   [pClient](const Member& m) { return m.pClient == pClient; }),
-                    m_clients.end());
+    m_clients.erase(
+        std::remove_if(m_clients.begin(), m_clients.end(), [pClient](const Member& m) { return m.pClient == pClient; }),
+        m_clients.end());
   }
   // The serial tells a member from a newer object that took over its address.
   bool Contains(const Member& member) {
@@ -54,7 +52,7 @@ public:
     return m_pDocument;
   }
 
-private:
+ private:
   struct Lock {
     explicit Lock(CRITICAL_SECTION& cs) : m_cs(cs) { EnterCriticalSection(&m_cs); }
     ~Lock() { LeaveCriticalSection(&m_cs); }

@@ -55,34 +55,34 @@
 #define T32IIO_CLASSNAME "T32IIO_CLASS"
 
 // _IIDATA::nMode and the mode of SetIIBuffer
-#define IIBUF_COPY 1   // the list copies the picture; the caller keeps its buffer
-#define IIBUF_ADOPT 2  // the list takes the buffer and frees it later
+#define IIBUF_COPY          1  // the list copies the picture; the caller keeps its buffer
+#define IIBUF_ADOPT         2  // the list takes the buffer and frees it later
 // mode of SetAPIIData
-#define IIDATA_SET 1
+#define IIDATA_SET          1
 // flags of OnSelectChange
-#define IISEL_ON 0
-#define IISEL_OFF 1
+#define IISEL_ON            0
+#define IISEL_OFF           1
 // SetFitStyle: how a picture sits in its cell
-#define IIFIT_NONE 0     // own size, top-left, clipped
-#define IIFIT_STRETCH 1  // stretched over the cell
-#define IIFIT_ASPECT 2   // as large as fits, aspect kept, centred
+#define IIFIT_NONE          0  // own size, top-left, clipped
+#define IIFIT_STRETCH       1  // stretched over the cell
+#define IIFIT_ASPECT        2  // as large as fits, aspect kept, centred
 // SetFrameType bits
-#define IIFRAME_EDGE 0x010        // a sunken edge around each thumbnail
+#define IIFRAME_EDGE        0x010                      // a sunken edge around each thumbnail
 #define IIFRAME_SELWIDTH(f) ((int)(((f) >> 8) & 0xF))  // selection frame width (0: 2 pixels)
 // SetIdentType
-#define IIIDENT_NONE 0
-#define IIIDENT_NAME 1  // the name (or the id) under each thumbnail
+#define IIIDENT_NONE        0
+#define IIIDENT_NAME        1  // the name (or the id) under each thumbnail
 // SetMulSelectNum: n > 0 at most n selected; IIMULSEL_ANY any number; IIMULSEL_KEEPONE one,
 // which the user cannot clear
-#define IIMULSEL_ANY (-1)
-#define IIMULSEL_KEEPONE (-2)
+#define IIMULSEL_ANY        (-1)
+#define IIMULSEL_KEEPONE    (-2)
 // SetDrag
-#define IIDRAG_NONE 0
-#define IIDRAG_OUT 2  // selected items may be dragged to other windows (OnAskDrop / OnDrop)
+#define IIDRAG_NONE         0
+#define IIDRAG_OUT          2  // selected items may be dragged to other windows (OnAskDrop / OnDrop)
 
 #define IIFILE_MAX_BLOCK (64 * 1024 * 1024)
 #define IILIST_MAX_TYPES 256
-#define IILIST_MAX_WH 1024
+#define IILIST_MAX_WH    1024
 
 // Item record for AddII. Offsets 32-bit / 64-bit.
 struct _IIDATA {
@@ -118,7 +118,7 @@ struct _IIOData {
 
 // An item list for TypeGetOrder / TypeSetSelect. Offsets 32-bit / 64-bit: 0 / 0 and 4 / 8.
 struct _ORDER {
-  int nCount;   // TypeGetOrder: capacity in, items written out
+  int nCount;  // TypeGetOrder: capacity in, items written out
   int* pItems;
 };
 
@@ -145,16 +145,16 @@ struct IIListState;
 class CIIListWindow;
 
 class DREVNIC_API CIIList {
-public:
+ public:
   CIIList();
-  CIIList(const CIIList& other);             // copies settings and items (pictures too)
+  CIIList(const CIIList& other);  // copies settings and items (pictures too)
   CIIList& operator=(const CIIList& other);
   virtual ~CIIList();
 
   // Life: nonzero on success.
-  int Destroy();                    // removes every item; settings stay
-  int Create(_IIOData* pData);      // empty list; NULL keeps the defaults
-  int Load(const char* lpszPath);   // failure: the list is empty
+  int Destroy();                   // removes every item; settings stay
+  int Create(_IIOData* pData);     // empty list; NULL keeps the defaults
+  int Load(const char* lpszPath);  // failure: the list is empty
   int Save(const char* lpszPath);
 
   // Set-up: 0 for a value out of range (nothing changes).
@@ -164,9 +164,9 @@ public:
   int SetFrameType(unsigned long dwFrame);
   int SetIdentType(unsigned long dwIdent);
   int UseCommonPalette(int bUse);
-  int SetMaxTypeNum(int nTypes);    // memberships of dropped types go
+  int SetMaxTypeNum(int nTypes);  // memberships of dropped types go
   int SetIIWH(int nWidth, int nHeight);
-  int SetMulSelectNum(int nNum);    // trims current selections to fit
+  int SetMulSelectNum(int nNum);  // trims current selections to fit
   int SetFitXY(int nX, int nY);
   int GetIIListData(_IIOData* pData);
   int SetIIListData(const _IIOData* pData);
@@ -186,7 +186,7 @@ public:
   // Types
   int TypeSetActivate(int nType);
   int TypeGetActivate();
-  int TypeAddII(int nType, int nItem);     // appended at the end
+  int TypeAddII(int nType, int nItem);  // appended at the end
   int TypeDeleteII(int nType, int nItem);
   int TypeGetIndex(int nType, int nItem);  // position, -1
   int TypeGetII(int nType, int nPos);      // item, -1
@@ -200,7 +200,7 @@ public:
 
   // Visits a type's selected items in position order; a snapshot taken by First().
   class DREVNIC_API iteratorTypeSelect {
-  public:
+   public:
     iteratorTypeSelect(CIIList* pList, int nType);
     virtual void First();
     virtual int IsDone();
@@ -208,7 +208,7 @@ public:
     virtual void Next();
     virtual ~iteratorTypeSelect();
 
-  private:
+   private:
     iteratorTypeSelect(const iteratorTypeSelect&) = delete;
     iteratorTypeSelect& operator=(const iteratorTypeSelect&) = delete;
     CIIList* m_pList;
@@ -228,7 +228,7 @@ public:
   virtual int OnLButtonDblClk(int nItem, POINT* pt);
   virtual int OnDrawII(_IIPAINT* pPaint);  // draws the thumbnail; 1 when drawn
 
-private:
+ private:
   IIListState* m_pState;
   friend class CIIListWindow;
   friend struct IIListAccess;
@@ -238,14 +238,14 @@ private:
 // T32IIO_CLASSNAME, or attached to a dialog's control by SubclassDlgItem/SubclassWindow/Attach.
 class DREVNIC_API CIIListWindow : public CWnd {
   DECLARE_DYNCREATE(CIIListWindow)
-public:
+ public:
   CIIListWindow();
   ~CIIListWindow() override;
 
   BOOL AttachIIList(CIIList* pList);
   CIIList* DetachIIList();
 
-protected:
+ protected:
   CIIList* m_pIIList;
 
   void PreSubclassWindow() override;
@@ -267,7 +267,7 @@ protected:
   afx_msg LRESULT OnListChanged(WPARAM, LPARAM);
   DECLARE_MESSAGE_MAP()
 
-private:
+ private:
   void Scroll(int nSBCode, int nThumb);
   void SelectByUser(int nPos, BOOL bToggle);
   void FinishDrag(CPoint point);

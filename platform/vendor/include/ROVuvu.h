@@ -29,11 +29,11 @@
 
 // Base of every object that wants to hear about the host's documents.
 class ROVUVU_API IWorkspaceClient {
-protected:
-  IWorkspaceClient();                          // joins the workspace
-  IWorkspaceClient(const IWorkspaceClient&);   // a copy is a client of its own
+ protected:
+  IWorkspaceClient();                                    // joins the workspace
+  IWorkspaceClient(const IWorkspaceClient&);             // a copy is a client of its own
   IWorkspaceClient& operator=(const IWorkspaceClient&);  // keeps the membership as is
-  virtual ~IWorkspaceClient();                 // leaves the workspace
+  virtual ~IWorkspaceClient();                           // leaves the workspace
 
   // 1 when the host has a current document, else 0.
   int IsCurrentDocuemntExist();

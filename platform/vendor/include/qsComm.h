@@ -25,17 +25,16 @@
 typedef int(__cdecl* DSAIK32PCBPROC)(int nMsg, unsigned int wParam, long lParam, void* pData);
 
 struct DSAIK32PCB {
-  int nActive;                  // nonzero: reports go to pfnProgress; 0: no reports
-  DSAIK32PCBPROC pfnProgress;   // the callback (NULL: no reports)
-  long lParam;                  // handed back as lParam
-  void* pData;                  // handed back as pData
-  int nRange;                   // "doing" reports run from 0 to nRange (100: percent)
+  int nActive;                 // nonzero: reports go to pfnProgress; 0: no reports
+  DSAIK32PCBPROC pfnProgress;  // the callback (NULL: no reports)
+  long lParam;                 // handed back as lParam
+  void* pData;                 // handed back as pData
+  int nRange;                  // "doing" reports run from 0 to nRange (100: percent)
 };
 
 // Five 32-bit words in the 32-bit build. In the 64-bit build the two pointers are
 // 8 bytes and 8-aligned, so the block is 40 bytes (offsets 0, 8, 16, 24, 32).
-static_assert(sizeof(void*) == 8 ? sizeof(DSAIK32PCB) == 40 : sizeof(DSAIK32PCB) == 20,
-              "DSAIK32PCB layout");
+static_assert(sizeof(void*) == 8 ? sizeof(DSAIK32PCB) == 40 : sizeof(DSAIK32PCB) == 20, "DSAIK32PCB layout");
 
 // Messages of the progress callback.
 enum { DSAIK32_BEGIN = 1, DSAIK32_DOING = 2, DSAIK32_END = 4 };
@@ -127,12 +126,10 @@ QSCOMM_API void __cdecl ResetGradRange(GFILL_OPTION* pOption, int cx, int cy);
 // Information box with OK and a warning icon. pszDetail, when not NULL, is shown on
 // a line of its own below the text; pszCaption, when not NULL, replaces the caption.
 // Without an owner the box is task-modal.
-QSCOMM_API int __cdecl XShowMessage(HINSTANCE hInst, HWND hOwner, int nId, char* pszDetail,
-                                    char* pszCaption);
+QSCOMM_API int __cdecl XShowMessage(HINSTANCE hInst, HWND hOwner, int nId, char* pszDetail, char* pszCaption);
 // Box of the given MB_ style (e.g. MB_YESNO); nReserved is 0. Without an icon in
 // uStyle, question-style buttons (Yes/No) get the question icon, others the warning.
-QSCOMM_API int __cdecl XShowMessage(HINSTANCE hInst, int nId, HWND hOwner, int nReserved,
-                                    UINT uStyle);
+QSCOMM_API int __cdecl XShowMessage(HINSTANCE hInst, int nId, HWND hOwner, int nReserved, UINT uStyle);
 
 // Id of qsComm's own "operation failed" message.
 #define QS_MSG_OPERATION_FAILED 10101

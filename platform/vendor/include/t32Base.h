@@ -39,24 +39,24 @@
 
 // Buffer information record filled by buf32GetInfo: 20 32-bit words.
 struct BUF32INFO {
-    int nWidth;          // 0x00 width in pixels
-    int nHeight;         // 0x04 height in pixels
-    int nBitsPerPixel;   // 0x08 1, 4, 8, 24 or 32  (third word)
-    int nBytesPerPixel;  // 0x0C (bits + 7) / 8: 1, 1, 1, 3, 4  (fourth word)
-    int nRowBytes;       // 0x10 bytes in one packed image row: (width * bits + 7) / 8
-    int nCellCount;      // 0x14 columns x rows
-    int nLockCount;      // 0x18 how many buf32Lock calls are outstanding
-    int nTotalBytes;     // 0x1C packed pixel bytes of the whole image: rowbytes x height  (eighth word)
-    int nCellBytes;      // 0x20 bytes of one stored cell: 128 * 128 * bits / 8
-    int nCellRowBytes;   // 0x24 bytes of one cell row: 128 * bits / 8
-    int nLockMode;       // 0x28 mode of the last buf32Lock (0 when not locked)
-    int nReserved[3];    // 0x2C..0x34 zero
-    int nCellColumns;    // 0x38
-    int nCellRows;       // 0x3C
-    int nCellWidth;      // 0x40 always 128
-    int nCellHeight;     // 0x44 always 128
-    int nLastColWidth;   // 0x48 width of the last cell column (1..128)
-    int nLastRowHeight;  // 0x4C height of the last cell row (1..128)
+  int nWidth;          // 0x00 width in pixels
+  int nHeight;         // 0x04 height in pixels
+  int nBitsPerPixel;   // 0x08 1, 4, 8, 24 or 32  (third word)
+  int nBytesPerPixel;  // 0x0C (bits + 7) / 8: 1, 1, 1, 3, 4  (fourth word)
+  int nRowBytes;       // 0x10 bytes in one packed image row: (width * bits + 7) / 8
+  int nCellCount;      // 0x14 columns x rows
+  int nLockCount;      // 0x18 how many buf32Lock calls are outstanding
+  int nTotalBytes;     // 0x1C packed pixel bytes of the whole image: rowbytes x height  (eighth word)
+  int nCellBytes;      // 0x20 bytes of one stored cell: 128 * 128 * bits / 8
+  int nCellRowBytes;   // 0x24 bytes of one cell row: 128 * bits / 8
+  int nLockMode;       // 0x28 mode of the last buf32Lock (0 when not locked)
+  int nReserved[3];    // 0x2C..0x34 zero
+  int nCellColumns;    // 0x38
+  int nCellRows;       // 0x3C
+  int nCellWidth;      // 0x40 always 128
+  int nCellHeight;     // 0x44 always 128
+  int nLastColWidth;   // 0x48 width of the last cell column (1..128)
+  int nLastRowHeight;  // 0x4C height of the last cell row (1..128)
 };
 
 // buf32Alloc options (fifth argument).
@@ -64,17 +64,17 @@ struct BUF32INFO {
 #define BUF32_ALLOC_FILL 1  // sixth argument points to a DWORD colour value
 
 // buf32Lock modes.
-#define BUF32_LOCK_READ 1   // pixels will be read
+#define BUF32_LOCK_READ  1  // pixels will be read
 #define BUF32_LOCK_WRITE 2  // pixels will be filled (buf32Line)
-#define BUF32_LOCK_RW 3     // both
+#define BUF32_LOCK_RW    3  // both
 
 // buf32Line format (third argument): the only one is a packed row of the
 // buffer's own depth and layout, width pixels long.
 #define BUF32_LINE_PACKED 2
 
 // New buffer of the given depth (1, 4, 8, 24, 32) and size (1..32768 each).
-T32BASE_API int T32API buf32Alloc(HANDLE* phBuf, int nBitsPerPixel, int nWidth, int nHeight,
-                                  int nOption, const void* pOptionData);
+T32BASE_API int T32API buf32Alloc(HANDLE* phBuf, int nBitsPerPixel, int nWidth, int nHeight, int nOption,
+                                  const void* pOptionData);
 T32BASE_API int T32API buf32Free(HANDLE hBuf);
 
 // Locks count up and down; *ppMem (may be NULL) receives cell 0's pixels.
@@ -97,8 +97,7 @@ T32BASE_API int T32API buf32GetWHU(HANDLE hBuf, int* pWidth, int* pHeight, int* 
 T32BASE_API int T32API buf32GetMem(HANDLE hBuf, int x, int y, int w, int h, void* pMem);
 
 // Same, but pixels outside the image are set to dwBorder.
-T32BASE_API int T32API buf32GetMemWithBC(HANDLE hBuf, int x, int y, int w, int h, void* pMem,
-                                         DWORD dwBorder);
+T32BASE_API int T32API buf32GetMemWithBC(HANDLE hBuf, int x, int y, int w, int h, void* pMem, DWORD dwBorder);
 
 // Writes the w x h block pMem into the image at (x, y); the part outside the
 // image is dropped.
@@ -117,21 +116,20 @@ T32BASE_API int T32API buf32CellUnlock(HANDLE hBuf, int nCell);
 // with 1 the bytes are palette indices and are not mixed: dst = b where
 // w >= 128, else a. nMode must be I32MERGE_MASK. dst may be the same memory as a.
 #define I32MERGE_MASK 1
-T32BASE_API int T32API i32Merge(void* pDst, const void* pA, const BYTE* pMask, const void* pB,
-                                int nBytesPerPixel, int nPixels, int nMode, int nLevel);
+T32BASE_API int T32API i32Merge(void* pDst, const void* pA, const BYTE* pMask, const void* pB, int nBytesPerPixel,
+                                int nPixels, int nMode, int nLevel);
 
 // *phOut = new buffer of nWidth x nHeight holding the resampled source.
 // 24 and 32 bits: area average when shrinking, bilinear when enlarging.
 // 1, 4, 8 bits (palette indices): nearest pixel. nOption must be 0.
-T32BASE_API int T32API t32BufferResample(int nWidth, int nHeight, HANDLE hSrc, HANDLE* phOut,
-                                         int nOption);
+T32BASE_API int T32API t32BufferResample(int nWidth, int nHeight, HANDLE hSrc, HANDLE* phOut, int nOption);
 
 // Fills *prc of hdc with a bar from crFrom at the top edge to crTo at the
 // bottom edge. Row t (0 = top) of a bar H rows high has, per channel,
 //   c = (from * (H - t) + to * t) / H    (integer division)
 // nDirection 0 = top to bottom (1 = left to right, t counts columns). nReserved 0.
-T32BASE_API int T32API t32RectDrawColorBar(HDC hdc, const RECT* prc, COLORREF crFrom, COLORREF crTo,
-                                           int nDirection, int nReserved);
+T32BASE_API int T32API t32RectDrawColorBar(HDC hdc, const RECT* prc, COLORREF crFrom, COLORREF crTo, int nDirection,
+                                           int nReserved);
 
 // Display pass: rows of packed pixels drawn into a rectangle of a DC.
 //   hPalette  colours for depths 1, 4, 8; NULL gives a default table:
@@ -144,17 +142,15 @@ T32BASE_API int T32API t32RectDrawColorBar(HDC hdc, const RECT* prc, COLORREF cr
 //             (averaged when shrinking; x and y are ignored)
 //   nReserved 0
 // disp32ShowInitEx takes two more reserved words (0) for later use.
-#define DISP32_FIT_NONE 0
+#define DISP32_FIT_NONE    0
 #define DISP32_FIT_STRETCH 1
-T32BASE_API int T32API disp32ShowInit(HANDLE* phDisp, HDC hdc, int nBitsPerPixel, RECT rc,
-                                      HPALETTE hPalette, int nFit, int nReserved);
-T32BASE_API int T32API disp32ShowInitEx(HANDLE* phDisp, HDC hdc, int nBitsPerPixel, RECT rc,
-                                        HPALETTE hPalette, int nFit, int nReserved,
-                                        int nReserved2, int nReserved3);
+T32BASE_API int T32API disp32ShowInit(HANDLE* phDisp, HDC hdc, int nBitsPerPixel, RECT rc, HPALETTE hPalette, int nFit,
+                                      int nReserved);
+T32BASE_API int T32API disp32ShowInitEx(HANDLE* phDisp, HDC hdc, int nBitsPerPixel, RECT rc, HPALETTE hPalette,
+                                        int nFit, int nReserved, int nReserved2, int nReserved3);
 // Draws nRows rows of pData (each nRowBytes long) at offset (x, y) inside the
 // rectangle; rows run top to bottom.
-T32BASE_API int T32API disp32ShowData(HANDLE hDisp, const void* pData, int x, int y, int nRows,
-                                      int nRowBytes);
+T32BASE_API int T32API disp32ShowData(HANDLE hDisp, const void* pData, int x, int y, int nRows, int nRowBytes);
 T32BASE_API int T32API disp32ShowEnd(HANDLE hDisp);
 
 #endif

@@ -17,20 +17,20 @@
 
 #define T32CFG_ORDINAL_SYSINFO 15
 #define T32CFG_ORDINAL_APPNAME 17
-#define T32CFG_APPNAME_MAX 64  // characters of the name buffer, with the NUL
+#define T32CFG_APPNAME_MAX     64  // characters of the name buffer, with the NUL
 
 // System record filled by ordinal 15: 400 bytes.
 struct T32CFGSYSINFO {
-    DWORD dwAnsiCodePage;     // 0    GetACP
-    DWORD dwOemCodePage;      // 4    GetOEMCP
-    DWORD dwLanguage;         // 8    user default language id
-    char szAppName[64];       // 12   as ordinal 17 gives it
-    BYTE reserved1[288];      // 76   zero
-    BYTE bCharSet;            // 364  character set of the system's ANSI code page (ANSI_CHARSET, ...)
-    BYTE bDoubleByte;         // 365  1 when the system uses a double-byte character set
-    BYTE reserved2[34];       // 366  zero
+  DWORD dwAnsiCodePage;  // 0    GetACP
+  DWORD dwOemCodePage;   // 4    GetOEMCP
+  DWORD dwLanguage;      // 8    user default language id
+  char szAppName[64];    // 12   as ordinal 17 gives it
+  BYTE reserved1[288];   // 76   zero
+  BYTE bCharSet;         // 364  character set of the system's ANSI code page (ANSI_CHARSET, ...)
+  BYTE bDoubleByte;      // 365  1 when the system uses a double-byte character set
+  BYTE reserved2[34];    // 366  zero
 };
-#define T32CFG_SYSINFO 1      // the only record kind (fourth argument)
+#define T32CFG_SYSINFO 1  // the only record kind (fourth argument)
 
 // Ordinal 17: writes the application name under which the host family keeps
 // its registry profile into pszName (T32CFG_APPNAME_MAX characters). The name

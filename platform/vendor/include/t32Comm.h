@@ -16,7 +16,7 @@
 
 // t32ChooseColorEx flags (third argument).
 #define T32CC_START_FROM_COLOR 1  // the dialog starts at *pColor
-#define T32CC_FULL_OPEN 2         // the custom-colour part is open from the start
+#define T32CC_FULL_OPEN        2  // the custom-colour part is open from the start
 
 // The system colour dialog, owned by hOwner (may be NULL). Returns 1 after
 // writing the chosen colour (0x00BBGGRR) to *pColor, 0 when cancelled or on
@@ -30,10 +30,10 @@ T32COMM_API int T32API t32ChooseColorEx(HWND hOwner, unsigned long* pColor, int 
 //             the work area gets its top-left corner at the area's top-left);
 //             T32MW_CENTER (2): centre it in the work area
 // Returns 1 (also when nothing had to move), 0 on bad arguments.
-#define T32MW_NEAREST (-1)
-#define T32MW_PRIMARY 0
+#define T32MW_NEAREST   (-1)
+#define T32MW_PRIMARY   0
 #define T32MW_INTO_VIEW 1
-#define T32MW_CENTER 2
+#define T32MW_CENTER    2
 T32COMM_API int T32API t32MoveWindow(HWND hWnd, int nMonitor, int nMode);
 
 // Splits a path at its last separator ('\', '/' or ':'; double-byte

@@ -15,6 +15,4 @@ int __cdecl GetGDILogFont(LOGFONTA* pLogFont) {
 
 int __cdecl IsSystemDBCS(void) { return qs::IsDoubleByteCodePage(CP_ACP) ? 1 : 0; }
 
-int __cdecl HasDoubleByteChar(const char* psz) {
-  return qs::HasDoubleByteCharIn(CP_ACP, psz) ? 1 : 0;
-}
+int __cdecl HasDoubleByteChar(const char* psz) { return qs::HasDoubleByteCharIn(CP_ACP, psz) ? 1 : 0; }

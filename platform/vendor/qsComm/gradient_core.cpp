@@ -13,7 +13,7 @@ namespace qs {
 
 namespace {
 
-constexpr int kFraction = 16;                                  // fixed-point bits
+constexpr int kFraction = 16;                                        // fixed-point bits
 constexpr long long kScale = (long long)(kLevels - 1) << kFraction;  // t = 1
 constexpr long long kHalf = 1LL << (kFraction - 1);
 constexpr double kRowLimit = double(1 << 24);  // |t| at a row's start that steps without overflow
@@ -46,8 +46,7 @@ double BlendWeight(double u, int nColorShift, bool bSandwich) {
   return std::pow(u, gamma);
 }
 
-bool PlanGradient(const GFILL_OPTION& option, int width, int height, ByteOrder order,
-                  GradientPlan* pPlan) {
+bool PlanGradient(const GFILL_OPTION& option, int width, int height, ByteOrder order, GradientPlan* pPlan) {
   if (!pPlan || width <= 0 || height <= 0) return false;
   GradientPlan& plan = *pPlan;
   plan.width = width;
@@ -64,13 +63,11 @@ bool PlanGradient(const GFILL_OPTION& option, int width, int height, ByteOrder o
   plan.dirX = plan.bFlat ? 0.0 : dx / len2;
   plan.dirY = plan.bFlat ? 0.0 : dy / len2;
 
-  const int from[3] = {GetRValue(option.clrStart), GetGValue(option.clrStart),
-                       GetBValue(option.clrStart)};
+  const int from[3] = {GetRValue(option.clrStart), GetGValue(option.clrStart), GetBValue(option.clrStart)};
   const int to[3] = {GetRValue(option.clrEnd), GetGValue(option.clrEnd), GetBValue(option.clrEnd)};
   const bool bBgr = order == ByteOrder::Bgr;
   for (int k = 0; k < kLevels; ++k) {
-    const double w = BlendWeight(double(k) / (kLevels - 1), option.nColorShift,
-                                 option.bSandwich != 0);
+    const double w = BlendWeight(double(k) / (kLevels - 1), option.nColorShift, option.bSandwich != 0);
     for (int c = 0; c < 3; ++c) {
       const long v = std::lround(from[c] + (to[c] - from[c]) * w);
       plan.table[k * 3 + (bBgr ? 2 - c : c)] = (unsigned char)v;
@@ -93,8 +90,10 @@ void RenderSpan(const GradientPlan& plan, int x, int y, int count, unsigned char
   // Pixels before the line's start and beyond its end are flat.
   int nLow = 0, nHigh = 0;  // flat pixels at the span's left and right
   if (dt == 0.0) {
-    if (t0 <= 0.0) nLow = count;
-    else if (t0 >= 1.0) nHigh = count;
+    if (t0 <= 0.0)
+      nLow = count;
+    else if (t0 >= 1.0)
+      nHigh = count;
   } else {
     const double atZero = -t0 / dt, atOne = (1.0 - t0) / dt;  // pixel offsets of t = 0, 1
     auto clampCount = [count](double v) { return int(std::min<double>(count, std::max(0.0, v))); };
@@ -139,16 +138,17 @@ void RenderSpan(const GradientPlan& plan, int x, int y, int count, unsigned char
   PutEntry(plan.table, secondFlat, pDst, std::max(0, count - nLeft - nMiddle));
 }
 
-void RenderBlock(const GradientPlan& plan, int x, int y, int w, int h, unsigned char* pRow0,
-                 long pitch) {
+void RenderBlock(const GradientPlan& plan, int x, int y, int w, int h, unsigned char* pRow0, long pitch) {
   if (w <= 0 || h <= 0) return;
   // A line across the rows (or none) makes every row the same.
   const bool bSameRows = plan.bFlat || plan.dirY == 0.0;
   RenderSpan(plan, x, y, w, pRow0);
   for (int n = 1; n < h; ++n) {
     unsigned char* pRow = pRow0 + n * pitch;
-    if (bSameRows) std::memcpy(pRow, pRow0, size_t(w) * 3);
-    else RenderSpan(plan, x, y + n, w, pRow);
+    if (bSameRows)
+      std::memcpy(pRow, pRow0, size_t(w) * 3);
+    else
+      RenderSpan(plan, x, y + n, w, pRow);
   }
 }
 

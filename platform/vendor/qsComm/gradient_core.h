@@ -16,22 +16,20 @@ enum class ByteOrder { Rgb, Bgr };
 struct GradientPlan {
   int width = 0;
   int height = 0;
-  bool bFlat = true;   // no usable line: every pixel is entry 0
+  bool bFlat = true;              // no usable line: every pixel is entry 0
   double startX = 0, startY = 0;  // line start in sample space
   double dirX = 0, dirY = 0;      // line direction, divided by its squared length
   unsigned char table[kLevels * 3] = {};
 };
 
 // Builds the plan for a width x height frame; false for a bad size or record.
-bool PlanGradient(const GFILL_OPTION& option, int width, int height, ByteOrder order,
-                  GradientPlan* pPlan);
+bool PlanGradient(const GFILL_OPTION& option, int width, int height, ByteOrder order, GradientPlan* pPlan);
 
 // Writes count pixels of row y, from column x on, to pDst (3 bytes each).
 void RenderSpan(const GradientPlan& plan, int x, int y, int count, unsigned char* pDst);
 
 // The w x h block at (x, y) of the frame into memory with the given row pitch.
-void RenderBlock(const GradientPlan& plan, int x, int y, int w, int h, unsigned char* pRow0,
-                 long pitch);
+void RenderBlock(const GradientPlan& plan, int x, int y, int w, int h, unsigned char* pRow0, long pitch);
 
 // Rows 0..height-1 of the frame into memory with the given row pitch.
 void RenderRows(const GradientPlan& plan, unsigned char* pRow0, long pitch);

@@ -8,8 +8,7 @@ namespace {
 
 HINSTANCE OwnModule() {
   HMODULE hModule = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                      reinterpret_cast<LPCSTR>(&OwnModule), &hModule);
   return hModule;
 }
@@ -33,8 +32,10 @@ UINT WithIcon(UINT uStyle) {
 
 int ShowBox(HWND hOwner, const std::string& text, const char* pszCaption, UINT uStyle) {
   std::string caption;
-  if (pszCaption) caption = pszCaption;
-  else if (!LoadText(nullptr, IDS_QS_CAPTION, &caption)) caption = "Message";
+  if (pszCaption)
+    caption = pszCaption;
+  else if (!LoadText(nullptr, IDS_QS_CAPTION, &caption))
+    caption = "Message";
   if (hOwner && !IsWindow(hOwner)) hOwner = nullptr;
   if (!hOwner && !(uStyle & (MB_SYSTEMMODAL | MB_TASKMODAL))) uStyle |= MB_TASKMODAL;
   return MessageBoxA(hOwner, text.c_str(), caption.c_str(), WithIcon(uStyle) | MB_SETFOREGROUND);
@@ -42,8 +43,7 @@ int ShowBox(HWND hOwner, const std::string& text, const char* pszCaption, UINT u
 
 }  // namespace
 
-int __cdecl XShowMessage(HINSTANCE hInst, HWND hOwner, int nId, char* pszDetail,
-                         char* pszCaption) {
+int __cdecl XShowMessage(HINSTANCE hInst, HWND hOwner, int nId, char* pszDetail, char* pszCaption) {
   std::string text;
   if (!LoadText(hInst, nId, &text)) return 0;
   if (pszDetail && *pszDetail) text.append("\n").append(pszDetail);

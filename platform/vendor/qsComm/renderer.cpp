@@ -9,9 +9,8 @@ namespace {
 
 // Reports to an optional progress block.
 class Progress {
-public:
-  explicit Progress(DSAIK32PCB* p)
-      : m_p(p && p->nActive && p->pfnProgress ? p : nullptr) {}
+ public:
+  explicit Progress(DSAIK32PCB* p) : m_p(p && p->nActive && p->pfnProgress ? p : nullptr) {}
   bool Send(int nMsg, unsigned int nAmount) {
     return !m_p || m_p->pfnProgress(nMsg, nAmount, m_p->lParam, m_p->pData) != 0;
   }
@@ -20,7 +19,7 @@ public:
     return (unsigned int)(range * nDone / nTotal);
   }
 
-private:
+ private:
   DSAIK32PCB* m_p;
 };
 
@@ -31,15 +30,14 @@ bool RenderCell(HANDLE hBuf, const BUF32INFO& info, const qs::GradientPlan& plan
   const int h = row == info.nCellRows - 1 ? info.nLastRowHeight : info.nCellHeight;
   void* pCell = nullptr;
   if (!buf32CellLock(hBuf, nCell, &pCell) || !pCell) return false;
-  qs::RenderBlock(plan, col * info.nCellWidth, row * info.nCellHeight, w, h,
-                  static_cast<unsigned char*>(pCell), info.nCellRowBytes);
+  qs::RenderBlock(plan, col * info.nCellWidth, row * info.nCellHeight, w, h, static_cast<unsigned char*>(pCell),
+                  info.nCellRowBytes);
   buf32CellUnlock(hBuf, nCell);
   return true;
 }
 
 // Fills every cell, row of cells by row of cells; false on a failure or a stop request.
-bool RenderCells(HANDLE hBuf, const BUF32INFO& info, const qs::GradientPlan& plan,
-                 Progress& progress) {
+bool RenderCells(HANDLE hBuf, const BUF32INFO& info, const qs::GradientPlan& plan, Progress& progress) {
   for (int row = 0; row < info.nCellRows; ++row) {
     for (int col = 0; col < info.nCellColumns; ++col)
       if (!RenderCell(hBuf, info, plan, row * info.nCellColumns + col)) return false;
@@ -54,9 +52,7 @@ int __cdecl GFillToBuf(void* hBuffer, GFILL_OPTION* pOption, DSAIK32PCB* pProgre
   if (!hBuffer || !pOption) return 0;
   HANDLE hBuf = static_cast<HANDLE>(hBuffer);
   BUF32INFO info = {};
-  if (!buf32GetInfo(hBuf, &info) || info.nBitsPerPixel != 24 || info.nCellColumns <= 0 ||
-      info.nCellRows <= 0)
-    return 0;
+  if (!buf32GetInfo(hBuf, &info) || info.nBitsPerPixel != 24 || info.nCellColumns <= 0 || info.nCellRows <= 0) return 0;
   qs::GradientPlan plan;
   if (!qs::PlanGradient(*pOption, info.nWidth, info.nHeight, qs::ByteOrder::Rgb, &plan)) return 0;
   if (!buf32Lock(hBuf, BUF32_LOCK_WRITE, nullptr)) return 0;
@@ -81,6 +77,4 @@ void* __cdecl CreateGradientBuffer(GFILL_OPTION* pOption, RECT rc) {
   return hBuf;
 }
 
-void __cdecl ResetGradRange(GFILL_OPTION* pOption, int cx, int cy) {
-  qs::RescaleLine(pOption, cx, cy);
-}
+void __cdecl ResetGradRange(GFILL_OPTION* pOption, int cx, int cy) { qs::RescaleLine(pOption, cx, cy); }

@@ -5,8 +5,8 @@
 namespace t32 {
 
 struct DibInfo {
-    BITMAPINFOHEADER header;
-    RGBQUAD colors[256];
+  BITMAPINFOHEADER header;
+  RGBQUAD colors[256];
 };
 
 // Top-down DIB header of the given size and depth (24 or 32 bits, or a
@@ -15,4 +15,4 @@ void InitDibHeader(DibInfo& info, int width, int height, int bits);
 // Colour table for a palette depth: from hPalette, or the default table.
 void FillColorTable(DibInfo& info, int bits, HPALETTE hPalette);
 
-} // namespace t32
+}  // namespace t32

@@ -14,4 +14,4 @@ DWORD GetPixelValue(const BYTE* row, int x, int bits);
 // Bytes of a packed row of w pixels.
 inline int PackedRowBytes(int w, int bits) { return int((int64_t(w) * bits + 7) / 8); }
 
-} // namespace t32
+}  // namespace t32

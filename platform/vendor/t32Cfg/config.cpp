@@ -6,48 +6,41 @@ static_assert(sizeof(T32CFGSYSINFO) == 400 && offsetof(T32CFGSYSINFO, bCharSet) 
 
 namespace {
 
-void CopyName(char* dst, const char* src)
-{
-    strncpy(dst, src, T32CFG_APPNAME_MAX - 1);
-    dst[T32CFG_APPNAME_MAX - 1] = 0;
+void CopyName(char* dst, const char* src) {
+  strncpy(dst, src, T32CFG_APPNAME_MAX - 1);
+  dst[T32CFG_APPNAME_MAX - 1] = 0;
 }
 
-} // namespace
+}  // namespace
 
-T32CFG_API int T32API t32CfgGetAppName(int nReserved, char* pszName)
-{
-    if (nReserved != 0 || !pszName)
-        return 0;
-    char text[MAX_PATH] = {};
-    DWORD n = GetEnvironmentVariableA("T32CFG_APPNAME", text, sizeof(text));
-    if (n == 0 || n >= sizeof(text)) {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, sizeof(path));
-        const char* base = strrchr(path, '\\');
-        strcpy(text, base ? base + 1 : path);
-        char* dot = strrchr(text, '.');
-        if (dot)
-            *dot = 0;
-    }
-    CopyName(pszName, text);
-    return int(strlen(pszName));
+T32CFG_API int T32API t32CfgGetAppName(int nReserved, char* pszName) {
+  if (nReserved != 0 || !pszName) return 0;
+  char text[MAX_PATH] = {};
+  DWORD n = GetEnvironmentVariableA("T32CFG_APPNAME", text, sizeof(text));
+  if (n == 0 || n >= sizeof(text)) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof(path));
+    const char* base = strrchr(path, '\\');
+    strcpy(text, base ? base + 1 : path);
+    char* dot = strrchr(text, '.');
+    if (dot) *dot = 0;
+  }
+  CopyName(pszName, text);
+  return int(strlen(pszName));
 }
 
-T32CFG_API int T32API t32CfgGetSystemInfo(int nReserved, T32CFGSYSINFO* pInfo, int nReserved2, int nKind)
-{
-    if (nReserved != 0 || nReserved2 != 0 || !pInfo || nKind != T32CFG_SYSINFO)
-        return 0;
-    T32CFGSYSINFO info = {};
-    info.dwAnsiCodePage = GetACP();
-    info.dwOemCodePage = GetOEMCP();
-    info.dwLanguage = GetUserDefaultLangID();
-    t32CfgGetAppName(0, info.szAppName);
-    CHARSETINFO cs = {};
-    info.bCharSet = TranslateCharsetInfo(reinterpret_cast<DWORD*>(UINT_PTR(info.dwAnsiCodePage)), &cs,
-                                         TCI_SRCCODEPAGE)
-                        ? BYTE(cs.ciCharset)
-                        : BYTE(DEFAULT_CHARSET);
-    info.bDoubleByte = GetSystemMetrics(SM_DBCSENABLED) ? 1 : 0;
-    *pInfo = info;
-    return 1;
+T32CFG_API int T32API t32CfgGetSystemInfo(int nReserved, T32CFGSYSINFO* pInfo, int nReserved2, int nKind) {
+  if (nReserved != 0 || nReserved2 != 0 || !pInfo || nKind != T32CFG_SYSINFO) return 0;
+  T32CFGSYSINFO info = {};
+  info.dwAnsiCodePage = GetACP();
+  info.dwOemCodePage = GetOEMCP();
+  info.dwLanguage = GetUserDefaultLangID();
+  t32CfgGetAppName(0, info.szAppName);
+  CHARSETINFO cs = {};
+  info.bCharSet = TranslateCharsetInfo(reinterpret_cast<DWORD*>(UINT_PTR(info.dwAnsiCodePage)), &cs, TCI_SRCCODEPAGE)
+                      ? BYTE(cs.ciCharset)
+                      : BYTE(DEFAULT_CHARSET);
+  info.bDoubleByte = GetSystemMetrics(SM_DBCSENABLED) ? 1 : 0;
+  *pInfo = info;
+  return 1;
 }
