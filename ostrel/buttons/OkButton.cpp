@@ -1,12 +1,12 @@
 // COkButton: subclassing, layout, fonts, painting and the button's own state keeping.
-#include "OkButton.h"
+#include <Ostrel/OkButton.h>
 #include <ROVuvu.h>
 #include <algorithm>
 #include <stdlib.h>
 #include <mbstring.h>
-#include "../frame/ExString.h"
-#include "../frame/LibraryState.h"
-#include "../res/resource.h"
+#include <Ostrel/ExString.h>
+#include "frame/LibraryState.h"
+#include "res/resource.h"
 
 namespace {
 

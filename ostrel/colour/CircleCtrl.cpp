@@ -1,7 +1,7 @@
 // The angle dial: a face bitmap, a marker that runs round the rim, dragged with the mouse.
-#include "CircleCtrl.h"
-#include "../frame/LibraryState.h"
-#include "../res/resource.h"
+#include <Ostrel/CircleCtrl.h>
+#include "frame/LibraryState.h"
+#include "res/resource.h"
 #include <math.h>
 
 // The dial's constants take pi as 3.1415926535, so a point straight down reads 269 degrees.

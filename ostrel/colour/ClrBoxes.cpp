@@ -1,5 +1,5 @@
 // CClrBoxes: state, set-up, enabling, notifications and the mouse.
-#include "ClrBoxes.h"
+#include <Ostrel/ClrBoxes.h>
 #include <stdlib.h>
 #include <string.h>
 #include <time.h>

@@ -1,6 +1,6 @@
 // CClrBoxes: painting, the layout of use box and cells, the window region and the hover marks.
-#include "ClrBoxes.h"
-#include "../tips/VexTip.h"
+#include <Ostrel/ClrBoxes.h>
+#include <Ostrel/VexTip.h>
 
 // Gap between the use box and the cells (layouts 0 to 3).
 static const int kUseGap = 8;

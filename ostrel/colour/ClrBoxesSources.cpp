@@ -1,12 +1,12 @@
 // CClrBoxes: the colour sources behind the pop-up (plug-in picker, system colour dialog,
 // eyedropper, the pop-up's own grid).
-#include "ClrBoxes.h"
+#include <Ostrel/ClrBoxes.h>
 #include <qsComm.h>
 #include <string.h>
 #include <t32Comm.h>
-#include "../frame/LibraryState.h"
-#include "../res/resource.h"
-#include "ColorPicker.h"
+#include "frame/LibraryState.h"
+#include "res/resource.h"
+#include <Ostrel/ColorPicker.h>
 
 // The pop-up's results for its items.
 enum { kPickPlugin = 0, kPickSystem = 1, kPickEyeDropper = 2 };

@@ -1,9 +1,9 @@
 // The red-to-blue colour bar, its sample bitmaps, and the solid colour block.
-#include "ColorBar.h"
+#include <Ostrel/ColorBar.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <t32Base.h>
-#include "../gradient/GradientDraw.h"
+#include "gradient/GradientDraw.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The colour-source pop-up: items and colour grid, hot marks, the thread mouse hook, the exits.
-#include "ColorPicker.h"
-#include "../frame/LibraryState.h"
-#include "../res/resource.h"
+#include <Ostrel/ColorPicker.h>
+#include "frame/LibraryState.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // CExString: the excluded character and module-relative string loading.
-#include "ExString.h"
+#include <Ostrel/ExString.h>
 
 CExString::CExString() : m_hBuffer(NULL), m_chExclude(0) {}
 

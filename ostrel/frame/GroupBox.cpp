@@ -1,5 +1,5 @@
 // "TVGBOXCTRL": a captioned, etched group frame whose colours follow the host's panel style.
-#include "LibraryState.h"
+#include "frame/LibraryState.h"
 
 // Shared by every frame of the class: the font of the last WM_SETFONT and the one it replaced.
 static HFONT g_hCurrentFont = NULL;

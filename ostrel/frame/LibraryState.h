@@ -1,6 +1,6 @@
 // What the library's own files share and the host does not see.
 #pragma once
-#include "Module.h"
+#include <Ostrel/Module.h>
 
 extern "C" HINSTANCE _hResInst;  // the library's module: every resource and window class uses it
 

@@ -1,5 +1,5 @@
 // Module start-up: the extension module, the shared module handle and the window classes.
-#include "LibraryState.h"
+#include "frame/LibraryState.h"
 
 extern "C" {
 HINSTANCE _hResInst = NULL;

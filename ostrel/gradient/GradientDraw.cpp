@@ -1,6 +1,6 @@
 // The shared drawing functions: gradients, image buffers and edge frames into device contexts.
-#include "GradientDraw.h"
-#include "GradientRecords.h"
+#include "gradient/GradientDraw.h"
+#include <Ostrel/GradientRecords.h>
 #include <qsComm.h>
 #include <t32Base.h>
 

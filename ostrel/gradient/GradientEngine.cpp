@@ -1,5 +1,5 @@
 // The exported gradient engine.
-#include "GradientEngine.h"
+#include <Ostrel/GradientEngine.h>
 
 CGradientEngine::CGradientEngine() {}
 CGradientEngine::CGradientEngine(const CGradientEngine&) {}

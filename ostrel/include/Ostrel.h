@@ -1,13 +1,36 @@
-// Ostrel.dll: everything the library exports. A host includes this one header.
+// Ostrel.dll: everything the library exports. A host includes this one header; the headers it
+// pulls in are all in this include tree, beside the framework's and the maker's headers.
 #pragma once
 #include <afxwin.h>
 
-#include "../frame/Module.h"
-#include "../frame/ExString.h"
-#include "../progress/OstrelProgress.h"
-#include "../buttons/OstrelButtons.h"
-#include "../tips/OstrelTips.h"
-#include "../gradient/OstrelGradient.h"
-#include "../colour/OstrelColour.h"
-
+// Frame: start-up, the globals shared with the host, the extended string, the group frame.
+#include <Ostrel/Module.h>
+#include <Ostrel/ExString.h>
 #define GROUPBOX_CLASS "TVGBOXCTRL"
+
+// Progress: the nested progress model and the progress window.
+#include <Ostrel/Progress.h>
+
+// Colour: colour boxes, the colour-source pop-up, the colour bar and the angle dial.
+#include <Ostrel/CircleCtrl.h>
+#include <Ostrel/ColorPicker.h>
+#include <Ostrel/ClrBoxes.h>
+#include <Ostrel/ColorBar.h>
+
+// Gradients and textures: gradient records and the gradient engine.
+#include <Ostrel/GradientRecords.h>
+#include <Ostrel/GradientEngine.h>
+
+// Images.
+
+// Buttons: the owner-drawn button.
+#include <Ostrel/OkButton.h>
+
+// Lists, combos and edits.
+
+// Tips: balloon drawing and the tip windows.
+#include <Ostrel/Balloon.h>
+#include <Ostrel/VexTip.h>
+#include <Ostrel/TipUIEx.h>
+
+// Tab control.

@@ -1,5 +1,5 @@
 // CProgress model: nested segments turned into one overall percentage, and the callback behind it.
-#include "Progress.h"
+#include <Ostrel/Progress.h>
 #include <climits>
 #include <new>
 #include <t32Comm.h>

@@ -1,11 +1,11 @@
 // CProgress window: the bar of cells with its percent box, the panel it lives on, and the Cancel
 // button served by a thread of its own.
-#include "Progress.h"
+#include <Ostrel/Progress.h>
 #include <stdio.h>
 #include <t32Cfg.h>
 #include <t32Comm.h>
-#include "../frame/LibraryState.h"
-#include "../res/resource.h"
+#include "frame/LibraryState.h"
+#include "res/resource.h"
 
 COkButton CProgress::m_BtnCancel;
 HWND CProgress::m_hCancelP = NULL;

@@ -1,6 +1,6 @@
 // The balloon outline (rounded corners of radius 7, pointer 20 pixels high) and its text lines.
-#include "Balloon.h"
-#include "TipMarkup.h"
+#include <Ostrel/Balloon.h>
+#include "tips/TipMarkup.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Off-screen bitmaps of the tips.
-#include "TipCanvas.h"
+#include "tips/TipCanvas.h"
 
 CTipCanvas::~CTipCanvas() {
   if (m_hdc != NULL) {

@@ -1,10 +1,10 @@
 // The on-demand balloon tip: shown at the first tick of its timer after Show, closed by any click
 // of the thread (seen through a thread mouse hook).
-#include "TipUIEx.h"
-#include "Balloon.h"
-#include "TipCanvas.h"
-#include "../frame/LibraryState.h"
-#include "../res/resource.h"
+#include <Ostrel/TipUIEx.h>
+#include <Ostrel/Balloon.h>
+#include "tips/TipCanvas.h"
+#include "frame/LibraryState.h"
+#include "res/resource.h"
 #include <stdlib.h>
 #include <string.h>
 

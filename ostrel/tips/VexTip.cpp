@@ -1,11 +1,11 @@
 // The balloon tool tip: tools from the string table, placement beside the mouse pointer and the
 // half-transparent balloon painted over the screen.
-#include "VexTip.h"
-#include "Balloon.h"
-#include "TipCanvas.h"
-#include "TipMarkup.h"
-#include "../frame/LibraryState.h"
-#include "../res/resource.h"
+#include <Ostrel/VexTip.h>
+#include <Ostrel/Balloon.h>
+#include "tips/TipCanvas.h"
+#include "tips/TipMarkup.h"
+#include "frame/LibraryState.h"
+#include "res/resource.h"
 #include <stdlib.h>
 #include <new>
 

@@ -1,6 +1,7 @@
 // The one-pixel edge frame: which pixel gets which colour, raised and sunken, and the DC's pen.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
+#include "gradient/GradientDraw.h"
 #include "canvas.h"
 
 using namespace ostrel_test;

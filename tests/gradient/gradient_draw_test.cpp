@@ -2,6 +2,7 @@
 // encodings, the failure message of an unusable buffer, stretching, GDI balance.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
+#include "gradient/GradientDraw.h"
 #include <t32Base.h>
 #include <cstring>
 #include "GdiTracker.h"

@@ -3,7 +3,7 @@
 #include <Ostrel.h>
 #include <string>
 #include <vector>
-#include "../../ostrel/tips/TipMarkup.h"
+#include "tips/TipMarkup.h"
 
 namespace {
 

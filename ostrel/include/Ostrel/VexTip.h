@@ -1,7 +1,7 @@
 // The balloon tool tip over the system's tool-tip control, and its text mark-up.
 #pragma once
 #include <afxcmn.h>
-#include "../frame/ExString.h"
+#include <Ostrel/ExString.h>
 
 class AFX_EXT_CLASS CVexTip : public CToolTipCtrl {
   DECLARE_DYNCREATE(CVexTip)

@@ -1,7 +1,7 @@
 // The exported gradient engine: renders a gradient record into an existing image buffer.
 #pragma once
 #include <afxwin.h>
-#include "GradientRecords.h"
+#include <Ostrel/GradientRecords.h>
 
 class AFX_EXT_CLASS CGradientEngine {
  public:

@@ -5,7 +5,7 @@
 #include <deque>
 #include <stack>
 #include <qsComm.h>
-#include "../buttons/OkButton.h"
+#include <Ostrel/OkButton.h>
 
 #define PROGRESS_MSG_CANCELMODE (WM_USER + 127)  // wParam id, lParam nonzero: show the Cancel holder
 #define PROGRESS_MSG_RESETBAR   (WM_USER + 128)  // wParam id: reset the model

@@ -1,4 +1,0 @@
-// Ostrel.dll: owner-drawn buttons.
-#pragma once
-#include <afxwin.h>
-#include "OkButton.h"

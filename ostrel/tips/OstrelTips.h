@@ -1,6 +1,0 @@
-// Ostrel.dll: balloon drawing and the tip windows.
-#pragma once
-#include <afxwin.h>
-#include "Balloon.h"
-#include "VexTip.h"
-#include "TipUIEx.h"
