@@ -395,12 +395,9 @@ void COkButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
   GetClientRect(&client);
   GetImageRect(&image);
   CDC* pTarget = CDC::FromHandle(lpDrawItemStruct->hDC);
-  CDC dcPicture, dcSource;
-  CBitmap bmpPicture;
-  if (!dcPicture.CreateCompatibleDC(pTarget) || !dcSource.CreateCompatibleDC(pTarget) ||
-      !bmpPicture.CreateCompatibleBitmap(pTarget, client.Width(), client.Height()))
-    return;
-  CBitmap* pOldPicture = dcPicture.SelectObject(&bmpPicture);
+  CDC dcSource;
+  if (!dcSource.CreateCompatibleDC(pTarget)) return;
+  CMemDC dcPicture(pTarget, client);
 
   CSize face = BitmapSize((HBITMAP)m_bmpFace.m_hObject);
   CBitmap* pOldSource = dcSource.SelectObject(&m_bmpFace);
@@ -412,9 +409,6 @@ void COkButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
 
   if (m_nBitmapDefault == BITMAP_CUSTOM || m_nBitmapDefault == BITMAP_PUSH_ALT1 || m_nBitmapDefault == BITMAP_PUSH_ALT2)
     DrawCaption(&dcPicture, image);
-
-  pTarget->BitBlt(client.left, client.top, client.Width(), client.Height(), &dcPicture, 0, 0, SRCCOPY);
-  dcPicture.SelectObject(pOldPicture);
 }
 
 void COkButton::DrawTwoPass(CDC* pDC, const char* pszText, RECT rc, UINT nFormat) {

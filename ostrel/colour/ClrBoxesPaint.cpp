@@ -10,17 +10,12 @@ void CClrBoxes::OnPaint() {
   GetClientRect(&m_rcClient);
   int width = m_rcClient.right - m_rcClient.left, height = m_rcClient.bottom - m_rcClient.top;
   if (width <= 0 || height <= 0) return;
-  CDC memDC;
-  CBitmap bitmap;
-  if (!memDC.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, width, height)) return;
-  CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
+  CMemDC memDC(&dc, m_rcClient);
   memDC.FillSolidRect(0, 0, width, height, ::GetSysColor(COLOR_BTNFACE));
   if (m_nType == CLRBOX_SIMPLE || m_nType == CLRBOX_NOPICKER)
     PaintSimple(&memDC);
   else if (m_nType == CLRBOX_PALETTE)
     PaintNoGrad(&memDC);
-  dc.BitBlt(m_rcClient.left, m_rcClient.top, width, height, &memDC, 0, 0, SRCCOPY);
-  memDC.SelectObject(pOldBitmap);
 }
 
 // A sunken frame; style 2 adds a darker inner frame.

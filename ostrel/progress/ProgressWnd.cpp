@@ -355,24 +355,21 @@ void CProgress::DrawBar(CDC* pDC) {
 
   if (m_nPercent == s_nDrawnPercent) return;
   s_nDrawnPercent = m_nPercent;
-  HDC hDC = pDC->m_hDC;
-  HDC hMem = ::CreateCompatibleDC(hDC);
-  HBITMAP hBox = ::CreateCompatibleBitmap(hDC, kPercentWidth, kPercentHeight);
-  if (hMem != NULL && hBox != NULL) {
-    HGDIOBJ hOld = ::SelectObject(hMem, hBox);
-    DrawPercent(hMem, kPercentWidth, kPercentHeight, 0);
-    ::BitBlt(hDC, nWidth + kPercentGap, (m_rcClient.Height() - kPercentHeight) / 2, kPercentWidth, kPercentHeight, hMem,
-             0, 0, SRCCOPY);
-    ::SelectObject(hMem, hOld);
+  {
+    const CRect rcBox(CPoint(nWidth + kPercentGap, (m_rcClient.Height() - kPercentHeight) / 2),
+                      CSize(kPercentWidth, kPercentHeight));
+    CMemDC box(pDC, rcBox);
+    ::SetViewportOrgEx(box, rcBox.left, rcBox.top, NULL);  // the box draws from its own top-left
+    DrawPercent(box, kPercentWidth, kPercentHeight, 0);
   }
-  if (hBox != NULL) ::DeleteObject(hBox);
 
-  if (nFilled != s_nDrawnCells && hMem != NULL) {
-    s_nDrawnCells = nFilled;
-    for (int i = 0; i <= nCells; ++i)
-      Blit(hDC, hMem, i <= nFilled ? m_hbmFull : m_hbmEmpty, kCellsLeft + i * cell.cx, kCellsTop, cell);
-  }
-  if (hMem != NULL) ::DeleteDC(hMem);
+  if (nFilled == s_nDrawnCells) return;
+  HDC hSrc = ::CreateCompatibleDC(pDC->m_hDC);
+  if (hSrc == NULL) return;
+  s_nDrawnCells = nFilled;
+  for (int i = 0; i <= nCells; ++i)
+    Blit(pDC->m_hDC, hSrc, i <= nFilled ? m_hbmFull : m_hbmEmpty, kCellsLeft + i * cell.cx, kCellsTop, cell);
+  ::DeleteDC(hSrc);
 }
 
 void CProgress::DrawPercent(HDC hDC, int cx, int cy, int) {

@@ -126,7 +126,7 @@ TEST_F(ListWindowTest, DragOutAsksTheListAndDropsTheSelection) {
 
 TEST_F(ListWindowTest, AnAttachedWindowIsServedAndLeavesNoGdiObjects) {
   Fill(20);
-  GdiTracker tracker({"Drevnic.dll", "t32Base.dll"});
+  GdiTracker tracker({"Drevnic.dll", "t32Base.dll", "afx.dll"});
   ASSERT_TRUE(tracker.Patched());
   {
     HWND hWnd = CreateBare();

@@ -576,4 +576,5 @@ AFX_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 AFX_API void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 AFX_API void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 
+#include "afxmemdc.h"
 #include "afxctrls.h"

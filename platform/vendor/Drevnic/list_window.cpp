@@ -136,37 +136,27 @@ void CIIListWindow::OnSize(UINT, int, int) { OnListChanged(0, 0); }
 BOOL CIIListWindow::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CIIListWindow::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC hdc = ::BeginPaint(m_hWnd, &ps);
+  CPaintDC dc(this);
   RECT rcClient;
   GetClientRect(&rcClient);
-  // Drawn off screen, then copied in one go.
-  HDC hMem = CreateCompatibleDC(hdc);
-  HBITMAP hBitmap = CreateCompatibleBitmap(hdc, std::max(1L, rcClient.right), std::max(1L, rcClient.bottom));
-  HGDIOBJ hOld = SelectObject(hMem, hBitmap);
-  FillRect(hMem, &rcClient, GetSysColorBrush(COLOR_WINDOW));
-  if (m_pIIList != NULL) {
-    IIListState& s = IIListAccess::Of(*m_pIIList);
-    const IIType& type = s.Active();
-    const int nCount = (int)type.order.size();
-    const IILayout l = IIComputeLayout(s.opt, nCount, rcClient.right, rcClient.bottom);
-    const bool bFocus = ::GetFocus() == m_hWnd;
-    const int nFirst = s.opt.nScrollPos * l.nPerLine;
-    const int nEnd = std::min(nCount, nFirst + (l.nFullLines + 1) * l.nPerLine);
-    for (int nPos = nFirst; nPos < nEnd; nPos++) {
-      _IIPAINT paint = {hMem, IICellRect(l, nPos, s.opt.nScrollPos), type.order[nPos], nPos, 0, 0};
-      RECT rcShown;
-      if (!IntersectRect(&rcShown, &paint.rcCell, &ps.rcPaint)) continue;
-      paint.bSelected = type.selected.count(paint.nItem) != 0;
-      paint.bFocused = bFocus && nPos == s.nFocusPos;
-      m_pIIList->OnDrawII(&paint);
-    }
+  CMemDC mem(&dc, rcClient);  // drawn off screen, then copied in one go
+  FillRect(mem, &rcClient, GetSysColorBrush(COLOR_WINDOW));
+  if (m_pIIList == NULL) return;
+  IIListState& s = IIListAccess::Of(*m_pIIList);
+  const IIType& type = s.Active();
+  const int nCount = (int)type.order.size();
+  const IILayout l = IIComputeLayout(s.opt, nCount, rcClient.right, rcClient.bottom);
+  const bool bFocus = ::GetFocus() == m_hWnd;
+  const int nFirst = s.opt.nScrollPos * l.nPerLine;
+  const int nEnd = std::min(nCount, nFirst + (l.nFullLines + 1) * l.nPerLine);
+  for (int nPos = nFirst; nPos < nEnd; nPos++) {
+    _IIPAINT paint = {mem, IICellRect(l, nPos, s.opt.nScrollPos), type.order[nPos], nPos, 0, 0};
+    RECT rcShown;
+    if (!IntersectRect(&rcShown, &paint.rcCell, &dc.m_ps.rcPaint)) continue;
+    paint.bSelected = type.selected.count(paint.nItem) != 0;
+    paint.bFocused = bFocus && nPos == s.nFocusPos;
+    m_pIIList->OnDrawII(&paint);
   }
-  BitBlt(hdc, 0, 0, rcClient.right, rcClient.bottom, hMem, 0, 0, SRCCOPY);
-  SelectObject(hMem, hOld);
-  DeleteObject(hBitmap);
-  DeleteDC(hMem);
-  ::EndPaint(m_hWnd, &ps);
 }
 
 void CIIListWindow::Scroll(int nSBCode, int nThumb) {
