@@ -34,7 +34,7 @@ TEST_F(PngShotTest, SavesTheClientAreaAsItIsOnScreen) {
   TempDir dir;
   std::string error;
   {
-    GdiTracker tracker({"gallery_test.exe"});
+    GdiTracker tracker({"gallery_tests.exe"});
     ASSERT_TRUE(tracker.Patched());
     ASSERT_TRUE(SaveClientPng(m_wnd.m_hWnd, dir.File("w.png"), error)) << error;
     EXPECT_EQ(0, tracker.Outstanding());

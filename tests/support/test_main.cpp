@@ -27,6 +27,17 @@ void PumpMessages(DWORD ms) {
   } while (GetTickCount() - start < ms);
 }
 
+bool PumpUntil(const std::function<bool()>& condition, DWORD deadlineMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    PumpMessages();
+    if (condition()) return true;
+    if (GetTickCount() - start >= deadlineMs) return false;
+    // Wakes for new input or messages at once, and at least every 5 ms for timers and threads.
+    MsgWaitForMultipleObjects(0, NULL, FALSE, 5, QS_ALLINPUT);
+  }
+}
+
 std::string ExeFolder() {
   char path[MAX_PATH];
   GetModuleFileNameA(NULL, path, MAX_PATH);

@@ -174,7 +174,7 @@ TEST_F(Config, OrdinalsOnlyAndTheAppName) {
   char name[T32CFG_APPNAME_MAX];
   SetEnvironmentVariableA("T32CFG_APPNAME", nullptr);
   ASSERT_GT(appName(0, name), 0);
-  EXPECT_STREQ("vendor_image_test", name);
+  EXPECT_STREQ("vendor_image_tests", name);
   char viaImport[T32CFG_APPNAME_MAX];  // the import library binds by ordinal
   t32CfgGetAppName(0, viaImport);
   EXPECT_STREQ(name, viaImport);
