@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+packages=(cmake make ccache g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
           wine wine64 xvfb xauth googletest fonts-dejavu-core fonts-liberation)
 missing=()
 for p in "${packages[@]}"; do
