@@ -14,6 +14,7 @@ function(ostrel_copy_runtime)
       message(FATAL_ERROR "runtime DLL ${dll} not found by ${CMAKE_CXX_COMPILER}")
     endif()
     file(COPY ${path} DESTINATION ${OSTREL_BIN})
+    install(FILES ${path} DESTINATION bin)
   endforeach()
 endfunction()
 

@@ -1,5 +1,6 @@
 #!/bin/bash
-# Builds both architectures and runs the test suite under Wine. The last line is ctest's summary.
+# Builds both architectures and runs the test suite under Wine, then installs the x86_64 build to a
+# temporary prefix and builds and runs examples/host against it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/bootstrap.sh
@@ -17,7 +18,8 @@ run_suite() {  # $1 = build folder
   # started by the first test they would inherit ctest's output pipe and keep that test "running"
   # until its time-out.
   scripts/with-display.sh bash -c 'wine cmd.exe /c exit </dev/null >/dev/null 2>&1
-                                   exec ctest --test-dir "$0" --output-on-failure -j 1' "$dir" || rc=$?
+                                   ctest --test-dir "$0" --output-on-failure -j 1 || exit $?
+                                   exec scripts/check-install.sh "$0"' "$dir" || rc=$?
   wineserver -k 2>/dev/null || true
   return $rc
 }
