@@ -47,14 +47,16 @@ int CExString::Exclude(char ch) {
   return 1;
 }
 
-// Byte-wise: a lead or trail byte equal to the character goes as well.
+// Byte-wise: a lead or trail byte equal to the character goes as well. One pass that keeps the
+// other bytes in order, in place.
 void CExString::RemoveExcluded() {
-  if (m_chExclude == 0) return;
-  int i;
-  while (!IsEmpty() && (i = Find(m_chExclude)) >= 0) {
-    int n = GetLength();
-    CString::operator=(Left(i) + Right(n - i - 1));
-  }
+  if (m_chExclude == 0 || Find(m_chExclude) < 0) return;
+  const int nLength = GetLength();
+  char* p = GetBuffer(nLength);
+  int nKept = 0;
+  for (int i = 0; i < nLength; i++)
+    if (p[i] != m_chExclude) p[nKept++] = p[i];
+  ReleaseBuffer(nKept);
 }
 
 int CExString::LoadString(HINSTANCE hInst, UINT nID) {
