@@ -1,0 +1,2 @@
+#pragma once
+#define IDS_SWEEP_TIP 9101

@@ -1,0 +1,139 @@
+// One entry per exported control and dialog: how a host makes it.
+#include <Ostrel.h>
+#include <Drevnic.h>
+#include <cstdio>
+#include "Sweep.h"
+#include "TestApp.h"
+#include "sweep_ids.h"
+
+std::unique_ptr<CWnd> MakeClassWindow(CWnd* pParent, const char* pszClass, const RECT& rc, UINT nID, DWORD dwStyle) {
+  auto pWnd = std::make_unique<CWnd>();
+  if (!pWnd->CreateEx(0, pszClass, "Sweep", dwStyle, rc, pParent, nID)) return nullptr;
+  return pWnd;
+}
+
+namespace {
+
+const CRect kBox(10, 10, 210, 90);
+
+template <class T, class... Args>
+std::unique_ptr<CWnd> Made(std::unique_ptr<T> p, bool bMade) {
+  return bMade ? std::unique_ptr<CWnd>(std::move(p)) : nullptr;
+}
+
+std::unique_ptr<CWnd> OkButton(CWnd* pParent, DWORD dwStyle) {
+  if (!::CreateWindowExA(0, "BUTTON", "Apply", WS_CHILD | WS_VISIBLE | dwStyle, 10, 10, 90, 24, pParent->m_hWnd,
+                         (HMENU)101, NULL, NULL))
+    return nullptr;
+  auto p = std::make_unique<COkButton>();
+  const BOOL bMade = p->Create(pParent, 101, COkButton::BITMAP_CUSTOM, 0, NULL);
+  return Made(std::move(p), bMade);
+}
+
+std::unique_ptr<CWnd> ColourBoxes(CWnd* pParent, unsigned nType, unsigned nAlign) {
+  static unsigned long palette[8] = {0xFF, 0xFF00, 0xFF0000, 0xFFFF, 0xFF00FF, 0xFFFF00, 0x808080, 0};
+  auto p = std::make_unique<CClrBoxes>(0x00336699);
+  const BOOL bMade = p->Create(102, kBox, pParent, nType, palette, 8, nAlign);
+  return Made(std::move(p), bMade);
+}
+
+// A tip owner: a static with the tip as a window tool over it.
+class CTipOwner : public CWnd {
+ public:
+  BOOL Make(CWnd* pParent) {
+    if (!CreateEx(0, "STATIC", "tip target", WS_CHILD | WS_VISIBLE, kBox, pParent, 103)) return FALSE;
+    if (!m_tip.Create(this)) return FALSE;
+    m_tip.SetInstance(::GetModuleHandleA(NULL));
+    return m_tip.AddWindowTool(this, MAKEINTRESOURCEA(IDS_SWEEP_TIP)) != 0;
+  }
+  CVexTip m_tip;
+};
+
+class CTipExOwner : public CWnd {
+ public:
+  BOOL Make(CWnd* pParent) {
+    if (!CreateEx(0, "STATIC", "tip target", WS_CHILD | WS_VISIBLE, kBox, pParent, 104)) return FALSE;
+    if (!m_tip.Create(pParent, this)) return FALSE;
+    m_tip.Show(IDS_SWEEP_TIP, 0);
+    // Shown about 100 ms later: every life shows it, so every life draws it.
+    return ostrel_test::PumpUntil([this] { return ::IsWindowVisible(m_tip.m_hWnd) != FALSE; }, 2000);
+  }
+  CTipUIEx m_tip;
+};
+
+// The progress bar on its panel, with its Cancel thread.
+class CBarPanel : public CWnd {
+ public:
+  BOOL Make(CWnd* pParent) {
+    if (!CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 70), pParent, 105))
+      return FALSE;
+    CRect rc(0, 0, 300, 60);
+    if (!m_bar.Create(106, rc, this)) return FALSE;
+    m_bar.ResizeProgress(rc);
+    double halves[2] = {0.5, 0.5};
+    m_bar.NestedBegin(2, halves);
+    CProgress::SimplePCB(1, 0, 0, NULL);
+    CProgress::SimplePCB(2, 40, 0, NULL);
+    return TRUE;
+  }
+  void PostNcDestroy() override { m_bar.NestedEnd(); }
+  CProgress m_bar;
+};
+
+// The maker's item list in its strip window, with some thumbnails.
+class CItemStrip : public CIIListWindow {
+ public:
+  BOOL Make(CWnd* pParent) {
+    if (!Create(T32IIO_CLASSNAME, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL, kBox, pParent, 107)) return FALSE;
+    m_list.SetIIWH(34, 34);
+    for (int i = 0; i < 12; i++) {
+      _IIDATA item = {};
+      snprintf(item.szName, sizeof item.szName, "item %d", i);
+      item.nMode = IIBUF_COPY;
+      const int nItem = m_list.AddII(&item);
+      if (nItem >= 0) m_list.TypeAddII(0, nItem);
+    }
+    return AttachIIList(&m_list);
+  }
+  CIIList m_list;
+};
+
+template <class T>
+std::unique_ptr<CWnd> Owner(CWnd* pParent) {
+  auto p = std::make_unique<T>();
+  const BOOL bMade = p->Make(pParent);
+  return Made(std::move(p), bMade);
+}
+
+}  // namespace
+
+const std::vector<SweepLife>& SweepLives() {
+  static const std::vector<SweepLife> lives = {
+      {"angle dial", [](CWnd* p) { return MakeClassWindow(p, "TVCIRCLECTRL", CRect(10, 10, 94, 94), 110); }},
+      {"group frame", [](CWnd* p) { return MakeClassWindow(p, "TVGBOXCTRL", kBox, 111); }},
+      {"owner-drawn push button", [](CWnd* p) { return OkButton(p, BS_PUSHBUTTON); }},
+      {"owner-drawn check box", [](CWnd* p) { return OkButton(p, BS_AUTOCHECKBOX); }},
+      {"colour box, simple", [](CWnd* p) { return ColourBoxes(p, CLRBOX_SIMPLE, 0); }},
+      {"colour box, no picker", [](CWnd* p) { return ColourBoxes(p, CLRBOX_NOPICKER, 0); }},
+      {"colour boxes, palette layout 0", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 0); }},
+      {"colour boxes, palette layout 3", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 3); }},
+      {"colour boxes, palette layout 5", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 5); }},
+      {"colour bar",
+       [](CWnd* p) {
+         auto bar = std::make_unique<CColorBar>();
+         const BOOL bMade =
+             bar->Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 30, 130), p, 112);
+         return Made(std::move(bar), bMade);
+       }},
+      {"balloon tool tip", Owner<CTipOwner>},
+      {"on-demand tip", Owner<CTipExOwner>},
+      {"progress bar", Owner<CBarPanel>},
+      {"item-list strip", Owner<CItemStrip>},
+      {"colour-source pop-up", nullptr,
+       [](CWnd*) {
+         CColorPicker picker;
+         picker.DoModal();
+       }},
+  };
+  return lives;
+}
