@@ -1,5 +1,6 @@
-// t32Cfg.dll: configuration of the host family. Both functions are exported
-// by ordinal only (no names); the import library binds them by ordinal.
+// t32Cfg.dll: configuration of the host family. Ordinals 15 and 17 are exported
+// by ordinal only (no names); the import library binds them by ordinal. The
+// host's setter of the application name is exported by name.
 // Calling convention: extern "C" __cdecl, as t32Base.
 #ifndef T32CFG_H
 #define T32CFG_H
@@ -34,10 +35,15 @@ struct T32CFGSYSINFO {
 
 // Ordinal 17: writes the application name under which the host family keeps
 // its registry profile into pszName (T32CFG_APPNAME_MAX characters). The name
-// is the environment variable T32CFG_APPNAME when it is set and not empty,
-// otherwise the file name of the process's executable without its extension.
+// is the one a host set with t32CfgSetAppName; else the environment variable
+// T32CFG_APPNAME when it is set and not empty; else the file name of the
+// process's executable without its extension.
 // nReserved must be 0. Returns the name's length, 0 on bad arguments.
 T32CFG_API int T32API t32CfgGetAppName(int nReserved, char* pszName);
+
+// Sets the name ordinal 17 gives for the rest of the process (cut to
+// T32CFG_APPNAME_MAX - 1 characters); NULL or "" returns to the default.
+T32CFG_API void T32API t32CfgSetAppName(const char* pszName);
 
 // Ordinal 15: fills *pInfo (called as 0, record, 0, T32CFG_SYSINFO).
 // Returns 1, 0 on bad arguments.

@@ -6,6 +6,8 @@ static_assert(sizeof(T32CFGSYSINFO) == 400 && offsetof(T32CFGSYSINFO, bCharSet) 
 
 namespace {
 
+char g_szSetName[T32CFG_APPNAME_MAX];  // the name a host gave, empty when it gave none
+
 void CopyName(char* dst, const char* src) {
   strncpy(dst, src, T32CFG_APPNAME_MAX - 1);
   dst[T32CFG_APPNAME_MAX - 1] = 0;
@@ -13,8 +15,14 @@ void CopyName(char* dst, const char* src) {
 
 }  // namespace
 
+T32CFG_API void T32API t32CfgSetAppName(const char* pszName) { CopyName(g_szSetName, pszName ? pszName : ""); }
+
 T32CFG_API int T32API t32CfgGetAppName(int nReserved, char* pszName) {
   if (nReserved != 0 || !pszName) return 0;
+  if (g_szSetName[0]) {
+    strcpy(pszName, g_szSetName);  // already cut to the buffer's size
+    return int(strlen(pszName));
+  }
   char text[MAX_PATH] = {};
   DWORD n = GetEnvironmentVariableA("T32CFG_APPNAME", text, sizeof(text));
   if (n == 0 || n >= sizeof(text)) {
