@@ -3,9 +3,11 @@
 #pragma once
 #include <afxwin.h>
 
-// Frame: start-up, the globals shared with the host, the extended string, the group frame.
+// Frame: start-up, the globals shared with the host, the extended string, the registry profile,
+// control groups and the active static, the group frame.
 #include <Ostrel/Module.h>
 #include <Ostrel/ExString.h>
+#include <Ostrel/WinReg.h>
 #define GROUPBOX_CLASS "TVGBOXCTRL"
 
 // Progress: the nested progress model and the progress window.
@@ -23,7 +25,7 @@
 
 // Images.
 
-// Buttons: the owner-drawn button.
+// Buttons: the owner-drawn button, the browse and footstep buttons, the bitmap check button.
 #include <Ostrel/OkButton.h>
 
 // Lists, combos and edits.
