@@ -8,6 +8,8 @@
 #include <Ostrel/Module.h>
 #include <Ostrel/ExString.h>
 #include <Ostrel/WinReg.h>
+#include <Ostrel/CtrlGroup.h>
+#include <Ostrel/ActiveStatic.h>
 #define GROUPBOX_CLASS "TVGBOXCTRL"
 
 // Progress: the nested progress model and the progress window.
