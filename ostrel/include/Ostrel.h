@@ -29,6 +29,7 @@
 
 // Buttons: the owner-drawn button, the browse and footstep buttons, the bitmap check button.
 #include <Ostrel/OkButton.h>
+#include <Ostrel/BrowseBtn.h>
 
 // Lists, combos and edits.
 

@@ -27,11 +27,15 @@ void InputMove(int screenX, int screenY) {
   PumpMessages(30);
 }
 
-void InputClick(int screenX, int screenY, bool right) {
+void QueueClick(int screenX, int screenY, bool right) {
   INPUT in[3] = {MouseInput(screenX, screenY, MOUSEEVENTF_MOVE),
                  MouseInput(screenX, screenY, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
                  MouseInput(screenX, screenY, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
   SendInput(3, in, sizeof in[0]);
+}
+
+void InputClick(int screenX, int screenY, bool right) {
+  QueueClick(screenX, screenY, right);
   PumpMessages(50);
 }
 

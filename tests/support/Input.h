@@ -10,6 +10,8 @@ void SendClick(HWND hWnd, int x, int y);
 void SendMouse(HWND hWnd, UINT message, int x, int y, WPARAM keys = 0);
 // A real click at a screen point (moves the cursor there), then the queue is pumped.
 void InputClick(int screenX, int screenY, bool right = false);
+// The same click queued without pumping, for a modal loop (a menu's) that takes its own input.
+void QueueClick(int screenX, int screenY, bool right = false);
 void InputMove(int screenX, int screenY);
 
 }  // namespace ostrel_test

@@ -1,0 +1,23 @@
+// Common ground of the button tests: the button-bitmap module in place, a recording parent, plain
+// template buttons to subclass, and the pointer out of the way, so that no button looks hot.
+#pragma once
+#include <gtest/gtest.h>
+#include "ButtonBmpHost.h"
+#include "RecordingParent.h"
+
+namespace ostrel_test {
+
+class ButtonFixture : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_NE((HINSTANCE)NULL, InstallButtonBitmaps()); }
+  void SetUp() override { SetCursorPos(780, 580); }
+
+  HWND Item(UINT nID, int x = 10, int y = 10, int cx = 60, int cy = 30) {
+    return ::CreateWindowExA(0, "button", "", WS_CHILD | WS_VISIBLE, x, y, cx, cy, m_parent.m_hWnd,
+                             (HMENU)(UINT_PTR)nID, NULL, NULL);
+  }
+
+  CRecordingParent m_parent{40, 40, 300, 200};
+};
+
+}  // namespace ostrel_test
