@@ -13,3 +13,13 @@
 #define IDB_PUSH_GREEN    876  // push button, green look
 #define IDB_FACE          877  // face behind every button, 240 x 48
 #define IDB_CHECK3        878  // three-state check box: checked, unchecked, indeterminate rows
+// Picture drop-down of brush shapes (round, square, diamond, soft): one row per brush
+#define IDB_BRUSH_BUTTON  880  // the button's face, 40 x 28 cells
+#define IDB_BRUSH_MENU    881  // the menu items, 64 x 26 cells: normal, greyed, selected, checked
+// Bitmap check buttons, 24 x 24 each: normal, checked, hover look of one button in a row
+#define IDB_CHECK_LEFT    882  // text aligned left: 882, 883, 884
+#define IDB_CHECK_CENTRE  885  // centred: 885, 886, 887
+#define IDB_CHECK_RIGHT   888  // aligned right: 888, 889, 890
+#define IDB_CHECK_GRID    891  // grid: 891, 892, 893
+#define IDB_CHECK_LOOK_CHECKED 1  // added to a button's first id
+#define IDB_CHECK_LOOK_HOVER   2

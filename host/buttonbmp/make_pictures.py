@@ -211,6 +211,94 @@ def face():
     return bmp24(Canvas(240, 48, FACE))
 
 
+# ---- Brush shapes of the picture drop-down -----------------------------------------------------
+
+BRUSHES = ("round", "square", "diamond", "soft")
+
+
+def brush_cover(shape, dx, dy, r):
+    """How much of a brush of radius r covers the offset (dx, dy) from its centre: 0..1."""
+    if shape == "round":
+        return 1.0 if dx * dx + dy * dy <= r * r else 0.0
+    if shape == "square":
+        return 1.0 if max(abs(dx), abs(dy)) <= r * 0.85 else 0.0
+    if shape == "diamond":
+        return 1.0 if abs(dx) + abs(dy) <= r * 1.15 else 0.0
+    d = (dx * dx + dy * dy) ** 0.5 / r  # soft: full in the middle, fading out to the rim
+    return max(0.0, min(1.0, 1.6 * (1.0 - d)))
+
+
+def dab(c, shape, cx, cy, r, ink, background):
+    size = int(r * 2 + 4)
+    ox, oy = int(cx - size / 2), int(cy - size / 2)
+    c.shade(lambda x, y: mix(background, ink, brush_cover(shape, ox + x - cx, oy + y - cy, r)),
+            ox=ox, oy=oy, w=size, h=size, samples=3)
+
+
+def brush_button():
+    """880: picture drop-down button, one row per brush (40 x 28): the brush and a drop arrow."""
+    cw, ch = 40, 28
+    c = Canvas(cw * 4, ch * len(BRUSHES), FACE)
+    for row, shape in enumerate(BRUSHES):
+        for i, state in enumerate(STATES):
+            look = KEY_LOOKS["grey"][state]
+            key(c, cw * i, ch * row, cw, ch, look)
+            ink = ink_for(state)
+            dx = 1 if state == "pressed" else 0
+            dab(c, shape, cw * i + 15 + dx, ch * row + 14 + dx, 8.0, ink, mix(look[0], look[1], 0.5))
+            triangle(c, cw * i + 32 + dx, ch * row + 14 + dx, 5, "down", ink)
+    return bmp24(c)
+
+
+def brush_menu():
+    """881: picture drop-down menu, one row per brush (64 x 26): three dabs growing left to right.
+    Columns: normal, greyed, selected, checked."""
+    cw, ch = 64, 26
+    looks = ((255, 255, 255), (30, 30, 30)), ((255, 255, 255), (160, 160, 160)), \
+        ((49, 106, 197), (255, 255, 255)), ((214, 228, 248), (20, 40, 90))
+    c = Canvas(cw * 4, ch * len(BRUSHES), (255, 255, 255))
+    for row, shape in enumerate(BRUSHES):
+        for i, (background, ink) in enumerate(looks):
+            ox, oy = cw * i, ch * row
+            c.fill(ox, oy, ox + cw - 1, oy + ch - 1, background)
+            if i == 3:
+                c.frame(ox, oy, ox + cw - 1, oy + ch - 1, (49, 106, 197))
+            for k, r in enumerate((4.0, 6.5, 9.0)):
+                dab(c, shape, ox + 12 + k * 19, oy + ch / 2, r, ink, background)
+    return bmp24(c)
+
+
+# ---- Bitmap check buttons (24 x 24, one whole bitmap per look) ---------------------------------
+
+CHECK_LOOKS = {  # background, border, ink
+    "normal": (FACE, (160, 156, 150), (40, 40, 40)),
+    "checked": ((196, 214, 240), (36, 72, 140), (20, 40, 90)),
+    "hover": ((255, 248, 226), (200, 110, 10), (150, 70, 0)),
+}
+
+
+def check_glyph(c, glyph_name, ink):
+    """Text-alignment lines (left, centre, right) or a grid."""
+    if glyph_name == "grid":
+        for k in (6, 11, 16):
+            c.fill(k, 5, k, 18, ink)
+            c.fill(5, k, 18, k, ink)
+        return
+    for j, length in enumerate((14, 9, 14, 9)):
+        x0 = {"left": 5, "centre": 12 - length // 2, "right": 19 - length}[glyph_name]
+        c.fill(x0, 6 + j * 4, x0 + length - 1, 7 + j * 4, ink)
+
+
+def check_button(glyph_name, look):
+    background, border, ink = CHECK_LOOKS[look]
+    c = Canvas(24, 24, background)
+    c.frame(0, 0, 23, 23, border)
+    if look == "checked":
+        c.fill(1, 1, 22, 1, mix(border, background, 0.5))  # sunken: shade along the top
+    check_glyph(c, glyph_name, ink)
+    return bmp24(c)
+
+
 PICTURES = {
     "browse.bmp": browse_button,                                          # 493
     "footstep.bmp": lambda: footstep_strip(False),                         # 496
@@ -224,7 +312,13 @@ PICTURES = {
     "push_green.bmp": lambda: bmp24(key_strip("green", 96, 28)),           # 876
     "face.bmp": face,                                                      # 877
     "check3.bmp": lambda: box_strip(["tick", "none", "dash"], False),      # 878
+    "brush_button.bmp": brush_button,                                      # 880
+    "brush_menu.bmp": brush_menu,                                          # 881
 }
+# 882..893: normal, checked and hover looks of four bitmap check buttons.
+for _glyph in ("left", "centre", "right", "grid"):
+    for _look in ("normal", "checked", "hover"):
+        PICTURES["check_%s_%s.bmp" % (_glyph, _look)] = (lambda g=_glyph, lk=_look: check_button(g, lk))
 
 
 if __name__ == "__main__":
