@@ -158,13 +158,15 @@ BOOL COkButton::Create(CWnd* pParent, UINT nID, BITMAPDEFAULT bmpDefault, UINT n
   return TRUE;
 }
 
-BOOL COkButton::LoadAllBitmaps(UINT nBitmapID, HINSTANCE hInst) {
-  m_bmpButton.DeleteObject();
+BOOL COkButton::LoadAllBitmaps(UINT nBitmapID, HINSTANCE hInst) { return LoadStrip(m_bmpButton, nBitmapID, hInst); }
+
+BOOL COkButton::LoadStrip(CBitmap& bmp, UINT nBitmapID, HINSTANCE hInst) {
+  bmp.DeleteObject();
   LPCSTR pszName = MAKEINTRESOURCEA(nBitmapID);
   if (hInst == NULL) hInst = AfxFindResourceHandle(pszName, (LPCSTR)RT_BITMAP);
   HBITMAP hBmp = hInst != NULL ? ::LoadBitmapA(hInst, pszName) : NULL;
   if (hBmp == NULL) return FALSE;
-  if (m_bmpButton.Attach(hBmp)) return TRUE;
+  if (bmp.Attach(hBmp)) return TRUE;
   ::DeleteObject(hBmp);
   return FALSE;
 }
@@ -186,7 +188,7 @@ CSize COkButton::CellSize(BOOL bPushRows) const {
 void COkButton::GetPartBitmapRect(BITMAPPART nPart, RECT* pRect, UINT nBitmapDefault) {
   if (pRect == NULL) return;
   CSize strip = BitmapSize((HBITMAP)m_bmpButton.m_hObject);
-  double W = strip.cx, H = strip.cy;
+  double H = strip.cy;
   double top = 0.0, bottom = H;
   if (m_nKind == 2) {
     if (nBitmapDefault >= BITMAP_IMAGE1 && nBitmapDefault <= BITMAP_IMAGE3) {
@@ -204,10 +206,14 @@ void COkButton::GetPartBitmapRect(BITMAPPART nPart, RECT* pRect, UINT nBitmapDef
     top = bChecked ? 0.0 : H * 0.5;
     bottom = bChecked ? H * 0.5 : H;
   }
-  pRect->left = (int)(nPart * W * 0.25);
-  pRect->right = (int)((nPart + 1) * W * 0.25);
+  GetColumnEdges(strip.cx, nPart, pRect);
   pRect->top = (int)top;
   pRect->bottom = (int)bottom;
+}
+
+void COkButton::GetColumnEdges(int nWidth, int nColumn, RECT* pRect) {
+  pRect->left = (int)(nColumn * nWidth * 0.25);
+  pRect->right = (int)((nColumn + 1) * nWidth * 0.25);
 }
 
 BOOL COkButton::GetImageRect(RECT* pRect) const {
@@ -388,8 +394,10 @@ void COkButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
   if (!m_bEnabled) nPart = PART_DISABLED;
 
   CRect cell;
-  if (m_nCurMenuID >= 0) return;  // drop-down pictures: not built yet
-  GetPartBitmapRect(nPart, &cell, m_nBitmapDefault);
+  if (m_nCurMenuID < 0)
+    GetPartBitmapRect(nPart, &cell, m_nBitmapDefault);
+  else if (!GetMenuPictureRect((HBITMAP)m_bmpButton.m_hObject, (UINT)m_nCurMenuID, nPart, &cell))
+    return;
 
   CRect client, image;
   GetClientRect(&client);
@@ -449,23 +457,6 @@ void COkButton::DrawCaption(CDC* pDC, const RECT& rcImage) {
   pDC->SetBkMode(nOldMode);
   if (pOldFont != NULL) pDC->SelectObject(pOldFont);
 }
-
-// Picture drop-down mode: menu items are drawn by that mode once it is built.
-void COkButton::DrawMenu(LPDRAWITEMSTRUCT) {}
-
-BOOL COkButton::CreateSubDB(UINT*, int, UINT, HINSTANCE) { return FALSE; }
-
-BOOL COkButton::SetCurMenuID(UINT nID) {
-  for (int i = 0; m_pMenuIDs != NULL && i < m_nMenuItems; ++i) {
-    if (m_pMenuIDs[i] == nID) {
-      m_nCurMenuID = (int)nID;
-      return TRUE;
-    }
-  }
-  return FALSE;
-}
-
-int COkButton::GetCurMenuID() { return m_nCurMenuID; }
 
 // ---------------------------------------------------------------------------------------------
 // State and messages
@@ -591,15 +582,18 @@ void COkButton::OnMouseMove(UINT nFlags, CPoint point) {
   Default();
 }
 
-void COkButton::OnLButtonDown(UINT nFlags, CPoint point) {
+void COkButton::ActivateOnPress() {
   CWinThread* pThread = AfxGetThread();
   CWnd* pMain = pThread != NULL ? pThread->GetMainWnd() : NULL;
-  if (pMain != NULL) {
-    if (::GetActiveWindow() != NULL)
-      SetFocus();
-    else
-      pMain->SetForegroundWindow();
-  }
+  if (pMain == NULL) return;
+  if (::GetActiveWindow() != NULL)
+    SetFocus();
+  else
+    pMain->SetForegroundWindow();
+}
+
+void COkButton::OnLButtonDown(UINT nFlags, CPoint point) {
+  ActivateOnPress();
   CRect client;
   GetClientRect(&client);
   if (client.PtInRect(point) && (nFlags & MK_LBUTTON)) {
@@ -636,7 +630,10 @@ void COkButton::OnLButtonUp(UINT, CPoint point) {
     }
   }
   Invalidate(FALSE);
-  if (m_nMenuItems != 0) return;  // the picture drop-down opens here once that mode is built
+  if (m_nMenuItems != 0) {
+    OpenDropDown();
+    return;
+  }
   if (GetCapture() == this) ::ReleaseCapture();
   QSPlaySound(QS_SOUND_CLICK);
   Notify(BN_CLICKED);
@@ -678,9 +675,15 @@ void COkButton::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
     DrawItem(lpDrawItemStruct);
 }
 
+// Drop-down items are one strip cell, less the check-mark room the menu adds by itself.
 void COkButton::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
-  if (lpMeasureItemStruct != NULL && lpMeasureItemStruct->CtlType == ODT_MENU && m_nMenuItems != 0) return;
-  Default();
+  if (lpMeasureItemStruct == NULL || lpMeasureItemStruct->CtlType != ODT_MENU || m_nMenuItems <= 0) {
+    Default();
+    return;
+  }
+  CSize strip = BitmapSize((HBITMAP)m_bmpMenu.m_hObject);
+  lpMeasureItemStruct->itemWidth = (UINT)std::max(0, (int)strip.cx / 4 - ::GetSystemMetrics(SM_CXMENUCHECK));
+  lpMeasureItemStruct->itemHeight = (UINT)(strip.cy / m_nMenuItems);
 }
 
 void COkButton::OnCommandUI(CCmdUI*) {}

@@ -26,7 +26,8 @@ class AFX_EXT_CLASS COkButton : public CButton {
   BOOL LoadAllBitmaps(UINT nBitmapID, HINSTANCE hInst);
   void SizeToContent();
 
-  // Picture drop-down mode.
+  // Picture drop-down mode: a click opens a menu of pictures, one strip row per identifier, and the
+  // face shows the current choice. Identifiers above 32767 carry a base (base x 32767 + command).
   BOOL CreateSubDB(UINT* pIDs, int nCount, UINT nBitmapID, HINSTANCE hInst);
   BOOL SetCurMenuID(UINT nID);
   int GetCurMenuID();
@@ -66,6 +67,12 @@ class AFX_EXT_CLASS COkButton : public CButton {
   BOOL CreateRadioCheckboxFont();
   int GetDispFontSize();
   void DrawMenu(LPDRAWITEMSTRUCT lpDrawItemStruct);
+  // Focus to the button when the thread has an active window, else the main window to the front.
+  void ActivateOnPress();
+  // Replaces bmp with bitmap nBitmapID of hInst, or of the module the resource search finds.
+  static BOOL LoadStrip(CBitmap& bmp, UINT nBitmapID, HINSTANCE hInst);
+  // Left and right edge of state column nColumn in a strip of four columns, nWidth wide.
+  static void GetColumnEdges(int nWidth, int nColumn, RECT* pRect);
 
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
@@ -82,6 +89,10 @@ class AFX_EXT_CLASS COkButton : public CButton {
   BOOL IsAutoRadio() const;
   void InvalidateImage();
   void Notify(UINT nCode);
+  // Cell of drop-down identifier nID in a strip of one row per item; FALSE when nID is not listed.
+  BOOL GetMenuPictureRect(HBITMAP hStrip, UINT nID, int nColumn, RECT* pRect) const;
+  // Shows the drop-down menu beside the button and takes the choice.
+  void OpenDropDown();
   void SetCheckBits(UINT nCheck);
   void UncheckGroup();
   // Font of the push-button caption at height nHeight (string settings of the library).
