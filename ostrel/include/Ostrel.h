@@ -30,6 +30,7 @@
 // Buttons: the owner-drawn button, the browse and footstep buttons, the bitmap check button.
 #include <Ostrel/OkButton.h>
 #include <Ostrel/BrowseBtn.h>
+#include <Ostrel/FtStepBtn.h>
 
 // Lists, combos and edits.
 
