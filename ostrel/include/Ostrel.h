@@ -31,6 +31,7 @@
 #include <Ostrel/OkButton.h>
 #include <Ostrel/BrowseBtn.h>
 #include <Ostrel/FtStepBtn.h>
+#include <Ostrel/BitmapCheckButton.h>
 
 // Lists, combos and edits.
 
