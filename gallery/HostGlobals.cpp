@@ -1,22 +1,30 @@
 #include "HostGlobals.h"
 #include <Ostrel.h>
+#include <t32Cfg.h>
 #include <string>
 
-// The host's button-bitmap module sits beside the executable; it stays loaded for the process.
+// The name of the gallery's registry profile (the browse button's folder history lives there).
+static const char kAppName[] = "Ostrel Gallery";
+
+// The host's button-bitmap module sits beside the executable; it stays loaded for the process and
+// joins the resource chain, where the browse button looks for its bitmap.
 static HINSTANCE LoadButtonBitmapModule() {
   static HINSTANCE hModule = NULL;
+  static AFX_EXTENSION_MODULE s_resources = {};
   if (hModule == NULL) {
     char szPath[MAX_PATH] = "";
     ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
     std::string folder(szPath);
     folder.erase(folder.find_last_of("\\/") + 1);
     hModule = ::LoadLibraryA((folder + "ButtonBmp.dll").c_str());
+    if (hModule != NULL && AfxInitExtensionModule(s_resources, hModule)) new CDynLinkLibrary(s_resources);
   }
   return hModule;
 }
 
 void InstallHostGlobals(int* pPanelStyle) {
   pVexPrefernPanelStyle = pPanelStyle;
+  t32CfgSetAppName(kAppName);
   _ButtonVexBmpInst = LoadButtonBitmapModule();
   // The texture module is not part of the gallery yet; no page creates a control that reads it.
   _hTxturDllInst3 = NULL;
