@@ -98,6 +98,28 @@ class CItemStrip : public CIIListWindow {
   CIIList m_list;
 };
 
+// A plain template button for the button classes that take one over.
+HWND TemplateButton(CWnd* pParent, UINT nID, DWORD dwStyle = 0) {
+  return ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | dwStyle, 10, 10, 60, 30, pParent->m_hWnd,
+                           (HMENU)(UINT_PTR)nID, NULL, NULL);
+}
+
+std::unique_ptr<CWnd> BrushDropDown(CWnd* pParent) {
+  static UINT ids[4] = {65535, 65536, 65537, 65538};
+  auto p = std::make_unique<COkButton>();
+  const BOOL bMade = TemplateButton(pParent, 113) &&
+                     p->Create(pParent, 113, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst) &&
+                     p->CreateSubDB(ids, 4, 881, _ButtonVexBmpInst);
+  return Made(std::move(p), bMade);
+}
+
+std::unique_ptr<CWnd> BitmapCheckButton(CWnd* pParent) {
+  auto p = std::make_unique<CBitmapCheckButton>();
+  const BOOL bMade =
+      p->SubclassWindow(TemplateButton(pParent, 114)) && p->AssociateBitmaps(_ButtonVexBmpInst, 882, 883, 884);
+  return Made(std::move(p), bMade);
+}
+
 template <class T>
 std::unique_ptr<CWnd> Owner(CWnd* pParent) {
   auto p = std::make_unique<T>();
@@ -125,6 +147,30 @@ const std::vector<SweepLife>& SweepLives() {
              bar->Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 30, 130), p, 112);
          return Made(std::move(bar), bMade);
        }},
+      {"browse button",
+       [](CWnd* p) {
+         auto button = std::make_unique<CBrowseBtn>();  // its history goes to the sweep's own profile
+         const BOOL bMade =
+             TemplateButton(p, 115) && button->Create("Sweep", "C:\\", p, 115, COkButton::BITMAP_PUSH_ALT1, 0, NULL);
+         return Made(std::move(button), bMade);
+       }},
+      {"footstep button",
+       [](CWnd* p) {
+         auto button = std::make_unique<CFtStepBtn>();
+         const BOOL bMade = TemplateButton(p, 116) && button->Create(p, 116, 2, 6);
+         return Made(std::move(button), bMade);
+       }},
+      {"picture drop-down", BrushDropDown},
+      {"bitmap check button", BitmapCheckButton},
+      {"active static",
+       [](CWnd* p) {
+         auto label = std::unique_ptr<CActiveStatic>(new CActiveStatic);
+         label->m_crText = RGB(200, 0, 0);
+         const BOOL bMade = label->SubclassWindow(::CreateWindowExA(0, "STATIC", "Step 1 of 6", WS_CHILD | WS_VISIBLE,
+                                                                    10, 10, 120, 20, p->m_hWnd, NULL, NULL, NULL));
+         return Made(std::move(label), bMade);
+       },
+       nullptr, true},
       {"balloon tool tip", Owner<CTipOwner>},
       {"on-demand tip", Owner<CTipExOwner>},
       {"progress bar", Owner<CBarPanel>},

@@ -2,6 +2,8 @@
 // process holds exactly the GDI objects, windows and threads it held before.
 #include <Ostrel.h>
 #include <gtest/gtest.h>
+#include <shlwapi.h>
+#include <t32Cfg.h>
 #include <string>
 #include <vector>
 #include "LiveObjects.h"
@@ -15,9 +17,18 @@ namespace {
 
 const int kLives = 5;
 
-// The host's part: the button pictures beside the executable, set before any control is made.
+// The host's part: the button pictures beside the executable, set before any control is made, and
+// a registry profile of the sweep's own (the browse button keeps its history there), removed again.
 class HostGlobals : public ::testing::Environment {
-  void SetUp() override { _ButtonVexBmpInst = ::LoadLibraryA((ExeFolder() + "ButtonBmp.dll").c_str()); }
+  void SetUp() override {
+    _ButtonVexBmpInst = ::LoadLibraryA((ExeFolder() + "ButtonBmp.dll").c_str());
+    t32CfgSetAppName(kProfile);
+  }
+  void TearDown() override {
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, (std::string("Software\\Tarvik Systems\\") + kProfile).c_str());
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Tarvik Systems");  // refused while other programs use it
+  }
+  static constexpr const char* kProfile = "Ostrel sweep_tests";
 };
 const auto* const g_host = ::testing::AddGlobalTestEnvironment(new HostGlobals);
 // after one life to warm up: a leak of one object per life shows as 5
