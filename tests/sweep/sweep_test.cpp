@@ -36,12 +36,11 @@ const auto* const g_host = ::testing::AddGlobalTestEnvironment(new HostGlobals);
 // While it exists, any dialog, menu or pop-up the life opens is closed as soon as it has painted.
 class ModalCloser {
  public:
-  ModalCloser() {
-    m_timer = ::SetTimer(NULL, 0, 40, [](HWND, UINT, UINT_PTR, DWORD) { CloseThreadModals(); });
-  }
+  ModalCloser() { m_timer = ::SetTimer(NULL, 0, 40, OnTimer); }
   ~ModalCloser() { ::KillTimer(NULL, m_timer); }
 
  private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) { CloseThreadModals(); }
   UINT_PTR m_timer;
 };
 
@@ -122,6 +121,11 @@ std::string LifeName(const ::testing::TestParamInfo<SweepLife>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EveryControl, SweepTest, ::testing::ValuesIn(SweepLives()), LifeName);
 
+DWORD WINAPI SleepAWhile(void*) {
+  ::Sleep(300);
+  return 0;
+}
+
 // The GDI count itself is exact: objects made and freed here move it by just as many.
 TEST(LiveObjectsTest, CountsGdiObjectsWindowsAndThreadsExactly) {
   const LiveObjects before = LiveObjects::Now();
@@ -131,8 +135,7 @@ TEST(LiveObjectsTest, CountsGdiObjectsWindowsAndThreadsExactly) {
                         ::CreateCompatibleDC(NULL),  ::CreateFontA(12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"),
                         ::CreateHatchBrush(0, 0)};
   HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, MainWnd()->m_hWnd, NULL, NULL, NULL);
-  HANDLE hThread = ::CreateThread(
-      NULL, 0, [](void*) -> DWORD { return ::Sleep(300), 0; }, NULL, 0, NULL);
+  HANDLE hThread = ::CreateThread(NULL, 0, SleepAWhile, NULL, 0, NULL);
   EXPECT_EQ("pens +1, brushes +2, fonts +1, bitmaps +1, regions +1, memory DCs +1, windows +1, threads +1",
             LiveObjects::Now().Difference(before));
   for (HGDIOBJ h : objects) ::GetObjectType(h) == OBJ_MEMDC ? ::DeleteDC((HDC)h) : ::DeleteObject(h);
