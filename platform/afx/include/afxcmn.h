@@ -64,3 +64,24 @@ class AFX_API CToolTipCtrl : public CWnd {
  protected:
   BOOL AddToolRecord(CWnd* pWnd, LPSTR lpszText, HINSTANCE hInst, LPCRECT lpRectTool, UINT_PTR nIDTool);
 };
+
+// The system's trackbar (TRACKBAR_CLASS). A dialog's trackbar is usually bound with DDX_Control.
+class AFX_API CSliderCtrl : public CWnd {
+  DECLARE_DYNAMIC(CSliderCtrl)
+ public:
+  CSliderCtrl();
+  ~CSliderCtrl() override;
+  virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  int GetPos() const;
+  void SetPos(int nPos);  // redrawn at once
+  int GetRangeMin() const;
+  int GetRangeMax() const;
+  void GetRange(int& nMin, int& nMax) const;
+  void SetRange(int nMin, int nMax, BOOL bRedraw = FALSE);
+  int GetPageSize() const;
+  int SetPageSize(int nSize);  // the previous size
+  int GetLineSize() const;
+  int SetLineSize(int nSize);
+  void SetTicFreq(int nFreq);
+};
