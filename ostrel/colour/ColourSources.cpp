@@ -1,24 +1,26 @@
-// CClrBoxes: the colour sources behind the pop-up (plug-in picker, system colour dialog,
-// eyedropper, the pop-up's own grid).
+// The colour-source sequence shared by the colour boxes and the gradient dialog.
+#include "colour/ColourSources.h"
 #include <Ostrel/ClrBoxes.h>
+#include <Ostrel/ColorPicker.h>
 #include <qsComm.h>
 #include <string.h>
 #include <t32Comm.h>
 #include "frame/LibraryState.h"
 #include "res/resource.h"
-#include <Ostrel/ColorPicker.h>
 
 // The pop-up's results for its items.
 enum { kPickPlugin = 0, kPickSystem = 1, kPickEyeDropper = 2 };
 
-int CClrBoxes::ColorPicker() {
-  CColorPicker picker(this);
-  CColorPicker::SetDefaultColor(m_colorDefault);
-  picker.m_color = m_color;
-  picker.m_bEyeDropper = m_pfnEyeDropper != NULL;
+int RunColourSources(const ColourSourceRequest& request, unsigned long& color) {
+  CColorPicker picker(request.pOwner);
+  CColorPicker::SetDefaultColor(request.clrFirst);
+  picker.m_color = color;
+  picker.m_bEyeDropper = request.pfnEyeDropper != NULL;
   int choice = (int)picker.DoModal();
-  Invalidate(FALSE);  // repaint where the pop-up lay
-  UpdateWindow();
+  if (request.pOwner->GetSafeHwnd() != NULL) {
+    request.pOwner->Invalidate(FALSE);  // repaint where the pop-up lay
+    request.pOwner->UpdateWindow();
+  }
 
   CWinThread* pThread = AfxGetThread();
   CWnd* pMain = pThread != NULL ? pThread->GetMainWnd() : NULL;
@@ -26,23 +28,23 @@ int CClrBoxes::ColorPicker() {
   switch (choice) {
     case kPickPlugin: {
       if (hMain != NULL) ::SendMessageA(hMain, CLRBOX_PLUGIN_START, 0, 0);
-      int result = UColorPicker();
+      int result = RunPluginPicker(request.pOwner->GetSafeHwnd(), request.hMessageOwner, color);
       if (hMain != NULL) ::SendMessageA(hMain, CLRBOX_PLUGIN_END, 0, 0);
       return result;
     }
     case kPickSystem:
-      return WColorPicker();
+      return RunSystemPicker(color);
     case kPickEyeDropper:
-      return m_pfnEyeDropper != NULL ? m_pfnEyeDropper(&m_color, this) : 0;
+      return request.pfnEyeDropper != NULL ? request.pfnEyeDropper(&color, request.pEyeDropperOwner) : 0;
     case COLORPICKER_CELL:
-      m_color = picker.m_color;
+      color = picker.m_color;
       return 1;
     default:
       return 0;  // cancelled
   }
 }
 
-int CClrBoxes::UColorPicker() {
+int RunPluginPicker(HWND hOwner, HWND hMessageOwner, unsigned long& color) {
   char exePath[128];
   char folder[MAX_PATH] = "";
   DWORD length = ::GetModuleFileNameA(NULL, exePath, sizeof(exePath));
@@ -54,7 +56,7 @@ int CClrBoxes::UColorPicker() {
     hPlugin = ::LoadLibraryA(folder);
   }
   if (hPlugin == NULL) {
-    XShowMessage(_hResInst, (HWND)NULL, IDS_LIBRARY_NOT_FOUND, (char*)NULL, (char*)NULL);
+    XShowMessage(_hResInst, hMessageOwner, IDS_LIBRARY_NOT_FOUND, (char*)NULL, (char*)NULL);
     return 0;
   }
   CLRBOX_PLUGINPROC pfnShow = (CLRBOX_PLUGINPROC)(void*)::GetProcAddress(hPlugin, CLRBOX_PLUGIN_EXPORT);
@@ -63,18 +65,18 @@ int CClrBoxes::UColorPicker() {
     return 0;
   }
   unsigned char record[CLRBOX_PLUGIN_RECORD_SIZE] = {};
-  record[CLRBOX_PLUGIN_IN_RED] = GetRValue(m_color);
-  record[CLRBOX_PLUGIN_IN_RED + 1] = GetGValue(m_color);
-  record[CLRBOX_PLUGIN_IN_RED + 2] = GetBValue(m_color);
-  int result = pfnShow(record, m_hWnd);
+  record[CLRBOX_PLUGIN_IN_RED] = GetRValue(color);
+  record[CLRBOX_PLUGIN_IN_RED + 1] = GetGValue(color);
+  record[CLRBOX_PLUGIN_IN_RED + 2] = GetBValue(color);
+  int result = pfnShow(record, hOwner);
   if (result == 1)
-    m_color = RGB(record[CLRBOX_PLUGIN_OUT_RED], record[CLRBOX_PLUGIN_OUT_RED + 1], record[CLRBOX_PLUGIN_OUT_RED + 2]);
+    color = RGB(record[CLRBOX_PLUGIN_OUT_RED], record[CLRBOX_PLUGIN_OUT_RED + 1], record[CLRBOX_PLUGIN_OUT_RED + 2]);
   else if (result == -1)
-    XShowMessage((HINSTANCE)NULL, (HWND)NULL, QS_MSG_OPERATION_FAILED, (char*)NULL, (char*)NULL);
+    XShowMessage((HINSTANCE)NULL, hMessageOwner, QS_MSG_OPERATION_FAILED, (char*)NULL, (char*)NULL);
   ::FreeLibrary(hPlugin);
   return result == 1 ? 1 : 0;
 }
 
-int CClrBoxes::WColorPicker() {
-  return t32ChooseColorEx(::GetForegroundWindow(), &m_color, T32CC_START_FROM_COLOR | T32CC_FULL_OPEN, 0);
+int RunSystemPicker(unsigned long& color) {
+  return t32ChooseColorEx(::GetForegroundWindow(), &color, T32CC_START_FROM_COLOR | T32CC_FULL_OPEN, 0);
 }
