@@ -21,9 +21,12 @@
 #include <Ostrel/ClrBoxes.h>
 #include <Ostrel/ColorBar.h>
 
-// Gradients and textures: gradient records and the gradient engine.
+// Gradients and textures: gradient records and the gradient engine, gradient boxes, the
+// "Gradient Fill" dialog and its preset strip.
 #include <Ostrel/GradientRecords.h>
 #include <Ostrel/GradientEngine.h>
+#include <Ostrel/IIWnd.h>
+#include <Ostrel/GradientWnd.h>
 
 // Images.
 
