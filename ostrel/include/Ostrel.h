@@ -27,6 +27,7 @@
 #include <Ostrel/GradientEngine.h>
 #include <Ostrel/IIWnd.h>
 #include <Ostrel/GradientWnd.h>
+#include <Ostrel/GradDlg.h>
 
 // Images.
 
