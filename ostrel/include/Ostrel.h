@@ -28,6 +28,7 @@
 #include <Ostrel/IIWnd.h>
 #include <Ostrel/GradientWnd.h>
 #include <Ostrel/GradDlg.h>
+#include <Ostrel/GradBoxes.h>
 
 // Images.
 
