@@ -31,6 +31,16 @@ function(ostrel_setup_wine_runner)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh PARENT_SCOPE)
 endfunction()
 
+# Sets var to TRUE when Wine can run this build's programs here (always for x86_64; for i686 only
+# where wine32 is installed), so the build can run tools it makes.
+function(ostrel_can_run_programs var)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686" AND NOT EXISTS /usr/lib/i386-linux-gnu/wine)
+    set(${var} FALSE PARENT_SCOPE)
+  else()
+    set(${var} TRUE PARENT_SCOPE)
+  endif()
+endfunction()
+
 # A DLL named exactly NAME.dll (no "lib" prefix).
 function(ostrel_dll target)
   set_target_properties(${target} PROPERTIES PREFIX "" IMPORT_PREFIX "lib")
