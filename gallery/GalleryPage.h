@@ -3,6 +3,7 @@
 // itself with GALLERY_PAGE; its dialog template and strings go in a .rc file beside it.
 #pragma once
 #include <afxwin.h>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,11 @@ class CGalleryPage : public CDialog {
   virtual void PrepareShot() {}
   // Called from the application's idle processing while the page is shown.
   virtual void OnIdleUpdate() {}
+  // A modal window of the page worth a screenshot of its own, open over the page: the picture's
+  // slug, or NULL when there is none. RunModalShot opens it, calls capture once while it shows
+  // (painted, in front of the page) and closes it again without changing anything.
+  virtual const char* ModalShotSlug() const { return NULL; }
+  virtual void RunModalShot(const std::function<void()>& capture) { (void)capture; }
 
  protected:
   GalleryHost* Host() const { return m_pHost; }

@@ -6,17 +6,23 @@
 // The name of the gallery's registry profile (the browse button's folder history lives there).
 static const char kAppName[] = "Ostrel Gallery";
 
-// The host's button-bitmap module sits beside the executable; it stays loaded for the process and
-// joins the resource chain, where the browse button looks for its bitmap.
+// A host module beside the executable, loaded once; it stays loaded for the process.
+static HINSTANCE LoadHostModule(const char* pszName) {
+  char szPath[MAX_PATH] = "";
+  ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+  std::string folder(szPath);
+  folder.erase(folder.find_last_of("\\/") + 1);
+  HINSTANCE hModule = ::GetModuleHandleA((folder + pszName).c_str());
+  return hModule != NULL ? hModule : ::LoadLibraryA((folder + pszName).c_str());
+}
+
+// The host's button-bitmap module joins the resource chain, where the browse button looks for its
+// bitmap.
 static HINSTANCE LoadButtonBitmapModule() {
   static HINSTANCE hModule = NULL;
   static AFX_EXTENSION_MODULE s_resources = {};
   if (hModule == NULL) {
-    char szPath[MAX_PATH] = "";
-    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-    std::string folder(szPath);
-    folder.erase(folder.find_last_of("\\/") + 1);
-    hModule = ::LoadLibraryA((folder + "ButtonBmp.dll").c_str());
+    hModule = LoadHostModule("ButtonBmp.dll");
     if (hModule != NULL && AfxInitExtensionModule(s_resources, hModule)) new CDynLinkLibrary(s_resources);
   }
   return hModule;
@@ -26,6 +32,7 @@ void InstallHostGlobals(int* pPanelStyle) {
   pVexPrefernPanelStyle = pPanelStyle;
   t32CfgSetAppName(kAppName);
   _ButtonVexBmpInst = LoadButtonBitmapModule();
+  LoadHostModule("IconBtn.dll");  // registers "TV32IconBtn", which the gradient dialog's buttons are
   // The texture module is not part of the gallery yet; no page creates a control that reads it.
   _hTxturDllInst3 = NULL;
   _VexLoadLibrary3 = NULL;

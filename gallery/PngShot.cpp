@@ -15,17 +15,17 @@ struct ComPtr {
   T* operator->() const { return p; }
 };
 
-// 24-bit top-down copy of the client area, rows padded to 4 bytes.
-struct ClientPixels {
+// 24-bit top-down copy of a rectangle, rows padded to 4 bytes.
+struct Picture24 {
   int width = 0, height = 0, stride = 0;
   std::vector<BYTE> bits;
 };
 
-bool ReadClient(HWND hWnd, ClientPixels& out) {
-  RECT rc;
-  if (!::GetClientRect(hWnd, &rc) || rc.right <= 0 || rc.bottom <= 0) return false;
-  out.width = rc.right;
-  out.height = rc.bottom;
+// Reads rc of the window's DC, of the screen's for NULL.
+bool ReadPixels(HWND hWnd, const RECT& rc, Picture24& out) {
+  if (rc.right <= rc.left || rc.bottom <= rc.top) return false;
+  out.width = rc.right - rc.left;
+  out.height = rc.bottom - rc.top;
   out.stride = (out.width * 3 + 3) & ~3;
 
   BITMAPINFO bmi = {};
@@ -41,7 +41,7 @@ bool ReadClient(HWND hWnd, ClientPixels& out) {
   bool ok = false;
   if (hdcMem != NULL && hbm != NULL) {
     HGDIOBJ hOld = ::SelectObject(hdcMem, hbm);
-    ok = ::BitBlt(hdcMem, 0, 0, out.width, out.height, hdcWnd, 0, 0, SRCCOPY) != FALSE;
+    ok = ::BitBlt(hdcMem, 0, 0, out.width, out.height, hdcWnd, rc.left, rc.top, SRCCOPY) != FALSE;
     ::GdiFlush();
     if (ok) out.bits.assign((BYTE*)pBits, (BYTE*)pBits + (size_t)out.stride * out.height);
     ::SelectObject(hdcMem, hOld);
@@ -60,7 +60,7 @@ bool Check(HRESULT hr, const char* step, std::string& error) {
   return false;
 }
 
-bool EncodePng(const ClientPixels& px, const std::string& path, std::string& error) {
+bool EncodePng(const Picture24& px, const std::string& path, std::string& error) {
   std::wstring wpath(path.size() + 1, L'\0');
   wpath.resize(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wpath[0], (int)wpath.size()) - 1);
 
@@ -92,9 +92,10 @@ bool EncodePng(const ClientPixels& px, const std::string& path, std::string& err
 
 }  // namespace
 
-bool SaveClientPng(HWND hWnd, const std::string& path, std::string& error) {
-  ClientPixels px;
-  if (!ReadClient(hWnd, px)) {
+// Reads rc of the window's (or the screen's) DC and writes it as a PNG file.
+static bool SavePixelsPng(HWND hWnd, const RECT& rc, const std::string& path, std::string& error) {
+  Picture24 px;
+  if (!ReadPixels(hWnd, rc, px)) {
     error = "cannot read the window's pixels";
     return false;
   }
@@ -104,4 +105,14 @@ bool SaveClientPng(HWND hWnd, const std::string& path, std::string& error) {
     return false;
   }
   return true;
+}
+
+bool SaveClientPng(HWND hWnd, const std::string& path, std::string& error) {
+  RECT rc = {0, 0, 0, 0};
+  ::GetClientRect(hWnd, &rc);
+  return SavePixelsPng(hWnd, rc, path, error);
+}
+
+bool SaveScreenPng(const RECT& rcScreen, const std::string& path, std::string& error) {
+  return SavePixelsPng(NULL, rcScreen, path, error);
 }

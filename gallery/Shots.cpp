@@ -76,6 +76,21 @@ bool WriteIndex(const std::string& path, const std::vector<Shot>& shots) {
   return fclose(f) == 0;
 }
 
+// The page's modal window open over it, as a picture of the main window's client area on screen.
+bool TakeModalShot(CGalleryWnd& wnd, CGalleryPage& page, const std::string& folder, Shot& shot, std::string& error) {
+  shot.title = std::string((const char*)page.Title()) + " (dialog open)";
+  shot.file = std::string(page.ModalShotSlug()) + ".png";
+  CRect rc;
+  wnd.GetClientRect(&rc);
+  wnd.ClientToScreen(&rc);
+  shot.width = rc.Width();
+  shot.height = rc.Height();
+  bool bTaken = false;
+  error = "the dialog of " + shot.file + " did not show";
+  page.RunModalShot([&] { bTaken = SaveScreenPng(rc, folder + shot.file, error); });
+  return bTaken;
+}
+
 }  // namespace
 
 int RunShots(CGalleryWnd& wnd, const std::string& dir) {
@@ -109,6 +124,15 @@ int RunShots(CGalleryWnd& wnd, const std::string& dir) {
     } else {
       fprintf(stderr, "gallery: %s\n", error.c_str());
       nResult = 1;
+    }
+    if (nResult == 0 && pPage->ModalShotSlug() != NULL) {
+      Shot modal = {};
+      if (TakeModalShot(wnd, *pPage, folder, modal, error)) {
+        shots.push_back(modal);
+      } else {
+        fprintf(stderr, "gallery: %s\n", error.c_str());
+        nResult = 1;
+      }
     }
   }
   ::CoUninitialize();

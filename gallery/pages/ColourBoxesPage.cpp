@@ -3,6 +3,7 @@
 // eyedropper on and off; every notification of the boxes goes to the log.
 #include "../GalleryPage.h"
 #include "ColourBoxesPage.h"
+#include "../Eyedropper.h"
 #include <Ostrel.h>
 
 namespace {
@@ -11,36 +12,6 @@ const int kLayouts = 6;
 unsigned long kPalette[8] = {0x000000FF, 0x0000C0FF, 0x0000FFFF, 0x0000C000,
                              0x00FFC000, 0x00FF0000, 0x00C000C0, 0x00404040};
 int g_document = 0;  // the workspace's document while the check box is on
-
-// The eyedropper: the next left click anywhere on the screen gives the colour under it; a right
-// click or Escape gives nothing.
-int __cdecl PickScreenColour(unsigned long* pColor, CClrBoxes* pBox) {
-  if (pColor == NULL || pBox == NULL) return 0;
-  HCURSOR hOld = ::SetCursor(::LoadCursorA(NULL, (LPCSTR)IDC_CROSS));
-  pBox->SetCapture();
-  int picked = 0;
-  MSG msg;
-  while (::GetCapture() == pBox->m_hWnd && ::GetMessageA(&msg, NULL, 0, 0)) {
-    if (msg.message == WM_LBUTTONDOWN) {
-      DWORD pos = ::GetMessagePos();
-      HDC hScreen = ::GetDC(NULL);
-      COLORREF color = ::GetPixel(hScreen, (short)LOWORD(pos), (short)HIWORD(pos));
-      ::ReleaseDC(NULL, hScreen);
-      if (color != CLR_INVALID) {
-        *pColor = color;
-        picked = 1;
-      }
-      break;
-    }
-    if (msg.message == WM_RBUTTONDOWN || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)) break;
-    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) continue;  // the pick owns the mouse
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-  if (::GetCapture() == pBox->m_hWnd) ::ReleaseCapture();
-  ::SetCursor(hOld);
-  return picked;
-}
 
 // Messages around the plug-in picker go to the main window: the page listens there while it lives.
 HWND g_hLogPage = NULL;
