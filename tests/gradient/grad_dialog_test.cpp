@@ -82,10 +82,19 @@ TEST_F(GradDialogTest, CancelPutsBackThePresetFileAndTheRecordAfterAddAndDelete)
   EXPECT_EQ(Bytes(original), Bytes(m_record));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dlg.BackupFile()));
 
-  // With no file at the start, Cancel leaves none.
-  DeleteFileA(m_host.PresetFile().c_str());
+  // An unreadable file comes back byte for byte; with no file at the start, Cancel leaves none.
+  const std::string unreadable = file.substr(0, file.size() - 9);
+  m_host.Temp().Write("Tarvik.dat\\Gradient.qs4", unreadable);
   CProbeGradDlg again(&m_parent, &m_record);
   Run(again, [&](HWND h) {
+    EXPECT_EQ(0, again.PresetCount());
+    PressButton(h, kAdd);
+    PressButton(h, IDCANCEL);
+  });
+  EXPECT_EQ(unreadable, m_host.ReadPresets());
+  DeleteFileA(m_host.PresetFile().c_str());
+  CProbeGradDlg third(&m_parent, &m_record);
+  Run(third, [&](HWND h) {
     PressButton(h, kAdd);
     PressButton(h, IDCANCEL);
   });

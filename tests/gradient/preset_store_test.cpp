@@ -85,6 +85,7 @@ TEST_F(PresetStoreTest, DeletingSelectsTheNeighbourBeforeAndPostsItsRecord) {
   strip.DeleteSelAndReselect();
   EXPECT_EQ(third, strip.GetFirstSelItem(0));
   ASSERT_TRUE(PumpUntil([&] { return m_parent.Commands(0).size() == 2; }));
+  ASSERT_NE(0, m_parent.Commands(0)[1].lParam);
   EXPECT_EQ(Bytes(m_records[2]), Bytes(*(GFILL_OPTION*)m_parent.Commands(0)[1].lParam));
 }
 
@@ -95,6 +96,7 @@ TEST_F(PresetStoreTest, AClickOnAPresetPostsItsRecord) {
   SendMessageA(strip.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   SendMessageA(strip.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
   ASSERT_TRUE(PumpUntil([&] { return m_parent.Commands(0).size() == 1; }));
+  ASSERT_NE(0, m_parent.Commands(0)[0].lParam);
   EXPECT_EQ(Bytes(m_records[0]), Bytes(*(GFILL_OPTION*)m_parent.Commands(0)[0].lParam));
 }
 
