@@ -2,7 +2,6 @@
 // putting everything back on Cancel.
 #include <Ostrel/GradDlg.h>
 #include <Ostrel/GradientWnd.h>
-#include <string.h>
 #include <t32Base.h>
 #include "frame/LibraryState.h"
 #include "gradient/ColorMenuWnd.h"
@@ -11,7 +10,9 @@
 #include "gradient/RecordBlock.h"
 #include "res/resource.h"
 
-#define WM_HELPHITTEST 0x0366
+#ifndef WM_HELPHITTEST
+#define WM_HELPHITTEST 0x0366  // the framework's question "which help context is here?"
+#endif
 
 namespace {
 

@@ -28,6 +28,16 @@ int __cdecl PickGreen(unsigned long* pColor, void* pOwner) {
 
 bool Reddish(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) == 0 && GetBValue(c) < 40; }
 
+// Moves the real cursor and waits until the system reports it there.
+bool MoveCursor(CPoint pt) {
+  InputMove(pt.x, pt.y);
+  return PumpUntil([&] {
+    CPoint now;
+    GetCursorPos(&now);
+    return now == pt;
+  });
+}
+
 std::string GradBytes(const SGRADOPTION& g) { return std::string((const char*)&g, sizeof g); }
 
 class GradBoxesTest : public ::testing::Test {
@@ -96,12 +106,7 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
 
   CRect rc;
   m_box.GetWindowRect(&rc);
-  InputMove(rc.CenterPoint().x, rc.CenterPoint().y);
-  ASSERT_TRUE(PumpUntil([&] {
-    CPoint pt;
-    GetCursorPos(&pt);
-    return rc.PtInRect(pt) != FALSE;
-  }));
+  ASSERT_TRUE(MoveCursor(rc.CenterPoint()));
   m_box.OnUpdateUI(NULL);
   Pixels hot = ReadClient(m_box.m_hWnd);
   EXPECT_EQ(light, hot.At(0, 0));
@@ -111,12 +116,7 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
   EXPECT_NE(light, hot.At(w / 2, h - 1));
   EXPECT_TRUE(Reddish(hot.At(w / 2, 1)));
 
-  InputMove(rc.right + 40, rc.bottom + 40);
-  ASSERT_TRUE(PumpUntil([&] {
-    CPoint pt;
-    GetCursorPos(&pt);
-    return !rc.PtInRect(pt);
-  }));
+  ASSERT_TRUE(MoveCursor(CPoint(rc.right + 40, rc.bottom + 40)));
   m_box.OnUpdateUI(NULL);
   EXPECT_EQ(dark, ReadClient(m_box.m_hWnd).At(0, 0));
   EXPECT_GT(tracker.Created(), 0);
