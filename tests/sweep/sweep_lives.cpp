@@ -175,10 +175,24 @@ const std::vector<SweepLife>& SweepLives() {
       {"on-demand tip", Owner<CTipExOwner>},
       {"progress bar", Owner<CBarPanel>},
       {"item-list strip", Owner<CItemStrip>},
+      {"gradient box",
+       [](CWnd* p) {
+         auto box = std::make_unique<CGradBoxes>();
+         SGRADOPTION grad = {0x000080FF, 0x00FF8000, 30, GRADDIR_DIAGONAL_DOWN};
+         const int bMade = box->Create(113, kBox, p, &grad);
+         return Made(std::move(box), bMade != 0);
+       }},
       {"colour-source pop-up", nullptr,
        [](CWnd*) {
          CColorPicker picker;
          picker.DoModal();
+       }},
+      {"Gradient Fill dialog", nullptr,
+       [](CWnd* p) {
+         CGradDLg dlg(p);
+         GFILL_OPTION record = MakeGradOption(0x000080FF, 0x00FF8000, 30, GRADDIR_HORIZONTAL, GRADLINE_BOX, 0, 0);
+         dlg.m_pGFillOption = &record;
+         dlg.DoModal();  // closed with Cancel: the presets stay as they were
        }},
   };
   return lives;

@@ -18,10 +18,12 @@ namespace {
 const int kLives = 5;
 
 // The host's part: the button pictures beside the executable, set before any control is made, and
-// a registry profile of the sweep's own (the browse button keeps its history there), removed again.
+// a registry profile of the sweep's own (the browse button keeps its history there), removed again,
+// and the icon buttons of the gradient dialog.
 class HostGlobals : public ::testing::Environment {
   void SetUp() override {
     _ButtonVexBmpInst = ::LoadLibraryA((ExeFolder() + "ButtonBmp.dll").c_str());
+    ::LoadLibraryA((ExeFolder() + "IconBtn.dll").c_str());
     t32CfgSetAppName(kProfile);
   }
   void TearDown() override {
