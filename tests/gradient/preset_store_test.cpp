@@ -89,17 +89,6 @@ TEST_F(PresetStoreTest, DeletingSelectsTheNeighbourBeforeAndPostsItsRecord) {
   EXPECT_EQ(Bytes(m_records[2]), Bytes(*(GFILL_OPTION*)m_parent.Commands(0)[1].lParam));
 }
 
-TEST_F(PresetStoreTest, AClickOnAPresetPostsItsRecord) {
-  WritePresets(&m_parent, {m_records[0], m_records[1]});
-  CGradientWnd strip(&m_parent);
-  Make(strip, 52);
-  SendMessageA(strip.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-  SendMessageA(strip.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-  ASSERT_TRUE(PumpUntil([&] { return m_parent.Commands(0).size() == 1; }));
-  ASSERT_NE(0, m_parent.Commands(0)[0].lParam);
-  EXPECT_EQ(Bytes(m_records[0]), Bytes(*(GFILL_OPTION*)m_parent.Commands(0)[0].lParam));
-}
-
 TEST_F(PresetStoreTest, UnreadableFilesGiveAnEmptyStripAndAreKeptBesideIt) {
   WritePresets(&m_parent, {m_records[0], m_records[1]});
   const std::string whole = m_host.ReadPresets();
