@@ -38,7 +38,8 @@
 #include <Ostrel/FtStepBtn.h>
 #include <Ostrel/BitmapCheckButton.h>
 
-// Lists, combos and edits.
+// Lists, combos and edits: the lists' scroll bar.
+#include <Ostrel/ListScrollBar.h>
 
 // Tips: balloon drawing and the tip windows.
 #include <Ostrel/Balloon.h>
