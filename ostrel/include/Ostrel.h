@@ -38,8 +38,9 @@
 #include <Ostrel/FtStepBtn.h>
 #include <Ostrel/BitmapCheckButton.h>
 
-// Lists, combos and edits: the lists' scroll bar.
+// Lists, combos and edits: the lists' scroll bar and the bitmap list.
 #include <Ostrel/ListScrollBar.h>
+#include <Ostrel/BitmapList.h>
 
 // Tips: balloon drawing and the tip windows.
 #include <Ostrel/Balloon.h>
