@@ -38,9 +38,10 @@
 #include <Ostrel/FtStepBtn.h>
 #include <Ostrel/BitmapCheckButton.h>
 
-// Lists, combos and edits: the lists' scroll bar and the bitmap list.
+// Lists, combos and edits: the lists' scroll bar, the bitmap list and the text list.
 #include <Ostrel/ListScrollBar.h>
 #include <Ostrel/BitmapList.h>
+#include <Ostrel/TextList.h>
 
 // Tips: balloon drawing and the tip windows.
 #include <Ostrel/Balloon.h>

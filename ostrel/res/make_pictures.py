@@ -451,6 +451,37 @@ def text_caret():
     return bmp1([[1, 1] for _ in range(16)], 2, 16)
 
 
+# ---- Text list line textures (32 x 16): a host may bring its own 1025 and 1026 -----------
+
+def line_texture(top, bottom, grain_span, seed):
+    """One row of the text list: a soft vertical shade with fibres; tiles in both directions."""
+    state = [seed]
+
+    def noise():
+        state[0] = (state[0] * 1103515245 + 12345) & 0x7FFFFFFF
+        return state[0] / 0x7FFFFFFF * 2 - 1
+
+    w, h = 32, 16
+    fibres = [noise() * grain_span for _ in range(w)]
+    c = Canvas(w, h)
+    for y in range(h):
+        base = mix(top, bottom, y / (h - 1))
+        for x in range(w):
+            soft = (fibres[(x - 1) % w] + 2 * fibres[x] + fibres[(x + 1) % w]) / 4
+            c.set(x, y, tuple(v + soft for v in base))
+    return bmp24(c)
+
+
+def text_line():
+    """Plain rows: warm paper under the red text."""
+    return line_texture((252, 250, 242), (240, 236, 224), 3.0, 1025)
+
+
+def text_line_selected():
+    """The selected row: cool steel blue under the blue text."""
+    return line_texture((222, 232, 250), (184, 204, 238), 4.0, 1026)
+
+
 # ---- Output -----------------------------------------------------------------------
 
 PICTURES = {
@@ -460,6 +491,8 @@ PICTURES = {
     "circle_drag.cur": circle_drag_cursor,
     "scroll_texture.bmp": scroll_texture,
     "text_caret.bmp": text_caret,
+    "text_line.bmp": text_line,
+    "text_line_selected.bmp": text_line_selected,
     "progress_empty.bmp": lambda: progress_cell(False),
     "progress_full.bmp": lambda: progress_cell(True),
     "progress_cancel.bmp": progress_cancel,

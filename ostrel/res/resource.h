@@ -45,6 +45,9 @@
 #define IDB_CIRCLE_MARKER   102    // angle dial marker, 8 x 8
 #define IDB_SCROLL_TEXTURE  1023   // list scroll bar fill, 30 x 30
 #define IDB_TEXT_CARET      1024   // text list caret, 2 x 16
+// Lists: the text list's row textures, 32 x 16. The list takes a host's own 1025 and 1026 first.
+#define IDB_TEXT_LINE          1025  // plain row
+#define IDB_TEXT_LINE_SELECTED 1026  // selected row
 #define IDB_PROGRESS_EMPTY  22020  // empty progress cell, 8 x 23
 #define IDB_PROGRESS_FULL   22021  // filled progress cell, 8 x 23
 #define IDB_PROGRESS_CANCEL 22022  // Cancel button states, 4 cells of 82 x 36
