@@ -1,6 +1,5 @@
 // The bitmap list: a strip of 30 x 30 cells with a hot frame, a shaded selection and a scroll bar.
 #include <Ostrel/BitmapList.h>
-#include "frame/LibraryState.h"
 #include "lists/ScrollRepeat.h"
 
 namespace {
@@ -44,6 +43,17 @@ class StripDC {
   HDC m_hDC;
   HGDIOBJ m_hOld = NULL;
 };
+
+// Width of a bitmap resource, read from its header: a long strip is not worth loading to measure.
+int BitmapResourceWidth(HINSTANCE hInstance, UINT nID) {
+  if (hInstance == NULL) return 0;
+  HRSRC hInfo = ::FindResourceA(hInstance, MAKEINTRESOURCEA(LOWORD(nID)), (LPCSTR)RT_BITMAP);
+  HGLOBAL hData = hInfo != NULL ? ::LoadResource(hInstance, hInfo) : NULL;
+  const BITMAPINFOHEADER* pHeader = hData != NULL ? (const BITMAPINFOHEADER*)::LockResource(hData) : NULL;
+  if (pHeader == NULL || ::SizeofResource(hInstance, hInfo) < sizeof(BITMAPCOREHEADER)) return 0;
+  if (pHeader->biSize == sizeof(BITMAPCOREHEADER)) return ((const BITMAPCOREHEADER*)pHeader)->bcWidth;
+  return ::SizeofResource(hInstance, hInfo) < sizeof(BITMAPINFOHEADER) ? 0 : pHeader->biWidth;
+}
 
 }  // namespace
 
@@ -100,12 +110,9 @@ void CBitmapList::releaseListBitmap(HBITMAP hBitmap) {
 }
 
 void CBitmapList::SetScrollRange() {
-  HBITMAP hStrip = createListBitmap();
-  const int nStripWidth = BitmapSize(hStrip).cx;
-  if (hStrip != NULL) ::DeleteObject(hStrip);
   CRect rc;
   GetClientRect(&rc);
-  m_scrollBar.SetRange(nStripWidth - rc.Width());
+  m_scrollBar.SetRange(BitmapResourceWidth(m_hInstance, m_nBitmapID) - rc.Width());
 }
 
 void CBitmapList::draw3DBorder(HDC hdc, RECT& rc, int nType, HPEN hPen1, HPEN hPen2) {
