@@ -120,6 +120,29 @@ std::unique_ptr<CWnd> BitmapCheckButton(CWnd* pParent) {
   return Made(std::move(p), bMade);
 }
 
+// The bitmap list, made with new: it deletes itself with its window (and after a failed creation).
+std::unique_ptr<CWnd> BitmapList(CWnd* pParent) {
+  CBitmapList* p = new CBitmapList;
+  p->m_hInstance = _ClrBoxInst;
+  p->m_nBitmapID = 22022;  // a library bitmap wider than the list, so the bar has a range
+  if (!p->Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 190, 62), pParent, 117))
+    return nullptr;
+  return std::unique_ptr<CWnd>(p);
+}
+
+// The text list over a list box of the parent, with a few lines.
+std::unique_ptr<CWnd> TextList(CWnd* pParent) {
+  if (!::CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 10, 10, 200, 96,
+                         pParent->m_hWnd, (HMENU)118, NULL, NULL))
+    return nullptr;
+  auto p = std::make_unique<CTextList>();
+  if (!p->SubclassDlgItem(118, pParent)) return nullptr;
+  for (const char* pszLine : {"Background", "Sky", "Clouds", "Lake", "Forest", "Path", "Figure", "Shadows"})
+    p->AddString(pszLine);
+  p->SetCurSel(1);
+  return p;
+}
+
 template <class T>
 std::unique_ptr<CWnd> Owner(CWnd* pParent) {
   auto p = std::make_unique<T>();
@@ -182,6 +205,8 @@ const std::vector<SweepLife>& SweepLives() {
          const int bMade = box->Create(113, kBox, p, &grad);
          return Made(std::move(box), bMade != 0);
        }},
+      {"bitmap list", BitmapList, nullptr, true},
+      {"text list", TextList},
       {"colour-source pop-up", nullptr,
        [](CWnd*) {
          CColorPicker picker;
