@@ -14,7 +14,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "ostrel", "res"))
-from make_pictures import Canvas, bmp24, mix  # noqa: E402
+from make_pictures import Canvas, bmp24, mix, write_or_check  # noqa: E402
 
 CELL = 30
 INK = (44, 48, 58)
@@ -97,22 +97,5 @@ def strip():
     return bmp24(c)
 
 
-def main(argv):
-    path = os.path.join(HERE, "ListsPage_brushes.bmp")
-    data = strip()
-    if "--check" in argv[1:]:
-        try:
-            with open(path, "rb") as f:
-                same = f.read() == data
-        except OSError:
-            same = False
-        if not same:
-            print("out of date: ListsPage_brushes.bmp", file=sys.stderr)
-        return 0 if same else 1
-    with open(path, "wb") as f:
-        f.write(data)
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(write_or_check({"ListsPage_brushes.bmp": strip}, HERE, sys.argv))

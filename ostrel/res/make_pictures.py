@@ -500,12 +500,13 @@ PICTURES = {
 }
 
 
-def main(argv):
+def write_or_check(pictures, folder, argv):
+    """Writes every picture of {file name: maker} into folder; with --check only compares."""
     check = "--check" in argv[1:]
     stale = []
-    for name, make in PICTURES.items():
+    for name, make in pictures.items():
         data = make()
-        path = os.path.join(HERE, name)
+        path = os.path.join(folder, name)
         if check:
             try:
                 with open(path, "rb") as f:
@@ -521,6 +522,10 @@ def main(argv):
         print("out of date: " + ", ".join(stale), file=sys.stderr)
         return 1
     return 0
+
+
+def main(argv):
+    return write_or_check(PICTURES, HERE, argv)
 
 
 if __name__ == "__main__":
