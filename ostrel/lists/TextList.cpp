@@ -47,6 +47,7 @@ class RowBrush {
 int CTextListLineSource::GetCurIndex() { return m_pList->GetCurSel(); }
 
 void CTextListLineSource::GetCurRect(RECT* pRect) {
+  if (pRect == NULL) return;
   m_pList->GetItemRect(GetCurIndex() - m_pList->m_scrollBar.GetPos(), pRect);
   pRect->right -= m_pList->m_scrollBar.GetThickness();
 }

@@ -162,4 +162,10 @@ TEST_F(BitmapListTest, MissingStripsPaintAnEmptyListAndLeakNothing) {
   EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
+TEST_F(BitmapListTest, FailedCreationDeletesTheObjectToo) {
+  ProbeList* p = new ProbeList(&m_deleted);
+  EXPECT_FALSE(p->CreateEx(0, "NoSuchListClass", "", WS_CHILD, CRect(0, 0, 50, 50), &m_parent, 8));
+  EXPECT_TRUE(m_deleted);
+}
+
 }  // namespace

@@ -2,7 +2,7 @@
 // the self-drawn bar along its bottom edge. The cell under the pointer is framed, the selected cell
 // shaded, and the parent hears of both through WM_HSCROLL. The host allocates the object with new,
 // fills the public data and creates the window with a class of its choice; the object deletes
-// itself after its window is destroyed.
+// itself after its window is destroyed, and when the creation fails.
 #pragma once
 #include <afxwin.h>
 #include <Ostrel/ListScrollBar.h>
