@@ -44,16 +44,72 @@ class StripDC {
   HGDIOBJ m_hOld = NULL;
 };
 
-// Width of a bitmap resource, read from its header: a long strip is not worth loading to measure.
-int BitmapResourceWidth(HINSTANCE hInstance, UINT nID) {
-  if (hInstance == NULL) return 0;
-  HRSRC hInfo = ::FindResourceA(hInstance, MAKEINTRESOURCEA(LOWORD(nID)), (LPCSTR)RT_BITMAP);
-  HGLOBAL hData = hInfo != NULL ? ::LoadResource(hInstance, hInfo) : NULL;
-  const BITMAPINFOHEADER* pHeader = hData != NULL ? (const BITMAPINFOHEADER*)::LockResource(hData) : NULL;
-  if (pHeader == NULL || ::SizeofResource(hInstance, hInfo) < sizeof(BITMAPCOREHEADER)) return 0;
-  if (pHeader->biSize == sizeof(BITMAPCOREHEADER)) return ((const BITMAPCOREHEADER*)pHeader)->bcWidth;
-  return ::SizeofResource(hInstance, hInfo) < sizeof(BITMAPINFOHEADER) ? 0 : pHeader->biWidth;
-}
+// A strip bitmap resource read in place: its width without loading it, and the part a list shows
+// loaded alone, since a long strip is slow to load whole for every paint.
+class StripResource {
+ public:
+  StripResource(HINSTANCE hInstance, UINT nID) {
+    HRSRC hInfo =
+        hInstance != NULL ? ::FindResourceA(hInstance, MAKEINTRESOURCEA(LOWORD(nID)), (LPCSTR)RT_BITMAP) : NULL;
+    HGLOBAL hData = hInfo != NULL ? ::LoadResource(hInstance, hInfo) : NULL;
+    m_pData = hData != NULL ? (const BYTE*)::LockResource(hData) : NULL;
+    m_nSize = m_pData != NULL ? ::SizeofResource(hInstance, hInfo) : 0;
+  }
+
+  int Width() const {
+    if (IsCore()) return ((const BITMAPCOREHEADER*)m_pData)->bcWidth;
+    return IsInfo() ? Info().biWidth : 0;
+  }
+
+  // The strip's first nWidth columns as a bitmap compatible with hdc; NULL when this reader cannot
+  // tell where the pixels lie (compressed, one or two bits per pixel, cut short): then load it whole.
+  HBITMAP LoadLeft(HDC hdc, int nWidth) const {
+    if (!IsInfo()) return NULL;
+    const BITMAPINFOHEADER& info = Info();
+    const WORD nBits = info.biBitCount;
+    const bool bMasks = info.biCompression == BI_BITFIELDS && (nBits == 16 || nBits == 32);
+    const bool bPlain =
+        info.biCompression == BI_RGB && (nBits == 4 || nBits == 8 || nBits == 16 || nBits == 24 || nBits == 32);
+    if ((!bPlain && !bMasks) || info.biWidth <= 0 || info.biClrUsed > 256) return NULL;
+    const DWORD nColors = info.biClrUsed != 0 ? info.biClrUsed : nBits <= 8 ? 1u << nBits : 0;
+    const DWORD nBitsAt =
+        info.biSize + nColors * sizeof(RGBQUAD) + (bMasks && info.biSize == sizeof(BITMAPINFOHEADER) ? 12 : 0);
+    const int nRows = info.biHeight < 0 ? -info.biHeight : info.biHeight;
+    const ULONGLONG nStride = ((ULONGLONG)info.biWidth * nBits + 31) / 32 * 4;
+    if (nBitsAt > m_nSize || nStride * (ULONGLONG)nRows > m_nSize - nBitsAt) return NULL;
+
+    const int nShown = info.biWidth < nWidth ? info.biWidth : nWidth;
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdc, nShown, nRows);
+    HDC hMem = hBitmap != NULL ? ::CreateCompatibleDC(hdc) : NULL;
+    if (hMem == NULL) {
+      if (hBitmap != NULL) ::DeleteObject(hBitmap);
+      return NULL;
+    }
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    const int nCopied = ::SetDIBitsToDevice(hMem, 0, 0, nShown, nRows, 0, 0, 0, nRows, m_pData + nBitsAt,
+                                            (const BITMAPINFO*)m_pData, DIB_RGB_COLORS);
+    ::SelectObject(hMem, hOld);
+    ::DeleteDC(hMem);
+    if (nCopied == 0) {
+      ::DeleteObject(hBitmap);
+      return NULL;
+    }
+    return hBitmap;
+  }
+
+ private:
+  bool IsCore() const {
+    return m_nSize >= sizeof(BITMAPCOREHEADER) &&
+           ((const BITMAPCOREHEADER*)m_pData)->bcSize == sizeof(BITMAPCOREHEADER);
+  }
+  bool IsInfo() const {
+    return m_nSize >= sizeof(BITMAPINFOHEADER) && Info().biSize >= sizeof(BITMAPINFOHEADER) && Info().biSize <= m_nSize;
+  }
+  const BITMAPINFOHEADER& Info() const { return *(const BITMAPINFOHEADER*)m_pData; }
+
+  const BYTE* m_pData;
+  DWORD m_nSize;
+};
 
 }  // namespace
 
@@ -112,7 +168,7 @@ void CBitmapList::releaseListBitmap(HBITMAP hBitmap) {
 void CBitmapList::SetScrollRange() {
   CRect rc;
   GetClientRect(&rc);
-  m_scrollBar.SetRange(BitmapResourceWidth(m_hInstance, m_nBitmapID) - rc.Width());
+  m_scrollBar.SetRange(StripResource(m_hInstance, m_nBitmapID).Width() - rc.Width());
 }
 
 void CBitmapList::draw3DBorder(HDC hdc, RECT& rc, int nType, HPEN hPen1, HPEN hPen2) {
@@ -132,7 +188,9 @@ void CBitmapList::OnPaint() {
   GetClientRect(&rc);
   SetScrollRange();
   HDC hdc = ::GetDC(m_hWnd);
-  HBITMAP hStrip = getListBitmap(hdc);
+  // Without a source only the shown part is loaded; what that reader cannot take is loaded whole.
+  HBITMAP hStrip = m_pBitmapSource == NULL ? StripResource(m_hInstance, m_nBitmapID).LoadLeft(hdc, kShownWidth) : NULL;
+  if (hStrip == NULL) hStrip = getListBitmap(hdc);
   {
     CMemDC picture(hdc, rc);
     {
