@@ -182,6 +182,12 @@ const std::vector<SweepLife>& SweepLives() {
          const int bMade = box->Create(113, kBox, p, &grad);
          return Made(std::move(box), bMade != 0);
        }},
+      {"texture box",
+       [](CWnd* p) {
+         auto box = std::make_unique<CTextureBoxes>();
+         const int bMade = box->Create(113, kBox, p, 2);
+         return Made(std::move(box), bMade != 0);
+       }},
       {"colour-source pop-up", nullptr,
        [](CWnd*) {
          CColorPicker picker;
