@@ -20,22 +20,14 @@ TEST_F(TextureBoxTest, OpensOnTheBoxTextureAndOkTakesTheClickedOne) {
   CTextureBoxes box;
   ASSERT_EQ(1, CreateBox(box, 3));
   int nAtOpening = -2, nClicked = -2;
-  CRect rcDialog, rcList, rcOk;
   ASSERT_TRUE(ClickBox(box, [&](HWND h) {
     nAtOpening = SelectedItem(Dialog(h)->m_pIIList);
-    GetWindowRect(h, &rcDialog);
-    GetWindowRect(GetDlgItem(h, 3169), &rcList);
-    GetWindowRect(GetDlgItem(h, IDOK), &rcOk);
-    MapWindowPoints(NULL, h, (POINT*)&rcOk, 2);
     ClickItem(h, 1);
     nClicked = CMTextureLibraryDlg::m_nSel;
     PressButton(h, IDOK);
   }));
   EXPECT_EQ(3, nAtOpening);
   EXPECT_EQ(1, nClicked);
-  EXPECT_EQ(CSize(462, 406), rcDialog.Size());
-  EXPECT_EQ(CSize(434, 316), rcList.Size());
-  EXPECT_EQ(CRect(166, 342, 246, 366), rcOk);
 
   EXPECT_EQ(1, box.GetTextureOpt().nTexture);
   EXPECT_EQ(1, box.GetTextureOpt().pItem->m_nItem);
