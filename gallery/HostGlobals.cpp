@@ -2,6 +2,7 @@
 #include <Ostrel.h>
 #include <t32Cfg.h>
 #include <string>
+#include "Txtur3.h"
 
 // The name of the gallery's registry profile (the browse button's folder history lives there).
 static const char kAppName[] = "Ostrel Gallery";
@@ -33,7 +34,7 @@ void InstallHostGlobals(int* pPanelStyle) {
   t32CfgSetAppName(kAppName);
   _ButtonVexBmpInst = LoadButtonBitmapModule();
   LoadHostModule("IconBtn.dll");  // registers "TV32IconBtn", which the gradient dialog's buttons are
-  // The texture module is not part of the gallery yet; no page creates a control that reads it.
-  _hTxturDllInst3 = NULL;
-  _VexLoadLibrary3 = NULL;
+  _hTxturDllInst3 = LoadHostModule("Txtur3.dll");
+  _VexLoadLibrary3 =
+      _hTxturDllInst3 ? (VEXLOADLIBRARY3)(void*)::GetProcAddress(_hTxturDllInst3, TXTUR_LOADER_EXPORT) : NULL;
 }

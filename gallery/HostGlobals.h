@@ -2,5 +2,5 @@
 #pragma once
 
 // Points the library's panel-style global at pPanelStyle (NULL clears it), sets the module globals
-// and loads the host's icon-button module.
+// (the texture module among them) and loads the host's icon-button module.
 void InstallHostGlobals(int* pPanelStyle);

@@ -11,6 +11,19 @@ inline CSize BitmapSize(HBITMAP hBmp) {
   return CSize(bm.bmWidth, bm.bmHeight);
 }
 
+// A zero-filled GlobalAlloc block, freed at the end of its scope; Bytes() is NULL when it could
+// not be had (or nBytes is 0).
+struct GlobalBlock {
+  explicit GlobalBlock(SIZE_T nBytes) : h(nBytes > 0 ? ::GlobalAlloc(GPTR, nBytes) : NULL) {}
+  ~GlobalBlock() {
+    if (h) ::GlobalFree(h);
+  }
+  GlobalBlock(const GlobalBlock&) = delete;
+  GlobalBlock& operator=(const GlobalBlock&) = delete;
+  BYTE* Bytes() const { return (BYTE*)h; }
+  HGLOBAL h;
+};
+
 // Window classes registered at start-up.
 void RegisterGroupBoxClass();
 void RegisterCircleCtrlClass();

@@ -1,22 +1,11 @@
 // The shared drawing functions: gradients, image buffers and edge frames into device contexts.
 #include "gradient/GradientDraw.h"
+#include "frame/LibraryState.h"
 #include <Ostrel/GradientRecords.h>
 #include <qsComm.h>
 #include <t32Base.h>
 
 namespace {
-
-// Frees a GlobalAlloc block on every way out.
-struct GlobalBlock {
-  explicit GlobalBlock(SIZE_T nBytes) : h(nBytes > 0 ? GlobalAlloc(GPTR, nBytes) : NULL) {}
-  ~GlobalBlock() {
-    if (h) GlobalFree(h);
-  }
-  GlobalBlock(const GlobalBlock&) = delete;
-  GlobalBlock& operator=(const GlobalBlock&) = delete;
-  void* Bytes() const { return (void*)h; }
-  HGLOBAL h;
-};
 
 void DrawLine(HDC hDC, int x0, int y0, int x1, int y1, int x2, int y2) {
   MoveToEx(hDC, x0, y0, NULL);

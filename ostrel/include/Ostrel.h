@@ -22,13 +22,15 @@
 #include <Ostrel/ColorBar.h>
 
 // Gradients and textures: gradient records and the gradient engine, gradient boxes, the
-// "Gradient Fill" dialog and its preset strip.
+// "Gradient Fill" dialog and its preset strip, the texture library dialog and the texture boxes.
 #include <Ostrel/GradientRecords.h>
 #include <Ostrel/GradientEngine.h>
 #include <Ostrel/IIWnd.h>
 #include <Ostrel/GradientWnd.h>
 #include <Ostrel/GradDlg.h>
 #include <Ostrel/GradBoxes.h>
+#include <Ostrel/MTextureLibraryDlg.h>
+#include <Ostrel/TextureBoxes.h>
 
 // Images.
 

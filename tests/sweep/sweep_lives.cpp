@@ -207,6 +207,12 @@ const std::vector<SweepLife>& SweepLives() {
        }},
       {"bitmap list", BitmapList, nullptr, true},
       {"text list", TextList},
+      {"texture box",
+       [](CWnd* p) {
+         auto box = std::make_unique<CTextureBoxes>();
+         const int bMade = box->Create(113, kBox, p, 2);
+         return Made(std::move(box), bMade != 0);
+       }},
       {"colour-source pop-up", nullptr,
        [](CWnd*) {
          CColorPicker picker;

@@ -17,13 +17,15 @@ namespace {
 
 const int kLives = 5;
 
-// The host's part: the button pictures beside the executable, set before any control is made, and
-// a registry profile of the sweep's own (the browse button keeps its history there), removed again,
-// and the icon buttons of the gradient dialog.
+// The host's part: the button pictures and the texture module beside the executable, set before
+// any control is made, and a registry profile of the sweep's own (the browse button keeps its
+// history there), removed again, and the icon buttons of the gradient dialog.
 class HostGlobals : public ::testing::Environment {
   void SetUp() override {
     _ButtonVexBmpInst = ::LoadLibraryA((ExeFolder() + "ButtonBmp.dll").c_str());
     ::LoadLibraryA((ExeFolder() + "IconBtn.dll").c_str());
+    _hTxturDllInst3 = ::LoadLibraryA((ExeFolder() + "Txtur3.dll").c_str());
+    _VexLoadLibrary3 = (VEXLOADLIBRARY3)(void*)::GetProcAddress(_hTxturDllInst3, "VexLoadLibrary3");
     t32CfgSetAppName(kProfile);
   }
   void TearDown() override {
