@@ -7,7 +7,6 @@
 #include "gdi_count.h"
 
 extern "C++" AFX_API void AFXAPI AfxDeleteTempGdiMaps();
-extern "C++" AFX_API void AFXAPI AfxTermThreadGdiMaps();
 
 namespace {
 
@@ -136,23 +135,35 @@ TEST(GdiObjectTest, TemporaryWrappersNeverDeleteTheirHandle) {
   EXPECT_EQ(nullptr, CGdiObject::FromHandle(NULL));
 }
 
-TEST(GdiObjectTest, TemporaryWrappersBelongToTheirThread) {
-  HPEN hPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  CPen* pMain = CPen::FromHandle(hPen);
-  CPen* pOther = nullptr;
-  HGDIOBJ hOtherSees = NULL;
+// GDI handles belong to the process: an owner made on one thread is found, and deleted, on another;
+// temporary wrappers stay with the thread that made them.
+TEST(GdiObjectTest, OwnersAreSharedByThreadsTemporaryWrappersAreNot) {
+  GdiDeleteCounter counter;
+  HPEN hLoose = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+  CPen* pMainTemp = CPen::FromHandle(hLoose);
+  CPen* pOtherTemp = nullptr;
+  CBrush* pBrush = nullptr;
+  CDC* pDC = new CDC;
   std::thread worker([&] {
-    pOther = CPen::FromHandle(hPen);
-    hOtherSees = pOther->m_hObject;
-    AfxTermThreadGdiMaps();
+    pOtherTemp = CPen::FromHandle(hLoose);
+    pBrush = new CBrush(RGB(1, 2, 3));
+    pDC->CreateCompatibleDC(NULL);
   });
   worker.join();
-  EXPECT_NE(pMain, pOther);
-  EXPECT_EQ((HGDIOBJ)hPen, hOtherSees);
-  EXPECT_EQ(pMain, CPen::FromHandle(hPen));
-  EXPECT_EQ((DWORD)OBJ_PEN, GetObjectType(hPen));
+  EXPECT_NE(pMainTemp, pOtherTemp);
+  EXPECT_EQ(pMainTemp, CPen::FromHandle(hLoose));
+
+  HGDIOBJ hBrush = pBrush->m_hObject;
+  HDC hDC = pDC->m_hDC;
+  EXPECT_EQ(pBrush, CGdiObject::FromHandle(hBrush));
+  EXPECT_EQ(pDC, CDC::FromHandle(hDC));
+  delete pBrush;
+  delete pDC;
+  EXPECT_EQ(1, counter.Deletions(hBrush));
+  EXPECT_EQ(1, counter.Deletions(hDC));
   AfxDeleteTempGdiMaps();
-  DeleteObject(hPen);
+  EXPECT_EQ(0, counter.Deletions(hLoose));
+  DeleteObject(hLoose);
 }
 
 TEST(DCTest, SelectObjectReturnsThePreviousObject) {

@@ -107,6 +107,21 @@ TEST(MessageMap, RefusedCreationLeavesTheObjectDetached) {
   EXPECT_EQ((HWND)NULL, probe.m_hWnd);
 }
 
+// The system may make an input-method window inside the call that creates ours, before it.
+TEST(MessageMap, CreationHookPassesOverAnInputMethodWindowMadeFirst) {
+  CProbeWnd probe;
+  AfxHookWindowCreate(&probe);
+  HWND hIme = CreateWindowExA(0, "IME", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+  HWND hWnd = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, MainWnd()->m_hWnd, NULL, NULL, NULL);
+  EXPECT_TRUE(AfxUnhookWindowCreate());
+  ASSERT_NE((HWND)NULL, hIme);
+  EXPECT_EQ(hWnd, probe.m_hWnd);
+  EXPECT_EQ((CWnd*)NULL, CWnd::FromHandlePermanent(hIme));
+  SendMessageA(hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
+  EXPECT_EQ(1u, probe.clicks.size()) << "the created window runs through the object's map";
+  DestroyWindow(hIme);
+}
+
 // Commands at the parent, and the same notifications reflected to the control.
 class CCommandParent : public CWnd {
  public:
