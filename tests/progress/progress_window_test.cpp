@@ -60,6 +60,42 @@ void PaintOver(HWND hBar, COLORREF colour) {
   ReleaseDC(hBar, hDC);
 }
 
+// Holds a thread inside its next message retrieval until released (ten seconds at most).
+class ThreadHold {
+ public:
+  explicit ThreadHold(DWORD dwThread) {
+    s_hHeld = CreateEventA(NULL, TRUE, FALSE, NULL);
+    s_hRelease = CreateEventA(NULL, TRUE, FALSE, NULL);
+    m_hHook = SetWindowsHookExA(WH_GETMESSAGE, Hold, NULL, dwThread);
+  }
+  ~ThreadHold() {
+    Release();
+    UnhookWindowsHookEx(m_hHook);
+    CloseHandle(s_hHeld);
+    CloseHandle(s_hRelease);
+  }
+  bool Held() { return m_hHook != NULL && WaitForSingleObject(s_hHeld, 5000) == WAIT_OBJECT_0; }
+  void Release() { SetEvent(s_hRelease); }
+
+ private:
+  static LRESULT CALLBACK Hold(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && WaitForSingleObject(s_hHeld, 0) == WAIT_TIMEOUT) {
+      SetEvent(s_hHeld);
+      WaitForSingleObject(s_hRelease, 10000);
+    }
+    return CallNextHookEx(NULL, code, wParam, lParam);
+  }
+  static HANDLE s_hHeld, s_hRelease;
+  HHOOK m_hHook;
+};
+HANDLE ThreadHold::s_hHeld = NULL;
+HANDLE ThreadHold::s_hRelease = NULL;
+
+class CStoppableBar : public CProgress {
+ public:
+  using CProgress::StopCancelThread;
+};
+
 }  // namespace
 
 TEST_F(ProgressTest, OnlyOneBarPerProcess) {
@@ -234,4 +270,25 @@ TEST(ProgressLife, DestroyEndsTheCancelThreadAndLeavesNoGdiObjects) {
   }
   EXPECT_EQ(tracker.Outstanding(), 0);
   EXPECT_EQ(tracker.DCsHeld(), 0);
+}
+
+TEST(ProgressLife, AStopThatTimesOutLetsGoOfNothingWhileTheThreadRuns) {
+  CRecordingParent panel(40, 40, kPanelWidth, kPanelHeight);
+  CStoppableBar bar;
+  ASSERT_EQ(bar.Create(kBarId, CRect(0, 0, kPanelWidth, kPanelHeight), &panel), 1);
+  const HWND hHolder = CProgress::m_hCancelP;
+  WNDCLASSA wc;
+  {
+    ThreadHold hold(GetWindowThreadProcessId(hHolder, NULL));
+    PostMessageA(hHolder, WM_NULL, 0, 0);
+    ASSERT_TRUE(hold.Held());
+    bar.StopCancelThread();  // waits in vain
+    EXPECT_TRUE(GetClassInfoA(_ClrBoxInst, "PseudoParent", &wc));
+    EXPECT_EQ(CProgress::m_hCancelP, hHolder);
+    EXPECT_TRUE(IsWindow(hHolder));
+  }
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hHolder); })) << "released, it ends and takes its windows along";
+  bar.DestroyWindow();
+  EXPECT_FALSE(GetClassInfoA(_ClrBoxInst, "PseudoParent", &wc));
+  EXPECT_EQ(CProgress::m_hCancelP, (HWND)NULL);
 }
