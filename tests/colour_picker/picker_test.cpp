@@ -247,6 +247,22 @@ TEST_F(PickerTest, HotMarksFollowThePointer) {
   }
 }
 
+TEST_F(PickerTest, AnotherPopUpObjectLeavesTheOpenOnesHookAndBrushAlone) {
+  CColorPicker picker(MainWnd());
+  RunPicker(picker, [](CColorPicker&, HWND hWnd) {
+    HWND hItem = GetDlgItem(hWnd, 1106);
+    HDC hDC = GetDC(hItem);
+    HGDIOBJ hBrush = (HGDIOBJ)SendMessageA(hWnd, WM_CTLCOLORSTATIC, (WPARAM)hDC, (LPARAM)hItem);
+    ReleaseDC(hItem, hDC);
+    const HHOOK hHook = CColorPicker::hHookMouseFilter;
+    { CColorPicker other(MainWnd()); }
+    EXPECT_EQ(CColorPicker::hHookMouseFilter, hHook);
+    EXPECT_EQ(CColorPicker::m_handle, hWnd);
+    EXPECT_EQ(GetObjectType(hBrush), (DWORD)OBJ_BRUSH);
+    PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+  });
+}
+
 TEST_F(PickerTest, NoGdiObjectLeftAfterAPopUpsLife) {
   GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   ASSERT_TRUE(tracker.Patched());
