@@ -8,6 +8,7 @@ namespace ostrel_test {
 namespace {
 struct Counts {
   std::set<HGDIOBJ> live;
+  std::map<HGDIOBJ, int> deleted;
   int created = 0;
   int dcsHeld = 0;
 };
@@ -84,11 +85,13 @@ static HANDLE WINAPI Hook_CopyImage(HANDLE h, UINT t, int cx, int cy, UINT f) {
 static BOOL WINAPI Hook_DeleteObject(HGDIOBJ h) {
   typedef BOOL(WINAPI * Fn)(HGDIOBJ);
   Gone(h);
+  if (g_counts != NULL) g_counts->deleted[h]++;
   return Real<Fn>("DeleteObject")(h);
 }
 static BOOL WINAPI Hook_DeleteDC(HDC h) {
   typedef BOOL(WINAPI * Fn)(HDC);
   Gone((HGDIOBJ)h);
+  if (g_counts != NULL) g_counts->deleted[(HGDIOBJ)h]++;
   return Real<Fn>("DeleteDC")(h);
 }
 // A region given to a window belongs to the system from then on.
@@ -177,6 +180,7 @@ GdiTracker::GdiTracker(std::initializer_list<const char*> modules) {
     }
   }
   g_counts->live.clear();
+  g_counts->deleted.clear();
   g_counts->created = 0;
   g_counts->dcsHeld = 0;
 }
@@ -186,5 +190,9 @@ GdiTracker::~GdiTracker() { m_patches.clear(); }
 int GdiTracker::Created() const { return g_counts->created; }
 int GdiTracker::Outstanding() const { return (int)g_counts->live.size(); }
 int GdiTracker::DCsHeld() const { return g_counts->dcsHeld; }
+int GdiTracker::Deleted(HGDIOBJ h) const {
+  auto it = g_counts->deleted.find(h);
+  return it == g_counts->deleted.end() ? 0 : it->second;
+}
 
 }  // namespace ostrel_test

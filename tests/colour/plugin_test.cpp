@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <functional>
 #include <string>
-#include "../../host/tkp1/Hsv.h"
-#include "../../host/tkp1/Tkp1Res.h"
+#include "Hsv.h"
+#include "Tkp1Res.h"
 #include "Input.h"
 #include "ModalDriver.h"
 #include "Pixels.h"
