@@ -30,9 +30,9 @@ class TipUIExTest : public ::testing::Test {
     CSize size = GetTipRect(&m_tip, text, CFont::FromHandle(m_tip.m_hFont));
     return CSize(size.cx + 18, size.cy + 38);
   }
-  void WaitShownAndSettled() {
-    for (int i = 0; i < 50 && !m_tip.IsWindowVisible(); i++) PumpMessages(20);
-    PumpMessages(250);  // the tick after the showing stops the timer
+  // Until the tip shows and the tick after the showing has stopped the timer.
+  bool WaitShownAndSettled() {
+    return PumpUntil([&] { return m_tip.IsWindowVisible() && !m_tip.m_bTimer; }, 3000);
   }
 
   CRecordingParent m_parent;
@@ -73,7 +73,7 @@ TEST_F(TipUIExTest, ShowCallsWithinOneTickShowOneTipForTheLastId) {
   m_tip.Show(IDS_TIPEX_SHORT, 0);
   m_tip.Show(IDS_TIPEX_BARS, 7);
   EXPECT_TRUE(m_tip.m_bTimer);
-  WaitShownAndSettled();
+  ASSERT_TRUE(WaitShownAndSettled());
   EXPECT_TRUE(m_tip.IsWindowVisible());
   EXPECT_EQ(1, m_tip.shows);
   EXPECT_EQ(7, m_tip.m_nParam);
@@ -90,13 +90,13 @@ TEST_F(TipUIExTest, ShowCallsWithinOneTickShowOneTipForTheLastId) {
 
 TEST_F(TipUIExTest, IdsOfZeroAndBelowNeverShow) {
   ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
-  m_tip.Show(0, 0);
-  PumpMessages(300);
-  m_tip.Show(-3, 0);
-  PumpMessages(300);
+  for (int id : {0, -3}) {
+    m_tip.Show(id, 0);
+    EXPECT_TRUE(m_tip.m_bTimer);
+    EXPECT_TRUE(PumpUntil([&] { return !m_tip.m_bTimer; })) << "the first tick stops the timer";
+  }
   EXPECT_FALSE(m_tip.IsWindowVisible());
   EXPECT_EQ(0, m_tip.shows);
-  EXPECT_FALSE(m_tip.m_bTimer);
 }
 
 TEST_F(TipUIExTest, TargetInTheBottomRightCornerPutsTheTipAboveAndLeft) {
@@ -107,7 +107,7 @@ TEST_F(TipUIExTest, TargetInTheBottomRightCornerPutsTheTipAboveAndLeft) {
   target.ShowWindow(SW_SHOWNOACTIVATE);
   ASSERT_EQ(1, m_tip.Create(MainWnd(), &target));
   m_tip.Show(IDS_TIPEX_SHORT, 0);
-  WaitShownAndSettled();
+  ASSERT_TRUE(WaitShownAndSettled());
   CSize size = BalloonSize(IDS_TIPEX_SHORT);
   const int xc = sw - 25, yc = sh - 25;
   EXPECT_EQ(3, m_tip.m_nArrow);
@@ -124,7 +124,7 @@ TEST_F(TipUIExTest, AnyClickOfTheThreadHidesIt) {
   MainWnd()->ClientToScreen(&away);
   for (bool right : {false, true}) {
     m_tip.Show(IDS_TIPEX_SHORT, 0);
-    WaitShownAndSettled();
+    ASSERT_TRUE(WaitShownAndSettled());
     ASSERT_TRUE(m_tip.IsWindowVisible());
     EXPECT_FALSE(m_tip.m_bClosed);
     InputClick(away.x, away.y, right);
@@ -142,10 +142,9 @@ TEST_F(TipUIExTest, BalloonBytesReplaceTheScreenAndTheOutlineLetsItThrough) {
   HWND hBack = CreateBackdrop(m_parent, RGB(40, 160, 80), 0, 0, 400, 300);
   SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(m_hTarget, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  PumpMessages(30);
   ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
   m_tip.Show(IDS_TIPEX_SHORT, 0);
-  WaitShownAndSettled();
+  ASSERT_TRUE(WaitShownAndSettled());
   CRect rc;
   m_tip.GetWindowRect(&rc);
   Pixels shown = ReadScreen(rc);
