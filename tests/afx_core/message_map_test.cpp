@@ -78,7 +78,7 @@ TEST(MessageMap, HandlersGetUnpackedArguments) {
   EXPECT_EQ((UINT)(MK_LBUTTON | MK_SHIFT), probe.flags);
   EXPECT_EQ(12, probe.SendMessage(WM_USER + 5, 5, 7));
   probe.SetTimer(42, 10);
-  PumpMessages(100);
+  EXPECT_TRUE(PumpUntil([&] { return !probe.timers.empty(); }));
   EXPECT_EQ(std::vector<UINT_PTR>{42}, probe.timers);
   // Unhandled messages reach the default procedure.
   probe.SetWindowText("caption");

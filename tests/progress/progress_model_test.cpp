@@ -28,7 +28,7 @@ void TapEscape() {
   in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
   in[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, in, sizeof(INPUT));
-  PumpMessages(30);
+  PumpUntil([] { return HIWORD(GetQueueStatus(QS_KEY)) == 0; });  // the key messages are handled
 }
 
 }  // namespace
