@@ -70,20 +70,6 @@ TEST_F(ClrBoxesTest, PaletteCountsAreEvenAndOneColourMakesASimpleBox) {
   EXPECT_EQ(0, none.Create(kId, CRect(0, 0, 40, 40), &m_parent, CLRBOX_PALETTE, kPalette, 0, 0));
 }
 
-TEST_F(ClrBoxesTest, RandomPaletteIsTheSameInBothCopies) {
-  CProbeBoxes box;
-  Make(box, CLRBOX_PALETTE, 200, 40, 8, 0, NULL);
-  unsigned long out[8];
-  ASSERT_EQ(1, box.GetPalette(out));
-  bool varied = false;
-  for (int i = 0; i < 8; i++) {
-    EXPECT_EQ(out[i], box.Backup(i)) << "cell " << i;
-    EXPECT_EQ(0u, out[i] >> 24);
-    varied = varied || out[i] != out[0];
-  }
-  EXPECT_TRUE(varied);
-}
-
 TEST_F(ClrBoxesTest, AutomaticAndCustomLayouts) {
   {  // layout 0, 200 x 40, 8 cells
     CProbeBoxes box;

@@ -46,17 +46,6 @@ TEST(ProgressNoBar, EveryEntryFailsAndChangesNothing) {
   EXPECT_TRUE(StacksEmpty());
 }
 
-TEST_F(ProgressTest, DescriptorAndLoadTimeState) {
-  EXPECT_EQ(m_bar->m_pcb.nActive, 1);
-  EXPECT_EQ(m_bar->m_pcb.pfnProgress, &CProgress::SimplePCB);
-  EXPECT_EQ(m_bar->m_pcb.lParam, 0);
-  EXPECT_EQ(m_bar->m_pcb.pData, (void*)NULL);
-  EXPECT_EQ(m_bar->m_pcb.nRange, 100);
-  EXPECT_EQ(CProgress::m_pLenArray, &CProgress::m_dSegLen);
-  EXPECT_EQ(CProgress::m_nSegTotal, 1);
-  EXPECT_EQ(m_bar->IsBarRunning(), 0);
-}
-
 TEST_F(ProgressTest, TopLevelShowsReportedPercentAndClampsOvershoot) {
   EXPECT_EQ(Pcb(BEGIN), 1);
   EXPECT_EQ(m_bar->IsBarRunning(), 1);
