@@ -151,8 +151,11 @@ TEST_F(ColourBarTest, SoftSampleIsPureInTheMiddleAndLighterAtTheRim) {
   EXPECT_EQ(rings, (std::vector<int>{223, 191, 159, 127, 95, 63, 31, 0}));
 }
 
-TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColor) {
+TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColorAndHoldsBeforeTheFirstPaint) {
   Make(20, 100);
+  m_bar.setColor(0x0000FF);
+  ReadClient(m_bar.m_hWnd);
+  EXPECT_EQ(m_bar.getColor(), 0x0000FFu);
   for (int y : {0, 1, 37, 50, 99, 100}) {
     Press(y);
     Release(y);
@@ -165,13 +168,6 @@ TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColor) {
   EXPECT_EQ(m_bar.m_nY, 0);
   m_bar.setColor(RGB(0, 200, 0));  // no red or blue: the marker stays
   EXPECT_EQ(m_bar.m_nY, 0);
-}
-
-TEST_F(ColourBarTest, SetColorBeforeTheFirstPaintIsKept) {
-  Make(20, 100);
-  m_bar.setColor(0x0000FF);
-  ReadClient(m_bar.m_hWnd);
-  EXPECT_EQ(m_bar.getColor(), 0x0000FFu);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // Image files: the record and the lines of every BMP depth, a PNG read in parts and stopped, bad
-// files refused and left alone, the file-data dialog.
+// files refused and left alone.
 #include <gtest/gtest.h>
 #include <objbase.h>
 #include <string.h>
 #include <vector>
-#include "ModalDriver.h"
 #include "TempDir.h"
 #include "image_files.h"
 #include "t32File.h"
@@ -155,32 +154,6 @@ TEST_F(ImageFile, MissingTruncatedAndCorruptFilesGiveNoRecordAndStayAsTheyWere) 
   EXPECT_EQ(nullptr, tfFileGetFileData(dir.Write("ok.bmp", BmpBytes(8, 4, 4)).c_str(), 1));  // unknown option
   EXPECT_FALSE(tfFileFreeFileData(nullptr));
   EXPECT_EQ(nullptr, tfFileGetFormatInfo(77));
-}
-
-TEST_F(ImageFile, DialogListsTheRecord) {
-  const std::string path = dir.Write("dlg.bmp", BmpBytes(8, 21, 9));
-  HGLOBAL hData = tfFileGetFileData(path.c_str(), 0);
-  ASSERT_NE(nullptr, hData);
-  for (int what : {TF_SHOW_ALL, 0}) {
-    std::vector<std::string> items;
-    ModalDriver driver(ModalDriver::ClassIs("#32770"), [&](HWND dlg) {
-      HWND list = GetDlgItem(dlg, TF_DLG_LIST);
-      for (int i = 0, n = int(SendMessageA(list, LB_GETCOUNT, 0, 0)); i < n; ++i) {
-        char text[800] = {};
-        SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
-        items.push_back(text);
-      }
-      SendMessageA(dlg, WM_COMMAND, IDOK, 0);
-    });
-    EXPECT_EQ(IDOK, tfFileShowDlgFileData(nullptr, nullptr, hData, what, 0, 0));
-    EXPECT_FALSE(driver.TimedOut());
-    ASSERT_EQ(what == TF_SHOW_ALL ? 10u : 3u, items.size());
-    EXPECT_EQ("Name: " + path, items[0]);
-    EXPECT_EQ("Format: Windows Bitmap", items[1]);
-    if (what == TF_SHOW_ALL) EXPECT_EQ("Width: 21 pixels", items[3]);
-  }
-  EXPECT_EQ(0, tfFileShowDlgFileData(nullptr, nullptr, nullptr, TF_SHOW_ALL, 0, 0));
-  tfFileFreeFileData(hData);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Colour dialog, window placement, path splitting, error record, bitmap
-// conversion and the configuration library's ordinals.
+// Colour dialog, window placement, path splitting, bitmap conversion and the configuration library's ordinals.
 #include <gtest/gtest.h>
 #include "ModalDriver.h"
 #include "image_files.h"
@@ -91,16 +90,6 @@ TEST(SplitPath, NameAndFolder) {
   EXPECT_STREQ("b", name);
   EXPECT_EQ(0, tfdSplitPathname(nullptr, name, nullptr));
   EXPECT_EQ(0, tfdSplitPathname(std::string(MAX_PATH, 'a').c_str(), name, nullptr));
-}
-
-TEST(ErrorInfo, LastReportIsKept) {
-  int before = c32GetDLLErrInfo(nullptr);
-  EXPECT_EQ(1, c32SetDLLErrInfo(0, 5200, 0, 900, 286, 100));
-  EXPECT_EQ(1, c32SetDLLErrInfo(0, 0, 1001, 543, 7, 1501));
-  int last[6] = {};
-  EXPECT_EQ(before + 2, c32GetDLLErrInfo(last));
-  const int want[6] = {0, 0, 1001, 543, 7, 1501};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(want[i], last[i]);
 }
 
 TEST(DdbToBuf, BitmapPixelsArriveAsRgb) {
