@@ -1,19 +1,11 @@
 #include "PngShot.h"
 #include <wincodec.h>
+#include <wrl/client.h>
 #include <vector>
 
-namespace {
+using Microsoft::WRL::ComPtr;
 
-// Releases a COM interface at the end of its scope.
-template <class T>
-struct ComPtr {
-  T* p = nullptr;
-  ~ComPtr() {
-    if (p) p->Release();
-  }
-  T** operator&() { return &p; }
-  T* operator->() const { return p; }
-};
+namespace {
 
 // 24-bit top-down copy of a rectangle, rows padded to 4 bytes.
 struct Picture24 {
@@ -69,12 +61,12 @@ bool EncodePng(const Picture24& px, const std::string& path, std::string& error)
   ComPtr<IWICBitmapEncoder> encoder;
   ComPtr<IWICBitmapFrameEncode> frame;
   if (!Check(::CoCreateInstance(CLSID_WICImagingFactory, NULL, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                (void**)&factory),
+                                (void**)factory.GetAddressOf()),
              "creating the WIC factory", error) ||
       !Check(factory->CreateStream(&stream), "creating a stream", error) ||
       !Check(stream->InitializeFromFilename(wpath.c_str(), GENERIC_WRITE), "opening the file", error) ||
       !Check(factory->CreateEncoder(GUID_ContainerFormatPng, NULL, &encoder), "creating the PNG encoder", error) ||
-      !Check(encoder->Initialize(stream.p, WICBitmapEncoderNoCache), "starting the encoder", error) ||
+      !Check(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache), "starting the encoder", error) ||
       !Check(encoder->CreateNewFrame(&frame, NULL), "creating the frame", error) ||
       !Check(frame->Initialize(NULL), "starting the frame", error) ||
       !Check(frame->SetSize(px.width, px.height), "setting the size", error))

@@ -25,9 +25,9 @@ const UINT kHoverMs = 50;
 const int kCaptionGap = 4;  // between the image and a caption beside it
 const COLORREF kDisabledLight = 0x00D7EFEF;
 const COLORREF kDisabledDark = 0x00AFD7E7;
-const UINT kFmtBesideRight = 0x90;  // DT_LEFT | DT_WORDBREAK | DT_TABSTOP
-const UINT kFmtBesideLeft = 0x92;   // DT_RIGHT | DT_WORDBREAK | DT_TABSTOP
-const UINT kFmtCentred = 0x91;      // DT_CENTER | DT_WORDBREAK | DT_TABSTOP
+const UINT kFmtBesideRight = DT_LEFT | DT_WORDBREAK | DT_TABSTOP;
+const UINT kFmtBesideLeft = DT_RIGHT | DT_WORDBREAK | DT_TABSTOP;
+const UINT kFmtCentred = DT_CENTER | DT_WORDBREAK | DT_TABSTOP;
 
 int LoadIntString(UINT nID) {
   char sz[32] = "";
@@ -90,7 +90,7 @@ BOOL COkButton::Create(CWnd* pParent, UINT nID, BITMAPDEFAULT bmpDefault, UINT n
   m_nState = (UINT)::SendMessageA(hItem, BM_GETSTATE, 0, 0);
   m_nBitmapDefault = bmpDefault;
   UINT nStyle = (UINT)::GetWindowLongA(hItem, GWL_STYLE) & 0xFF;
-  m_nButtonType = nStyle & 0x0F;
+  m_nButtonType = nStyle & BS_TYPEMASK;
   if (bmpDefault != BITMAP_CUSTOM) nStyle = m_nButtonType = 0;
 
   switch (m_nButtonType) {
@@ -149,7 +149,7 @@ BOOL COkButton::Create(CWnd* pParent, UINT nID, BITMAPDEFAULT bmpDefault, UINT n
   SizeToContent();
 
   DWORD dwStyle = GetStyle();
-  m_nButtonType = bmpDefault != BITMAP_CUSTOM ? 0 : (dwStyle & 0x0F);
+  m_nButtonType = bmpDefault != BITMAP_CUSTOM ? 0 : (dwStyle & BS_TYPEMASK);
   SendMessage(BM_SETSTYLE, (dwStyle & 0xF0) | BS_OWNERDRAW, TRUE);
   ::SetClassLongPtrA(m_hWnd, GCL_STYLE, ::GetClassLongPtrA(m_hWnd, GCL_STYLE) | CS_DBLCLKS);
 

@@ -19,20 +19,29 @@ COLORREF s_colorTable[COLORPICKER_CELLS] = {
     0x000000, 0x008080, 0x408080, 0x808080, 0x808040, 0xC0C0C0, 0x404040, 0xFFFFFF,
 };
 
-// The brush the items paint with: made anew for each item, gone when no pop-up is left.
+// The brush the items paint with: made anew for each item by the pop-up painting them, and freed
+// by that pop-up when it goes (or at the end of the process).
 struct ItemBrush {
   HBRUSH hBrush = NULL;
-  HBRUSH Make(COLORREF color) {
+  const CColorPicker* pMaker = NULL;
+  HBRUSH Make(const CColorPicker* pPicker, COLORREF color) {
     Free();
     hBrush = ::CreateSolidBrush(color);
+    pMaker = pPicker;
     return hBrush;
+  }
+  void FreeIfMadeBy(const CColorPicker* pPicker) {
+    if (pMaker == pPicker) Free();
   }
   void Free() {
     if (hBrush != NULL) ::DeleteObject(hBrush);
     hBrush = NULL;
+    pMaker = NULL;
   }
   ~ItemBrush() { Free(); }
 } s_itemBrush;
+
+const CColorPicker* s_pHookOwner = NULL;  // the pop-up that installed the mouse hook
 
 int ItemIndex(const CWnd* pWnd) {
   int nID = pWnd != NULL ? pWnd->GetDlgCtrlID() : 0;
@@ -68,7 +77,7 @@ CColorPicker::CColorPicker(CWnd* pParentWnd)
 
 CColorPicker::~CColorPicker() {
   RemoveHook();  // a pop-up destroyed from outside must not leave its hook behind
-  s_itemBrush.Free();
+  s_itemBrush.FreeIfMadeBy(this);
 }
 
 void CColorPicker::SetDefaultColor(unsigned long color) { s_colorTable[0] = (COLORREF)color; }
@@ -77,9 +86,11 @@ void CColorPicker::DoDataExchange(CDataExchange*) {}
 
 BOOL CColorPicker::OnInitDialog() {
   CDialog::OnInitDialog();
-  RemoveHook();
-  m_handle = m_hWnd;
-  hHookMouseFilter = ::SetWindowsHookExA(WH_MOUSE, MouseFilter, NULL, ::GetCurrentThreadId());
+  if (s_pHookOwner == NULL) {  // one pop-up is open at a time; another one's hook is left alone
+    m_handle = m_hWnd;
+    hHookMouseFilter = ::SetWindowsHookExA(WH_MOUSE, MouseFilter, NULL, ::GetCurrentThreadId());
+    if (hHookMouseFilter != NULL) s_pHookOwner = this;
+  }
 
   m_nItems = m_bEyeDropper ? 3 : 2;
   if (!m_bEyeDropper) {
@@ -137,10 +148,13 @@ LRESULT CALLBACK CColorPicker::MouseFilter(int code, WPARAM wParam, LPARAM lPara
   return ::CallNextHookEx(hHookMouseFilter, code, wParam, lParam);
 }
 
+// Only the pop-up that installed the hook removes it.
 void CColorPicker::RemoveHook() {
-  if (hHookMouseFilter != NULL) ::UnhookWindowsHookEx(hHookMouseFilter);
+  if (s_pHookOwner != this) return;
+  ::UnhookWindowsHookEx(hHookMouseFilter);
   hHookMouseFilter = NULL;
   m_handle = NULL;
+  s_pHookOwner = NULL;
 }
 
 void CColorPicker::OnPaint() {
@@ -247,5 +261,5 @@ HBRUSH CColorPicker::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
   const BOOL bHot = m_bHotItem[nItem];
   pDC->SetTextColor(::GetSysColor(bHot ? COLOR_MENU : COLOR_MENUTEXT));
   pDC->SetBkMode(TRANSPARENT);
-  return s_itemBrush.Make(::GetSysColor(bHot ? COLOR_HIGHLIGHT : COLOR_MENU));
+  return s_itemBrush.Make(this, ::GetSysColor(bHot ? COLOR_HIGHLIGHT : COLOR_MENU));
 }

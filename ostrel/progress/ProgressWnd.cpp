@@ -28,12 +28,11 @@ const int kPercentWidth = 30;
 const int kPercentHeight = 20;
 const int kPercentGap = 15;
 const int kHolderBottomGap = 18;
-const DWORD kStopWaitMs = 5000;
+const DWORD kStopWaitMs = 2000;
 
 int s_nDrawnPercent = -1;  // redraw caches of DrawBar
 int s_nDrawnCells = -1;
-HANDLE s_hCancelThread = NULL;
-DWORD s_dwCancelThreadId = 0;
+CWinThread* s_pCancelThread = NULL;  // kept (not auto-deleted) until it is known to have ended
 
 // Copies the whole of hBmp to (x, y) of hDC through hSrc.
 void Blit(HDC hDC, HDC hSrc, HBITMAP hBmp, int x, int y, CSize size) {
@@ -42,14 +41,16 @@ void Blit(HDC hDC, HDC hSrc, HBITMAP hBmp, int x, int y, CSize size) {
   ::SelectObject(hSrc, hOld);
 }
 
-// Waits for the thread while answering messages other threads send to this one.
-void JoinThread(HANDLE hThread) {
+// Waits for the thread while answering messages other threads send to this one; TRUE once it has
+// ended.
+BOOL JoinThread(HANDLE hThread) {
   DWORD dwStart = ::GetTickCount();
   for (;;) {
     DWORD dwLeft = kStopWaitMs - (::GetTickCount() - dwStart);
-    if ((int)dwLeft <= 0) return;
+    if ((int)dwLeft <= 0) return FALSE;
     DWORD r = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, dwLeft, QS_SENDMESSAGE);
-    if (r != WAIT_OBJECT_0 + 1) return;
+    if (r == WAIT_OBJECT_0) return TRUE;
+    if (r != WAIT_OBJECT_0 + 1) return FALSE;
     MSG msg;
     ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
@@ -142,6 +143,8 @@ BOOL CProgress::RegWndClass(char* pszName) {
 }
 
 BOOL CProgress::InitCancelBtn() {
+  StopCancelThread();  // the thread of an earlier bar, told to stop, may not have ended yet
+  if (s_pCancelThread != NULL) return FALSE;
   m_bKill = FALSE;
   m_bCancelOK = FALSE;
   m_hEvent = NULL;
@@ -149,36 +152,29 @@ BOOL CProgress::InitCancelBtn() {
   m_hEvent = ::CreateEventA(NULL, TRUE, FALSE, NULL);
   if (m_hEvent == NULL) return FALSE;
 
-  BOOL bStarted = FALSE;
   if (RegWndClass((char*)kHolderClass)) {
-    // Started suspended only to take a handle to join it by later; it runs at once after that.
     CWinThread* pThread = AfxBeginThread(CancelFunction, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    if (pThread != NULL && ::DuplicateHandle(::GetCurrentProcess(), pThread->m_hThread, ::GetCurrentProcess(),
-                                             &s_hCancelThread, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
-      s_dwCancelThreadId = pThread->m_nThreadID;
+    if (pThread != NULL) {
+      pThread->m_bAutoDelete = FALSE;
+      s_pCancelThread = pThread;
       pThread->ResumeThread();
-      bStarted = TRUE;
-    } else if (pThread != NULL) {
-      m_bKill = TRUE;
-      pThread->ResumeThread();  // it finds m_bKill set and its windows are closed at once
-    }
-    if (!bStarted) ::UnregisterClassA(kHolderClass, _hResInst);
-  }
-  if (bStarted) {
-    ::WaitForSingleObject(m_hEvent, INFINITE);
-    if (m_bCancelOK) {
-      ::CloseHandle(m_hEvent);
-      m_hEvent = NULL;
-      if (::SetParent(m_hCancelP, m_hWnd) == NULL) return FALSE;
-      // A child of another thread's window shares that thread's input; the Cancel button must
-      // hear the mouse while this thread is busy with the long operation.
-      ::AttachThreadInput(s_dwCancelThreadId, ::GetCurrentThreadId(), FALSE);
-      return TRUE;
+      ::WaitForSingleObject(m_hEvent, INFINITE);
+    } else {
+      ::UnregisterClassA(kHolderClass, _hResInst);  // no thread uses it
     }
   }
-  if (m_hEvent != NULL) ::CloseHandle(m_hEvent);
+  HANDLE hEvent = m_hEvent;
   m_hEvent = NULL;
-  return FALSE;
+  ::CloseHandle(hEvent);
+  if (!m_bCancelOK) {
+    StopCancelThread();  // it ends by itself after a failed start
+    return FALSE;
+  }
+  if (::SetParent(m_hCancelP, m_hWnd) == NULL) return FALSE;
+  // A child of another thread's window shares that thread's input; the Cancel button must hear the
+  // mouse while this thread is busy with the long operation.
+  ::AttachThreadInput(s_pCancelThread->m_nThreadID, ::GetCurrentThreadId(), FALSE);
+  return TRUE;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -228,7 +224,9 @@ UINT AFX_CDECL CProgress::CancelFunction(LPVOID) {
     m_bCancelOK = FALSE;
     if (m_hEvent != NULL) ::SetEvent(m_hEvent);
   }
-  // The button's pictures belong to this thread's maps: free them before it goes.
+  // The holder and its button go with this thread (the button's object lets go of its window on the
+  // way), and so do the button's pictures.
+  if (m_hCancelP != NULL && ::IsWindow(m_hCancelP)) ::DestroyWindow(m_hCancelP);
   m_BtnCancel.m_bmpButton.DeleteObject();
   m_BtnCancel.m_bmpFace.DeleteObject();
   m_BtnCancel.m_font.DeleteObject();
@@ -253,14 +251,16 @@ LRESULT CALLBACK CProgress::CancelWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, L
   return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
 }
 
+// Tells the thread to leave its loop. Its handle, its windows' names and the holder's class are let
+// go of only once it has ended; a thread that does not end in time keeps them, and the next stop or
+// start tries again.
 void CProgress::StopCancelThread() {
-  if (s_hCancelThread == NULL) return;
+  if (s_pCancelThread == NULL) return;
   m_bKill = TRUE;
-  if (m_hCancelP != NULL && ::IsWindow(m_hCancelP)) ::SendMessageA(m_hCancelP, WM_CLOSE, 0, 0);
-  ::PostThreadMessageA(s_dwCancelThreadId, WM_NULL, 0, 0);  // the loop looks at m_bKill after it
-  JoinThread(s_hCancelThread);
-  ::CloseHandle(s_hCancelThread);
-  s_hCancelThread = NULL;
+  ::PostThreadMessageA(s_pCancelThread->m_nThreadID, WM_NULL, 0, 0);  // the loop looks at m_bKill after it
+  if (!JoinThread(s_pCancelThread->m_hThread)) return;
+  delete s_pCancelThread;
+  s_pCancelThread = NULL;
   m_hCancelP = m_hCancel = NULL;
   ::UnregisterClassA(kHolderClass, _hResInst);
 }

@@ -9,8 +9,6 @@
 #include <stdlib.h>
 #include <new>
 
-#define TTM_WINDOWFROMPOINT_MSG (WM_USER + 16)
-
 namespace {
 
 // While on, moves and resizes of the tip window that do not come from the tip are cancelled: the
@@ -52,7 +50,7 @@ ON_NOTIFY_REFLECT(TTN_SHOW, ShowTips)
 ON_WM_PAINT()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_ENABLE()
-ON_MESSAGE(TTM_WINDOWFROMPOINT_MSG, OnWindowFromPoint)
+ON_MESSAGE(TTM_WINDOWFROMPOINT, OnWindowFromPoint)
 ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 END_MESSAGE_MAP()
 

@@ -79,24 +79,4 @@ TEST(Dialog, MissingTemplateFailsAtOnce) {
   EXPECT_TRUE(MainWnd()->IsWindowEnabled());
 }
 
-TEST(Dialog, DriverTimesOutInsteadOfHanging) {
-  CNameDialog dlg;
-  ModalDriver driver(
-      ModalDriver::TitleIs("no such window"), [](HWND) {}, 300);
-  DWORD start = GetTickCount();
-  dlg.DoModal();
-  EXPECT_TRUE(driver.TimedOut());
-  EXPECT_LT(GetTickCount() - start, 5000u);
-}
-
-TEST(Dialog, MessageBoxTextIsReadable) {
-  std::string shown;
-  ModalDriver driver(ModalDriver::DialogTitled("Ostrel"), [&shown](HWND hBox) {
-    shown = MessageBoxText(hBox);
-    PressButton(hBox, IDNO);
-  });
-  EXPECT_EQ(IDNO, MessageBoxA(MainWnd()->m_hWnd, "Delete it?", "Ostrel", MB_YESNO));
-  EXPECT_EQ("Delete it?", shown);
-}
-
 }  // namespace

@@ -78,7 +78,7 @@ TEST(MessageMap, HandlersGetUnpackedArguments) {
   EXPECT_EQ((UINT)(MK_LBUTTON | MK_SHIFT), probe.flags);
   EXPECT_EQ(12, probe.SendMessage(WM_USER + 5, 5, 7));
   probe.SetTimer(42, 10);
-  PumpMessages(100);
+  EXPECT_TRUE(PumpUntil([&] { return !probe.timers.empty(); }));
   EXPECT_EQ(std::vector<UINT_PTR>{42}, probe.timers);
   // Unhandled messages reach the default procedure.
   probe.SetWindowText("caption");
@@ -105,6 +105,21 @@ TEST(MessageMap, RefusedCreationLeavesTheObjectDetached) {
   probe.refuseCreate = true;
   EXPECT_FALSE(CreateChild(probe, &parent));
   EXPECT_EQ((HWND)NULL, probe.m_hWnd);
+}
+
+// The system may make an input-method window inside the call that creates ours, before it.
+TEST(MessageMap, CreationHookPassesOverAnInputMethodWindowMadeFirst) {
+  CProbeWnd probe;
+  AfxHookWindowCreate(&probe);
+  HWND hIme = CreateWindowExA(0, "IME", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+  HWND hWnd = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, MainWnd()->m_hWnd, NULL, NULL, NULL);
+  EXPECT_TRUE(AfxUnhookWindowCreate());
+  ASSERT_NE((HWND)NULL, hIme);
+  EXPECT_EQ(hWnd, probe.m_hWnd);
+  EXPECT_EQ((CWnd*)NULL, CWnd::FromHandlePermanent(hIme));
+  SendMessageA(hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
+  EXPECT_EQ(1u, probe.clicks.size()) << "the created window runs through the object's map";
+  DestroyWindow(hIme);
 }
 
 // Commands at the parent, and the same notifications reflected to the control.

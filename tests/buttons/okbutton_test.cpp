@@ -263,8 +263,10 @@ TEST_F(OkButtonTest, AutoRadioUnchecksOnlyOkButtonAutoRadiosOfItsGroup) {
   EXPECT_EQ(Check(second), 1);
 }
 
-TEST_F(OkButtonTest, ClickSendsPushedThenClickedAndDragOutOnlyPushed) {
-  TestButton* p = Make("Go", BS_PUSHBUTTON, 80);
+TEST_F(OkButtonTest, ClickSendsPushedThenClickedDragOutOnlyPushedAndNothingIsLeft) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
+  TestButton* p = Make("Go", BS_AUTOCHECKBOX, 80);
   m_parent.Clear();
   SendClick(p->m_hWnd, 4, 4);
   std::vector<UINT> codes;
@@ -285,6 +287,14 @@ TEST_F(OkButtonTest, ClickSendsPushedThenClickedAndDragOutOnlyPushed) {
   EXPECT_TRUE(m_parent.Commands(BN_CLICKED).empty());
   EXPECT_EQ(p->SendMessage(BM_GETSTATE) & BST_PUSHED, 0);
   EXPECT_NE(GetCapture(), p->m_hWnd);
+
+  for (int i = 0; i < 20; ++i) {
+    SendClick(p->m_hWnd, 3, 3);
+    UpdateWindow(p->m_hWnd);
+  }
+  m_buttons.clear();  // the button's whole life: window and object
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
 TEST_F(OkButtonTest, HoverEndsWhenTheTimerFindsTheCursorGone) {
@@ -293,8 +303,8 @@ TEST_F(OkButtonTest, HoverEndsWhenTheTimerFindsTheCursorGone) {
   SetCursorPos(700, 500);  // far from the button
   p->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(Shown(p).column, COkButton::PART_HOT);
-  PumpMessages(150);  // the 50 ms hover timer looks at the real cursor
-  EXPECT_EQ(Shown(p).column, COkButton::PART_NORMAL);
+  // The 50 ms hover timer looks at the real cursor.
+  EXPECT_TRUE(PumpUntil([&] { return Shown(p).column == COkButton::PART_NORMAL; }));
 }
 
 // Counts WM_SETFOCUS arriving at the main window.
@@ -343,23 +353,6 @@ TEST_F(OkButtonTest, BuiltInImageLookIsCaptionlessPushOfOneThirdRow) {
   EXPECT_EQ(client.Size(), CSize(28, 28));  // 871: 112 x 84, three rows
   EXPECT_EQ(Check(p), 0);                   // treated as a push button
   EXPECT_EQ(p->m_font.m_hObject, (HGDIOBJ)NULL);
-}
-
-TEST_F(OkButtonTest, WholeLifeLeavesNoGdiObjects) {
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  ASSERT_TRUE(tracker.Patched());
-  {
-    TestButton button;
-    m_plain.push_back(Item("Life", BS_AUTOCHECKBOX, 99));
-    ASSERT_TRUE(button.Create(&m_parent, 99, COkButton::BITMAP_CUSTOM, 0, NULL));
-    for (int i = 0; i < 20; ++i) {
-      SendClick(button.m_hWnd, 3, 3);
-      UpdateWindow(button.m_hWnd);
-    }
-    button.DestroyWindow();
-  }
-  EXPECT_EQ(tracker.Outstanding(), 0);
-  EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
 }  // namespace

@@ -53,28 +53,32 @@ class GroupBoxTest : public ::testing::Test {
   HWND m_hBox = NULL;
 };
 
-TEST_F(GroupBoxTest, PensFollowThePanelStyle) {
+TEST_F(GroupBoxTest, PensFollowThePanelStyleAndPaintingLeavesNoGdiObjects) {
+  GdiTracker tracker({"Ostrel.dll"});
   SendMessageA(Create(""), WM_SETFONT, 0, 0);  // back to the DC's font
+  EXPECT_TRUE(GetWindowLongA(m_hBox, GWL_STYLE) & WS_DISABLED) << "it never takes the mouse";
   int top = TextHeight(NULL) / 2;
-  ExpectFrame(ReadClient(m_hBox), top, kWarmLight, kWarmDark);
+  Pixels px = ReadClient(m_hBox);
+  ExpectFrame(px, top, kWarmLight, kWarmDark);
+  EXPECT_EQ(kWarmDark, px.At(3, top)) << "an empty caption leaves a 3-pixel gap";
+  for (int x = 4; x < 7; ++x) EXPECT_NE(kWarmDark, px.At(x, top)) << "x " << x;
+  EXPECT_EQ(kWarmDark, px.At(7, top));
 
   int style = 2;
   pVexPrefernPanelStyle = &style;
   InvalidateRect(m_hBox, NULL, FALSE);
   ExpectFrame(ReadClient(m_hBox), top, kNeutralLight, kNeutralDark);
-
   style = 1;
-  InvalidateRect(m_hBox, NULL, FALSE);
+  for (int i = 0; i < 300; ++i) {
+    InvalidateRect(m_hBox, NULL, FALSE);
+    UpdateWindow(m_hBox);
+  }
   ExpectFrame(ReadClient(m_hBox), top, kWarmLight, kWarmDark);
-}
-
-TEST_F(GroupBoxTest, EmptyCaptionLeavesAThreePixelGap) {
-  SendMessageA(Create(""), WM_SETFONT, 0, 0);
-  int top = TextHeight(NULL) / 2;
-  Pixels px = ReadClient(m_hBox);
-  EXPECT_EQ(kWarmDark, px.At(3, top));
-  for (int x = 4; x < 7; ++x) EXPECT_NE(kWarmDark, px.At(x, top)) << "x " << x;
-  EXPECT_EQ(kWarmDark, px.At(7, top));
+  DestroyWindow(m_hBox);
+  m_hBox = NULL;
+  EXPECT_GT(tracker.Created(), 300);
+  EXPECT_EQ(0, tracker.Outstanding());
+  EXPECT_EQ(0, tracker.DCsHeld());
 }
 
 TEST_F(GroupBoxTest, CaptionBreaksTheTopEdgeForItsWidth) {
@@ -88,11 +92,6 @@ TEST_F(GroupBoxTest, CaptionBreaksTheTopEdgeForItsWidth) {
   EXPECT_EQ(kWarmDark, px.At(3, top));
   EXPECT_NE(kWarmDark, px.At(6 + extent.cx, top));
   EXPECT_EQ(kWarmDark, px.At(7 + extent.cx, top));
-}
-
-TEST_F(GroupBoxTest, StartsDisabled) {
-  Create("x");
-  EXPECT_TRUE(GetWindowLongA(m_hBox, GWL_STYLE) & WS_DISABLED);
 }
 
 TEST_F(GroupBoxTest, NewCaptionRepaintsTheParentBehindTheOldOne) {
@@ -130,21 +129,6 @@ TEST_F(GroupBoxTest, DeletedFontFallsBackToTheOneBefore) {
   EXPECT_EQ(kWarmDark, px.At(60, bigTop)) << "top edge placed by the earlier font";
   SendMessageA(m_hBox, WM_SETFONT, 0, 0);
   DeleteObject(hBig);
-}
-
-TEST_F(GroupBoxTest, PaintsWithoutLeaks) {
-  GdiTracker tracker({"Ostrel.dll"});
-  Create("Leak check");
-  for (int i = 0; i < 300; ++i) {
-    InvalidateRect(m_hBox, NULL, FALSE);
-    UpdateWindow(m_hBox);
-  }
-  SetWindowTextA(m_hBox, "Changed");
-  DestroyWindow(m_hBox);
-  m_hBox = NULL;
-  EXPECT_GT(tracker.Created(), 300);
-  EXPECT_EQ(0, tracker.Outstanding());
-  EXPECT_EQ(0, tracker.DCsHeld());
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ class GalleryWindow : public ::testing::Test {
     // Real clicks need it on top of the test's own main window.
     ::SetWindowPos(m_hWnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     m_pWnd->UpdateWindow();
-    PumpMessages(100);
     ASSERT_GE(m_pWnd->PageCount(), 1);
     m_pDialPage = m_pWnd->Page(0);
     ASSERT_STREQ("dial", m_pDialPage->Slug());
@@ -48,8 +47,7 @@ class GalleryWindow : public ::testing::Test {
   }
   // Pumps messages until the log holds the text, for at most two seconds.
   bool WaitForLog(const char* text) {
-    for (int i = 0; i < 100 && LogText().Find(text) == -1; ++i) PumpMessages(20);
-    return LogText().Find(text) != -1;
+    return PumpUntil([&] { return LogText().Find(text) != -1; }, 2000);
   }
 
   CGalleryWnd* m_pWnd = nullptr;
@@ -86,8 +84,7 @@ TEST_F(GalleryWindow, PanelStyleButtonsRepaintTheFramesThroughTheHostGlobal) {
   EXPECT_GT(ReadClient(hFrame).Count(rc, warmDark), rc.right);
 
   ::SendMessageA(Item(IDC_STYLE_GREY), BM_CLICK, 0, 0);
-  PumpMessages(50);
-  EXPECT_EQ(2, *pVexPrefernPanelStyle);
+  EXPECT_TRUE(PumpUntil([] { return pVexPrefernPanelStyle != NULL && *pVexPrefernPanelStyle == 2; }));
   Pixels grey = ReadClient(hFrame);
   EXPECT_GT(grey.Count(rc, greyDark), rc.right);
   EXPECT_EQ(0, grey.Count(rc, warmDark));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <memory>
-#include "../buttons/ButtonBmpHost.h"
+#include "ButtonBmpHost.h"
 #include "RecordingParent.h"
 
 namespace ostrel_test {

@@ -60,6 +60,42 @@ void PaintOver(HWND hBar, COLORREF colour) {
   ReleaseDC(hBar, hDC);
 }
 
+// Holds a thread inside its next message retrieval until released (ten seconds at most).
+class ThreadHold {
+ public:
+  explicit ThreadHold(DWORD dwThread) {
+    s_hHeld = CreateEventA(NULL, TRUE, FALSE, NULL);
+    s_hRelease = CreateEventA(NULL, TRUE, FALSE, NULL);
+    m_hHook = SetWindowsHookExA(WH_GETMESSAGE, Hold, NULL, dwThread);
+  }
+  ~ThreadHold() {
+    Release();
+    UnhookWindowsHookEx(m_hHook);
+    CloseHandle(s_hHeld);
+    CloseHandle(s_hRelease);
+  }
+  bool Held() { return m_hHook != NULL && WaitForSingleObject(s_hHeld, 5000) == WAIT_OBJECT_0; }
+  void Release() { SetEvent(s_hRelease); }
+
+ private:
+  static LRESULT CALLBACK Hold(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && WaitForSingleObject(s_hHeld, 0) == WAIT_TIMEOUT) {
+      SetEvent(s_hHeld);
+      WaitForSingleObject(s_hRelease, 10000);
+    }
+    return CallNextHookEx(NULL, code, wParam, lParam);
+  }
+  static HANDLE s_hHeld, s_hRelease;
+  HHOOK m_hHook;
+};
+HANDLE ThreadHold::s_hHeld = NULL;
+HANDLE ThreadHold::s_hRelease = NULL;
+
+class CStoppableBar : public CProgress {
+ public:
+  using CProgress::StopCancelThread;
+};
+
 }  // namespace
 
 TEST_F(ProgressTest, OnlyOneBarPerProcess) {
@@ -174,16 +210,19 @@ TEST_F(ProgressTest, RealClickOnCancelStopsARunThatPumpsNoMessages) {
   m_panel->ShowWindow(SW_HIDE);
   Pcb(BEGIN);  // shows the panel and gives it the mouse capture
   ASSERT_EQ(GetCapture(), m_panel->m_hWnd);
-  std::thread user([centre]() {
-    Sleep(150);
+  HANDLE hRunning = CreateEventA(NULL, TRUE, FALSE, NULL);
+  std::thread user([centre, hRunning]() {
+    WaitForSingleObject(hRunning, 5000);  // the user clicks once the run is under way
     InputClick(centre.x, centre.y);
   });
-  int nReports = 0;
-  DWORD dwStart = GetTickCount();
-  while (GetTickCount() - dwStart < 5000 && Pcb(DOING, (unsigned)(nReports++ % 100)) != 0) Sleep(5);
+  // The run works without pumping messages; a few thousand reports give the click ample time.
+  for (int nReports = 0; nReports < 5000 && Pcb(DOING, (unsigned)(nReports % 100)) != 0; ++nReports) {
+    SetEvent(hRunning);
+    Sleep(1);
+  }
   user.join();
+  CloseHandle(hRunning);
   EXPECT_EQ(m_bar->IsBarRunning(), 0);
-  EXPECT_LT(GetTickCount() - dwStart, 5000u);
 }
 
 TEST_F(ProgressTest, HiddenPanelOpensForTheRunAndClosesAtItsEnd) {
@@ -234,4 +273,25 @@ TEST(ProgressLife, DestroyEndsTheCancelThreadAndLeavesNoGdiObjects) {
   }
   EXPECT_EQ(tracker.Outstanding(), 0);
   EXPECT_EQ(tracker.DCsHeld(), 0);
+}
+
+TEST(ProgressLife, AStopThatTimesOutLetsGoOfNothingWhileTheThreadRuns) {
+  CRecordingParent panel(40, 40, kPanelWidth, kPanelHeight);
+  CStoppableBar bar;
+  ASSERT_EQ(bar.Create(kBarId, CRect(0, 0, kPanelWidth, kPanelHeight), &panel), 1);
+  const HWND hHolder = CProgress::m_hCancelP;
+  WNDCLASSA wc;
+  {
+    ThreadHold hold(GetWindowThreadProcessId(hHolder, NULL));
+    PostMessageA(hHolder, WM_NULL, 0, 0);
+    ASSERT_TRUE(hold.Held());
+    bar.StopCancelThread();  // waits in vain
+    EXPECT_TRUE(GetClassInfoA(_ClrBoxInst, "PseudoParent", &wc));
+    EXPECT_EQ(CProgress::m_hCancelP, hHolder);
+    EXPECT_TRUE(IsWindow(hHolder));
+  }
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hHolder); })) << "released, it ends and takes its windows along";
+  bar.DestroyWindow();
+  EXPECT_FALSE(GetClassInfoA(_ClrBoxInst, "PseudoParent", &wc));
+  EXPECT_EQ(CProgress::m_hCancelP, (HWND)NULL);
 }

@@ -8,6 +8,7 @@ namespace ostrel_test {
 namespace {
 struct Counts {
   std::set<HGDIOBJ> live;
+  std::map<HGDIOBJ, int> deleted;
   int created = 0;
   int dcsHeld = 0;
 };
@@ -29,7 +30,38 @@ F Real(const char* name) {
 }
 }  // namespace
 
-// One hook per tracked function: call the real one, then note what it made or freed.
+// One hook per function that makes an object: call the real one, then note what it made.
+#define GDI_MAKERS(X)                                                                                           \
+  X(CreatePen, (int s, int w, COLORREF c), (s, w, c))                                                           \
+  X(CreatePenIndirect, (const LOGPEN* p), (p))                                                                  \
+  X(ExtCreatePen, (DWORD s, DWORD w, const LOGBRUSH* b, DWORD n, const DWORD* d), (s, w, b, n, d))              \
+  X(CreateSolidBrush, (COLORREF c), (c))                                                                        \
+  X(CreateHatchBrush, (int s, COLORREF c), (s, c))                                                              \
+  X(CreatePatternBrush, (HBITMAP b), (b))                                                                       \
+  X(CreateBrushIndirect, (const LOGBRUSH* b), (b))                                                              \
+  X(CreateFontA,                                                                                                \
+    (int a, int b, int c, int d, int e, DWORD f, DWORD g, DWORD h, DWORD i, DWORD j, DWORD k, DWORD l, DWORD m, \
+     LPCSTR n),                                                                                                 \
+    (a, b, c, d, e, f, g, h, i, j, k, l, m, n))                                                                 \
+  X(CreateFontIndirectA, (const LOGFONTA* f), (f))                                                              \
+  X(CreateBitmap, (int w, int h, UINT p, UINT b, const void* d), (w, h, p, b, d))                               \
+  X(CreateCompatibleBitmap, (HDC dc, int w, int h), (dc, w, h))                                                 \
+  X(CreateDIBSection, (HDC dc, const BITMAPINFO* i, UINT u, void** b, HANDLE s, DWORD o), (dc, i, u, b, s, o))  \
+  X(CreateDIBitmap, (HDC dc, const BITMAPINFOHEADER* h, DWORD f, const void* b, const BITMAPINFO* i, UINT u),   \
+    (dc, h, f, b, i, u))                                                                                        \
+  X(CreateCompatibleDC, (HDC dc), (dc))                                                                         \
+  X(CreateDCA, (LPCSTR a, LPCSTR b, LPCSTR c, const DEVMODEA* d), (a, b, c, d))                                 \
+  X(CreateRectRgn, (int l, int t, int r, int b), (l, t, r, b))                                                  \
+  X(CreateRectRgnIndirect, (const RECT* r), (r))                                                                \
+  X(CreateEllipticRgn, (int l, int t, int r, int b), (l, t, r, b))                                              \
+  X(CreateEllipticRgnIndirect, (const RECT* r), (r))                                                            \
+  X(CreateRoundRectRgn, (int l, int t, int r, int b, int w, int h), (l, t, r, b, w, h))                         \
+  X(CreatePolygonRgn, (const POINT* p, int n, int m), (p, n, m))                                                \
+  X(PathToRegion, (HDC dc), (dc))                                                                               \
+  X(ExtCreateRegion, (const XFORM* x, DWORD n, const RGNDATA* d), (x, n, d))                                    \
+  X(CreatePalette, (const LOGPALETTE* p), (p))                                                                  \
+  X(LoadBitmapA, (HINSTANCE i, LPCSTR n), (i, n))
+
 #define GDI_MAKER(name, params, args)             \
   static HGDIOBJ WINAPI Hook_##name params {      \
     typedef HGDIOBJ(WINAPI* Fn) params;           \
@@ -37,36 +69,7 @@ F Real(const char* name) {
     Made(made);                                   \
     return made;                                  \
   }
-
-GDI_MAKER(CreatePen, (int s, int w, COLORREF c), (s, w, c))
-GDI_MAKER(CreatePenIndirect, (const LOGPEN* p), (p))
-GDI_MAKER(ExtCreatePen, (DWORD s, DWORD w, const LOGBRUSH* b, DWORD n, const DWORD* d), (s, w, b, n, d))
-GDI_MAKER(CreateSolidBrush, (COLORREF c), (c))
-GDI_MAKER(CreateHatchBrush, (int s, COLORREF c), (s, c))
-GDI_MAKER(CreatePatternBrush, (HBITMAP b), (b))
-GDI_MAKER(CreateBrushIndirect, (const LOGBRUSH* b), (b))
-GDI_MAKER(CreateFontA,
-          (int a, int b, int c, int d, int e, DWORD f, DWORD g, DWORD h, DWORD i, DWORD j, DWORD k, DWORD l, DWORD m,
-           LPCSTR n),
-          (a, b, c, d, e, f, g, h, i, j, k, l, m, n))
-GDI_MAKER(CreateFontIndirectA, (const LOGFONTA* f), (f))
-GDI_MAKER(CreateBitmap, (int w, int h, UINT p, UINT b, const void* d), (w, h, p, b, d))
-GDI_MAKER(CreateCompatibleBitmap, (HDC dc, int w, int h), (dc, w, h))
-GDI_MAKER(CreateDIBSection, (HDC dc, const BITMAPINFO* i, UINT u, void** b, HANDLE s, DWORD o), (dc, i, u, b, s, o))
-GDI_MAKER(CreateDIBitmap, (HDC dc, const BITMAPINFOHEADER* h, DWORD f, const void* b, const BITMAPINFO* i, UINT u),
-          (dc, h, f, b, i, u))
-GDI_MAKER(CreateCompatibleDC, (HDC dc), (dc))
-GDI_MAKER(CreateDCA, (LPCSTR a, LPCSTR b, LPCSTR c, const DEVMODEA* d), (a, b, c, d))
-GDI_MAKER(CreateRectRgn, (int l, int t, int r, int b), (l, t, r, b))
-GDI_MAKER(CreateRectRgnIndirect, (const RECT* r), (r))
-GDI_MAKER(CreateEllipticRgn, (int l, int t, int r, int b), (l, t, r, b))
-GDI_MAKER(CreateEllipticRgnIndirect, (const RECT* r), (r))
-GDI_MAKER(CreateRoundRectRgn, (int l, int t, int r, int b, int w, int h), (l, t, r, b, w, h))
-GDI_MAKER(CreatePolygonRgn, (const POINT* p, int n, int m), (p, n, m))
-GDI_MAKER(PathToRegion, (HDC dc), (dc))
-GDI_MAKER(ExtCreateRegion, (const XFORM* x, DWORD n, const RGNDATA* d), (x, n, d))
-GDI_MAKER(CreatePalette, (const LOGPALETTE* p), (p))
-GDI_MAKER(LoadBitmapA, (HINSTANCE i, LPCSTR n), (i, n))
+GDI_MAKERS(GDI_MAKER)
 
 static HANDLE WINAPI Hook_LoadImageA(HINSTANCE i, LPCSTR n, UINT t, int cx, int cy, UINT f) {
   typedef HANDLE(WINAPI * Fn)(HINSTANCE, LPCSTR, UINT, int, int, UINT);
@@ -84,11 +87,13 @@ static HANDLE WINAPI Hook_CopyImage(HANDLE h, UINT t, int cx, int cy, UINT f) {
 static BOOL WINAPI Hook_DeleteObject(HGDIOBJ h) {
   typedef BOOL(WINAPI * Fn)(HGDIOBJ);
   Gone(h);
+  if (g_counts != NULL) g_counts->deleted[h]++;
   return Real<Fn>("DeleteObject")(h);
 }
 static BOOL WINAPI Hook_DeleteDC(HDC h) {
   typedef BOOL(WINAPI * Fn)(HDC);
   Gone((HGDIOBJ)h);
+  if (g_counts != NULL) g_counts->deleted[(HGDIOBJ)h]++;
   return Real<Fn>("DeleteDC")(h);
 }
 // A region given to a window belongs to the system from then on.
@@ -119,36 +124,12 @@ static int WINAPI Hook_ReleaseDC(HWND w, HDC dc) {
 
 #define HOOK(name) \
   { #name, (void*)Hook_##name }
+#define MAKER_HOOK(name, params, args) HOOK(name),
 static const struct {
   const char* name;
   void* hook;
 } kHooks[] = {
-    HOOK(CreatePen),
-    HOOK(CreatePenIndirect),
-    HOOK(ExtCreatePen),
-    HOOK(CreateSolidBrush),
-    HOOK(CreateHatchBrush),
-    HOOK(CreatePatternBrush),
-    HOOK(CreateBrushIndirect),
-    HOOK(CreateFontA),
-    HOOK(CreateFontIndirectA),
-    HOOK(CreateBitmap),
-    HOOK(CreateCompatibleBitmap),
-    HOOK(CreateDIBSection),
-    HOOK(CreateDIBitmap),
-    HOOK(CreateCompatibleDC),
-    HOOK(CreateDCA),
-    HOOK(CreateRectRgn),
-    HOOK(CreateRectRgnIndirect),
-    HOOK(CreateEllipticRgn),
-    HOOK(CreateEllipticRgnIndirect),
-    HOOK(CreateRoundRectRgn),
-    HOOK(CreatePolygonRgn),
-    HOOK(PathToRegion),
-    HOOK(ExtCreateRegion),
-    HOOK(CreatePalette),
-    HOOK(LoadBitmapA),
-    HOOK(LoadImageA),
+    GDI_MAKERS(MAKER_HOOK) HOOK(LoadImageA),
     HOOK(CopyImage),
     HOOK(DeleteObject),
     HOOK(DeleteDC),
@@ -177,6 +158,7 @@ GdiTracker::GdiTracker(std::initializer_list<const char*> modules) {
     }
   }
   g_counts->live.clear();
+  g_counts->deleted.clear();
   g_counts->created = 0;
   g_counts->dcsHeld = 0;
 }
@@ -186,5 +168,9 @@ GdiTracker::~GdiTracker() { m_patches.clear(); }
 int GdiTracker::Created() const { return g_counts->created; }
 int GdiTracker::Outstanding() const { return (int)g_counts->live.size(); }
 int GdiTracker::DCsHeld() const { return g_counts->dcsHeld; }
+int GdiTracker::Deleted(HGDIOBJ h) const {
+  auto it = g_counts->deleted.find(h);
+  return it == g_counts->deleted.end() ? 0 : it->second;
+}
 
 }  // namespace ostrel_test

@@ -21,10 +21,15 @@ static INPUT MouseInput(int screenX, int screenY, DWORD flags) {
   return in;
 }
 
+// Input sent is queued at once; it has been handled when this thread's queue holds none of it.
+static void PumpInput() {
+  PumpUntil([] { return HIWORD(GetQueueStatus(QS_INPUT)) == 0; }, 1000);
+}
+
 void InputMove(int screenX, int screenY) {
   INPUT in = MouseInput(screenX, screenY, MOUSEEVENTF_MOVE);
   SendInput(1, &in, sizeof in);
-  PumpMessages(30);
+  PumpInput();
 }
 
 void QueueClick(int screenX, int screenY, bool right) {
@@ -36,7 +41,7 @@ void QueueClick(int screenX, int screenY, bool right) {
 
 void InputClick(int screenX, int screenY, bool right) {
   QueueClick(screenX, screenY, right);
-  PumpMessages(50);
+  PumpInput();
 }
 
 }  // namespace ostrel_test

@@ -5,7 +5,7 @@
 #include "Pixels.h"
 #include "RecordingParent.h"
 #include "TestApp.h"
-#include "../afx_base/print_geometry.h"
+#include "PrintGeometry.h"
 
 namespace tips_test {
 

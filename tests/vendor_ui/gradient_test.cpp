@@ -2,7 +2,6 @@
 // same fills through t32Base buffers.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "gradient_core.h"
@@ -91,29 +90,6 @@ TEST(GradientCore, EndColoursAreExactInEveryDirectionAndShift) {
         EXPECT_EQ(c[0], up.At(0, h - 1));
         EXPECT_EQ(c[1], up.At(w - 1, 0));
       }
-}
-
-// Every pixel against t worked out directly for that pixel, including long rows
-// (stepping error), steep and reversed lines, lines outside the frame.
-TEST(GradientCore, ArbitraryLinesMatchTheDirectProjection) {
-  struct Case {
-    int w, h, x1, y1, x2, y2;
-  };
-  const Case cases[] = {{40, 30, 3, 4, 30, 22},      {40, 30, 30, 22, 3, 4},   {3000, 2, 0, 0, 3000, 1},
-                        {200, 50, 150, -40, 10, 90}, {64, 64, 20, 20, 21, 20}, {50, 50, -200, 0, 300, 0}};
-  for (const Case& k : cases) {
-    SCOPED_TRACE(testing::Message() << k.w << "x" << k.h << " " << k.x1 << "," << k.y1);
-    const GFILL_OPTION o = Record(RGB(0, 0, 0), RGB(255, 255, 255), k.x1, k.y1, k.x2, k.y2);
-    const Image img = Render(o, k.w, k.h);
-    const double sx = double(k.x1) * (k.w - 1), sy = double(k.y1) * (k.h - 1);
-    const double dx = double(k.x2) * (k.w - 1) - sx, dy = double(k.y2) * (k.h - 1) - sy;
-    for (int y = 0; y < k.h; ++y)
-      for (int x = 0; x < k.w; ++x) {
-        double t = ((double(x) * k.w - sx) * dx + (double(y) * k.h - sy) * dy) / (dx * dx + dy * dy);
-        t = std::fmin(1.0, std::fmax(0.0, t));
-        ASSERT_NEAR(255.0 * t, Channel(img.At(x, y), 0), 1.01) << "at " << x << "," << y;
-      }
-  }
 }
 
 TEST(GradientCore, BlendIsMonotonicAndSandwichIsSymmetric) {
@@ -234,42 +210,6 @@ TEST(GradientBuffers, BadInputFailsCleanly) {
   EXPECT_EQ(nullptr, CreateGradientBuffer(&o, RECT{10, 10, 5, 20}));
   EXPECT_EQ(nullptr, CreateGradientBuffer(&o, RECT{0, 0, 100000, 2}));
   EXPECT_EQ(nullptr, CreateGradientBuffer(nullptr, RECT{0, 0, 5, 5}));
-}
-
-struct ProgressLog {
-  std::vector<std::pair<int, unsigned>> calls;
-  int nStopAt = -1;  // answer 0 to this call
-  static int __cdecl Callback(int nMsg, unsigned int wParam, long lParam, void* pData) {
-    ProgressLog* self = static_cast<ProgressLog*>(pData);
-    EXPECT_EQ(77, lParam);
-    self->calls.push_back({nMsg, wParam});
-    return int(self->calls.size()) - 1 == self->nStopAt ? 0 : 1;
-  }
-};
-
-TEST(GradientBuffers, ReportsProgressAndStopsWhenAsked) {
-  GFILL_OPTION o = Record(0, RGB(255, 0, 0), 0, 0, 10, 0);
-  HANDLE hBuf = nullptr;
-  ASSERT_TRUE(buf32Alloc(&hBuf, 24, 50, 400, 0, nullptr));  // four rows of cells
-  ProgressLog log;
-  DSAIK32PCB pcb = {1, &ProgressLog::Callback, 77, &log, 100};
-  EXPECT_EQ(1, GFillToBuf(hBuf, &o, &pcb));
-  const std::vector<std::pair<int, unsigned>> full = {{1, 0}, {2, 25}, {2, 50}, {2, 75}, {2, 100}, {4, 0}};
-  EXPECT_EQ(full, log.calls);
-
-  ProgressLog stop;
-  stop.nStopAt = 2;  // the second "doing"
-  pcb.pData = &stop;
-  EXPECT_EQ(0, GFillToBuf(hBuf, &o, &pcb));
-  const std::vector<std::pair<int, unsigned>> cut = {{1, 0}, {2, 25}, {2, 50}, {4, 0}};
-  EXPECT_EQ(cut, stop.calls);
-
-  ProgressLog off;
-  pcb.pData = &off;
-  pcb.nActive = 0;
-  EXPECT_EQ(1, GFillToBuf(hBuf, &o, &pcb));
-  EXPECT_TRUE(off.calls.empty());
-  buf32Free(hBuf);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-// Message boxes (always answered by a driver with a time-out), the interface font and
-// the double-byte checks.
+// Message boxes, always answered by a driver with a time-out.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "ModalDriver.h"
-#include "charset.h"
 #include "qsComm.h"
 
 using ostrel_test::ModalDriver;
@@ -82,30 +80,6 @@ TEST(XShowMessage, MissingStringShowsNothing) {
   EXPECT_EQ(0, XShowMessage(GetModuleHandleA(nullptr), 4242, nullptr, 0, MB_YESNO));
   EXPECT_EQ(0, XShowMessage(nullptr, nullptr, -1, nullptr, nullptr));
   EXPECT_FALSE(box.seen);
-}
-
-TEST(Fonts, InterfaceFontMakesARealFont) {
-  EXPECT_EQ(0, GetGDILogFont(nullptr));
-  LOGFONTA lf;
-  memset(&lf, 0xCC, sizeof lf);
-  ASSERT_EQ(1, GetGDILogFont(&lf));
-  ASSERT_GT(strnlen(lf.lfFaceName, LF_FACESIZE), 0u);
-  ASSERT_LT(strnlen(lf.lfFaceName, LF_FACESIZE), size_t(LF_FACESIZE));
-  HFONT hFont = CreateFontIndirectA(&lf);
-  ASSERT_NE(nullptr, hFont);
-  DeleteObject(hFont);
-}
-
-TEST(Charset, DoubleByteCharactersAreFoundOnlyInDoubleByteCodePages) {
-  EXPECT_TRUE(qs::IsDoubleByteCodePage(932));
-  EXPECT_FALSE(qs::IsDoubleByteCodePage(1252));
-  EXPECT_TRUE(qs::HasDoubleByteCharIn(932, "MS \x82\xa0 Gothic"));
-  EXPECT_FALSE(qs::HasDoubleByteCharIn(932, "Arial"));
-  EXPECT_FALSE(qs::HasDoubleByteCharIn(932, "Arial\x82"));  // a lead byte without its trail
-  EXPECT_FALSE(qs::HasDoubleByteCharIn(1252, "MS \x82\xa0 Gothic"));
-  EXPECT_FALSE(qs::HasDoubleByteCharIn(932, nullptr));
-  EXPECT_EQ(0, HasDoubleByteChar(nullptr));
-  EXPECT_EQ(IsSystemDBCS() ? 1 : 0, HasDoubleByteChar("\x82\xa0"));
 }
 
 }  // namespace

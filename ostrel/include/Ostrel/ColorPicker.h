@@ -51,5 +51,5 @@ class AFX_EXT_CLASS CColorPicker : public CDialog {
   void FrameCell(CDC& dc, int nCell, BOOL bOn);
   int HitTest(CPoint point) const;  // same index scheme as m_nHot
   void EndWith(CPoint point);
-  static void RemoveHook();
+  void RemoveHook();
 };

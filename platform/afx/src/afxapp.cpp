@@ -2,6 +2,7 @@
 #include "afxstate.h"
 #include <process.h>
 #include "afxgdi_internal.h"
+#include "afxguard.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -54,14 +55,16 @@ unsigned __stdcall AfxThreadEntry(void* pParam) {
   ::WaitForSingleObject(hEventGo, INFINITE);
   ::CloseHandle(hEventGo);
 
-  UINT nResult;
-  if (pThread->m_pfnThreadProc != NULL) {
-    nResult = (*pThread->m_pfnThreadProc)(pThread->m_pThreadParams);
-  } else if (!pThread->InitInstance()) {
-    nResult = (UINT)pThread->ExitInstance();
-  } else {
-    nResult = (UINT)pThread->Run();
-  }
+  UINT nResult = (UINT)-1;  // the exit code of a thread whose work threw
+  AfxRunGuarded([&] {
+    if (pThread->m_pfnThreadProc != NULL) {
+      nResult = (*pThread->m_pfnThreadProc)(pThread->m_pThreadParams);
+    } else if (!pThread->InitInstance()) {
+      nResult = (UINT)pThread->ExitInstance();
+    } else {
+      nResult = (UINT)pThread->Run();
+    }
+  });
   AfxEndThread(nResult, TRUE);
   return nResult;
 }
@@ -172,11 +175,7 @@ CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, i
                                   DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs) {
   if (pfnThreadProc == NULL) return NULL;
   CWinThread* pThread = NULL;
-  try {
-    pThread = new CWinThread(pfnThreadProc, pParam);
-  } catch (...) {
-    return NULL;
-  }
+  if (!AfxRunGuarded([&] { pThread = new CWinThread(pfnThreadProc, pParam); })) return NULL;
   if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
     delete pThread;
     return NULL;
@@ -376,10 +375,15 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmd
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
   CWinApp* pApp = AfxGetApp();
   if (pApp == NULL || !AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow)) return -1;
-  if (!pApp->InitApplication()) return -1;
-  if (!pApp->InitInstance()) {
-    if (pApp->m_pMainWnd != NULL) pApp->m_pMainWnd->DestroyWindow();
-    return pApp->ExitInstance();
-  }
-  return pApp->Run();
+  int nResult = -1;  // also the result when the application's own code throws
+  AfxRunGuarded([&] {
+    if (!pApp->InitApplication()) return;
+    if (!pApp->InitInstance()) {
+      if (pApp->m_pMainWnd != NULL) pApp->m_pMainWnd->DestroyWindow();
+      nResult = pApp->ExitInstance();
+      return;
+    }
+    nResult = pApp->Run();
+  });
+  return nResult;
 }

@@ -39,7 +39,7 @@ CDC::~CDC() {
 
 CDC* AFXAPI CDC::FromHandle(HDC hDC) {
   if (hDC == NULL) return NULL;
-  return afx_gdi::LookupOrWrap(afx_gdi::ThreadMaps(true)->dcs, hDC, [](CDC* p) { return p->m_hDC; });
+  return afx_gdi::LookupOrWrap(afx_gdi::DCOwners(), &afx_gdi::GdiMaps::dcs, hDC, [](CDC* p) { return p->m_hDC; });
 }
 
 void AFXAPI CDC::DeleteTempMap() {
@@ -47,7 +47,7 @@ void AFXAPI CDC::DeleteTempMap() {
 }
 
 BOOL CDC::Attach(HDC hDC) {
-  if (!afx_gdi::AttachHandle(this, m_hDC, hDC, &afx_gdi::GdiMaps::dcs)) return FALSE;
+  if (!afx_gdi::AttachHandle(this, m_hDC, hDC, afx_gdi::DCOwners())) return FALSE;
   SetAttribDC(hDC);
   return TRUE;
 }
@@ -61,7 +61,7 @@ BOOL CDC::AttachCreated(HDC hDC) {
 }
 
 HDC CDC::Detach() {
-  HDC hDC = afx_gdi::DetachHandle(this, m_hDC, &afx_gdi::GdiMaps::dcs);
+  HDC hDC = afx_gdi::DetachHandle(this, m_hDC, afx_gdi::DCOwners());
   ReleaseAttribDC();
   ReleaseOutputDC();
   return hDC;

@@ -1,5 +1,6 @@
 // CDialog: modal and modeless dialogs from templates found through the resource chain.
 #include "afxstate.h"
+#include "afxguard.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -35,9 +36,13 @@ CDialog::~CDialog() {
 
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/) {
   if (message == WM_INITDIALOG) {
-    CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, CWnd::FromHandlePermanent(hWnd));
-    if (pDlg != NULL) return pDlg->OnInitDialog();
-    return TRUE;
+    INT_PTR nResult = TRUE;
+    if (!AfxRunGuarded([&] {
+          CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, CWnd::FromHandlePermanent(hWnd));
+          if (pDlg != NULL) nResult = pDlg->OnInitDialog();
+        }))
+      nResult = FALSE;  // leaves the focus alone
+    return nResult;
   }
   return FALSE;
 }
@@ -201,13 +206,7 @@ DWORD CDialog::GetDefID() const { return (DWORD)::SendMessageA(m_hWnd, DM_GETDEF
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
   CDataExchange dx(this, bSaveAndValidate);
-  try {
-    DoDataExchange(&dx);
-  } catch (CException* e) {
-    e->Delete();
-    return FALSE;
-  }
-  return TRUE;
+  return AfxRunGuarded([&] { DoDataExchange(&dx); });
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}

@@ -67,6 +67,17 @@ void ReleaseTempDC(CDC* p) {
 
 GdiMaps::GdiMaps() : objects(NewTempObject, ReleaseTempObject), dcs(NewTempDC, ReleaseTempDC) {}
 
+// Made once and never freed: objects of other modules may let go of their handles at process end.
+SharedOwners<CGdiObject, HGDIOBJ>& ObjectOwners() {
+  static SharedOwners<CGdiObject, HGDIOBJ>* s_pOwners = new SharedOwners<CGdiObject, HGDIOBJ>;
+  return *s_pOwners;
+}
+
+SharedOwners<CDC, HDC>& DCOwners() {
+  static SharedOwners<CDC, HDC>* s_pOwners = new SharedOwners<CDC, HDC>;
+  return *s_pOwners;
+}
+
 // The maps hang off the framework's thread state.
 GdiMaps* ThreadMaps(bool bCreate) {
   AFX_THREAD_STATE* pState = bCreate ? AfxGetThreadState() : AfxPeekThreadState();
@@ -85,7 +96,7 @@ void AFXAPI AfxDeleteTempGdiMaps() {
 }
 
 void AFXAPI AfxTermThreadGdiMaps() {
-  // Temporary wrappers go with the maps; permanent objects find no map later and skip it.
+  // Temporary wrappers go with the maps; owners are in the process-wide registry.
   AFX_THREAD_STATE* pState = AfxPeekThreadState();
   if (pState == NULL) return;
   afx_gdi::GdiMaps* pMaps = pState->m_pGdiMaps;
@@ -99,7 +110,8 @@ CGdiObject::~CGdiObject() { DeleteObject(); }
 
 CGdiObject* AFXAPI CGdiObject::FromHandle(HGDIOBJ hObject) {
   if (hObject == NULL) return NULL;
-  return afx_gdi::LookupOrWrap(ThreadMaps(true)->objects, hObject, [](CGdiObject* p) { return p->m_hObject; });
+  return afx_gdi::LookupOrWrap(afx_gdi::ObjectOwners(), &afx_gdi::GdiMaps::objects, hObject,
+                               [](CGdiObject* p) { return p->m_hObject; });
 }
 
 void AFXAPI CGdiObject::DeleteTempMap() {
@@ -107,7 +119,7 @@ void AFXAPI CGdiObject::DeleteTempMap() {
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-  return afx_gdi::AttachHandle(this, m_hObject, hObject, &afx_gdi::GdiMaps::objects);
+  return afx_gdi::AttachHandle(this, m_hObject, hObject, afx_gdi::ObjectOwners());
 }
 
 BOOL CGdiObject::AttachCreated(HGDIOBJ hObject) {
@@ -119,7 +131,7 @@ BOOL CGdiObject::AttachCreated(HGDIOBJ hObject) {
 }
 
 HGDIOBJ CGdiObject::Detach() {
-  HGDIOBJ hObject = afx_gdi::DetachHandle(this, m_hObject, &afx_gdi::GdiMaps::objects);
+  HGDIOBJ hObject = afx_gdi::DetachHandle(this, m_hObject, afx_gdi::ObjectOwners());
   m_hObject = NULL;
   return hObject;
 }

@@ -1,7 +1,7 @@
 // CObject, run-time class information and the framework's exceptions.
 #include <afx.h>
-#include <new>
 #include <stdio.h>
+#include "afxguard.h"
 
 static CRuntimeClass* g_pFirstClass = NULL;
 
@@ -25,15 +25,9 @@ void AfxRemoveModuleClasses(HMODULE hModule) {
 }
 
 CObject* CRuntimeClass::CreateObject() {
-  if (m_pfnCreateObject == NULL) return NULL;
-  try {
-    return (*m_pfnCreateObject)();
-  } catch (CException* e) {
-    e->Delete();
-    return NULL;
-  } catch (std::bad_alloc&) {
-    return NULL;
-  }
+  CObject* pObject = NULL;
+  if (m_pfnCreateObject != NULL) AfxRunGuarded([&] { pObject = (*m_pfnCreateObject)(); });
+  return pObject;
 }
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {

@@ -1,5 +1,6 @@
 // CWnd: the handle map, creation, subclassing and the window procedure every framework window uses.
 #include "afxstate.h"
+#include "afxguard.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -73,14 +74,29 @@ HWND CWnd::UnsubclassWindow() {
 // ---------------------------------------------------------------------------------------------
 // Creation: a thread-local CBT hook attaches the object to its window before the first message.
 
+// The system's input-method windows can be made inside the call that creates ours, before it.
+static BOOL IsInputMethodWindow(HWND hWnd) {
+  char szClass[16];
+  if (!::GetClassNameA(hWnd, szClass, sizeof szClass)) return FALSE;
+  return lstrcmpiA(szClass, "IME") == 0 || lstrcmpiA(szClass, "MSCTFIME UI") == 0;
+}
+
 static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
-  AFX_THREAD_STATE* pState = AfxGetThreadState();
-  if (code == HCBT_CREATEWND && pState->m_pWndInit != NULL) {
-    HWND hWnd = (HWND)wParam;
+  AFX_THREAD_STATE* pState = AfxPeekThreadState();
+  if (pState == NULL) return CallNextHookEx(NULL, code, wParam, lParam);
+  HWND hWnd = (HWND)wParam;
+  if (code == HCBT_CREATEWND && pState->m_pWndInit != NULL && !IsInputMethodWindow(hWnd)) {
     CWnd* pWndInit = pState->m_pWndInit;
     pState->m_pWndInit = NULL;
-    if (pWndInit->Attach(hWnd)) {
-      pWndInit->PreSubclassWindow();
+    BOOL bAttached = FALSE;
+    if (!AfxRunGuarded([&] {
+          bAttached = pWndInit->Attach(hWnd);
+          if (bAttached) pWndInit->PreSubclassWindow();
+        })) {
+      if (bAttached) pWndInit->Detach();
+      return 1;  // the window is not made; CreateEx reports the failure
+    }
+    if (bAttached) {
       WNDPROC oldProc = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
       if (oldProc != AfxWndProc) pWndInit->m_pfnSuper = oldProc;
     }
@@ -190,6 +206,14 @@ const char* AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH
 // ---------------------------------------------------------------------------------------------
 // The window procedure
 
+// The answer of a message whose handler threw: creation fails, a paint counts as done (or it would
+// come back at once), anything else reads as not handled.
+static LRESULT FailedMessageResult(HWND hWnd, UINT nMsg) {
+  if (nMsg == WM_CREATE) return -1;
+  if (nMsg == WM_PAINT) ::ValidateRect(hWnd, NULL);
+  return 0;
+}
+
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
   AFX_THREAD_STATE* pState = AfxGetThreadState();
   MSG oldState = pState->m_lastSentMsg;
@@ -199,21 +223,22 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
   pState->m_lastSentMsg.lParam = lParam;
   pState->m_nTempMapLock++;  // temporaries made by a handler live until it returns
   LRESULT lResult = 0;
-  try {
-    lResult = pWnd->WindowProc(nMsg, wParam, lParam);
-  } catch (CException* e) {
-    e->Delete();
-    lResult = 0;
-  }
+  if (!AfxRunGuarded([&] { lResult = pWnd->WindowProc(nMsg, wParam, lParam); }))
+    lResult = FailedMessageResult(hWnd, nMsg);
   pState->m_nTempMapLock--;
   pState->m_lastSentMsg = oldState;
   return lResult;
 }
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-  if (pWnd == NULL) return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
-  return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+  LRESULT lResult = 0;
+  if (!AfxRunGuarded([&] {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        lResult = pWnd == NULL ? ::DefWindowProcA(hWnd, nMsg, wParam, lParam)
+                               : AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+      }))
+    lResult = FailedMessageResult(hWnd, nMsg);
+  return lResult;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

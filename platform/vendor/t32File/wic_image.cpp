@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <new>
 
+using Microsoft::WRL::ComPtr;
+
 namespace tf {
 
 namespace {
-
-template <class T>
-void Release(T*& p) {
-  if (p) p->Release();
-  p = nullptr;
-}
 
 int FormatId(const GUID& container) {
   if (container == GUID_ContainerFormatBmp) return TF_FORMAT_BMP;
@@ -86,17 +82,11 @@ ComScope::~ComScope() {
   if (m_uninit) CoUninitialize();
 }
 
-WicImage::~WicImage() {
-  Release(m_frame);
-  Release(m_decoder);
-  Release(m_factory);
-}
-
 bool WicImage::Open(const char* path) {
   WCHAR wide[MAX_PATH];
   if (!path || !MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH)) return false;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              (void**)&m_factory)))
+                              (void**)m_factory.GetAddressOf())))
     return false;
   if (FAILED(m_factory->CreateDecoderFromFilename(wide, nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
                                                   &m_decoder)))
@@ -115,13 +105,11 @@ bool WicImage::Open(const char* path) {
   if (FAILED(m_frame->GetResolution(&f.dpiX, &f.dpiY))) f.dpiX = f.dpiY = 0;
 
   UINT bits = 0;
-  IWICComponentInfo* info = nullptr;
-  IWICPixelFormatInfo* pf = nullptr;
+  ComPtr<IWICComponentInfo> info;
+  ComPtr<IWICPixelFormatInfo> pf;
   if (SUCCEEDED(m_factory->CreateComponentInfo(m_pixelFormat, &info)) &&
-      SUCCEEDED(info->QueryInterface(IID_IWICPixelFormatInfo, (void**)&pf)))
+      SUCCEEDED(info->QueryInterface(IID_IWICPixelFormatInfo, (void**)pf.GetAddressOf())))
     pf->GetBitsPerPixel(&bits);
-  Release(pf);
-  Release(info);
   if (bits == 0) return false;
   bool gray = IsGray(m_pixelFormat), paletted = gray || IsIndexed(m_pixelFormat);
   // Palette images are delivered as indices (2 bits widened to 8), all others as 24-bit colour.
@@ -145,31 +133,27 @@ bool WicImage::ReadPalette(WICPixelFormatGUID fmt) {
     }
     return true;
   }
-  IWICPalette* wp = nullptr;
+  ComPtr<IWICPalette> wp;
   if (FAILED(m_factory->CreatePalette(&wp))) return false;
   UINT count = 0;
   WICColor colors[256];
-  bool ok = (SUCCEEDED(m_frame->CopyPalette(wp)) || SUCCEEDED(m_decoder->CopyPalette(wp))) &&
+  bool ok = (SUCCEEDED(m_frame->CopyPalette(wp.Get())) || SUCCEEDED(m_decoder->CopyPalette(wp.Get()))) &&
             SUCCEEDED(wp->GetColors(256, colors, &count)) && count > 0;
-  Release(wp);
   for (UINT i = 0; ok && i < count; ++i)
     pal.push_back(RGB((colors[i] >> 16) & 255, (colors[i] >> 8) & 255, colors[i] & 255));
   return ok;
 }
 
-IWICBitmapSource* WicImage::LineSource() {
-  IWICBitmapSource* src = nullptr;
-  if (m_facts.lineBits != 24) {
-    m_frame->AddRef();
-    return m_frame;
-  }
+ComPtr<IWICBitmapSource> WicImage::LineSource() {
+  ComPtr<IWICBitmapSource> src;
+  if (m_facts.lineBits != 24) return m_frame;
   // 32-bit BGRA is the target every decoder's format converts to.
-  if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, m_frame, &src))) return nullptr;
+  if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, m_frame.Get(), &src))) return nullptr;
   return src;
 }
 
 bool WicImage::ReadRows(const WICRect& rc, bool bottomUp, const std::function<bool(int, unsigned char*)>& sink) {
-  IWICBitmapSource* src = LineSource();
+  ComPtr<IWICBitmapSource> src = LineSource();
   if (!src) return false;
   int nativeBits = m_nativeBits;
   bool ok = true;
@@ -188,7 +172,6 @@ bool WicImage::ReadRows(const WICRect& rc, bool bottomUp, const std::function<bo
   } catch (const std::bad_alloc&) {
     ok = false;
   }
-  src->Release();
   return ok;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <wincodec.h>
+#include <wrl/client.h>
 #include <functional>
 #include <vector>
 
@@ -33,7 +34,6 @@ struct ImageFacts {
 class WicImage {
  public:
   WicImage() = default;
-  ~WicImage();
   WicImage(const WicImage&) = delete;
   WicImage& operator=(const WicImage&) = delete;
 
@@ -48,11 +48,11 @@ class WicImage {
 
  private:
   bool ReadPalette(WICPixelFormatGUID fmt);
-  IWICBitmapSource* LineSource();  // the frame, converted when needed (new reference)
+  Microsoft::WRL::ComPtr<IWICBitmapSource> LineSource();  // the frame, converted when needed
 
-  IWICImagingFactory* m_factory = nullptr;
-  IWICBitmapDecoder* m_decoder = nullptr;
-  IWICBitmapFrameDecode* m_frame = nullptr;
+  Microsoft::WRL::ComPtr<IWICImagingFactory> m_factory;
+  Microsoft::WRL::ComPtr<IWICBitmapDecoder> m_decoder;
+  Microsoft::WRL::ComPtr<IWICBitmapFrameDecode> m_frame;
   WICPixelFormatGUID m_pixelFormat = {};
   int m_nativeBits = 0;  // bits per pixel of the rows as decoded
   ImageFacts m_facts;

@@ -87,7 +87,9 @@ TEST_F(ColourBarTest, MovesOnlyWithAButtonOrKeyDown) {
   EXPECT_EQ(m_notified.colors.size(), 1u);  // only the release tells the host
 }
 
-TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentre) {
+TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentreAndLeavesNoGdiObjects) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
   Make(20, 100);
   EXPECT_EQ(m_bar.m_nX, -1);
   Pixels px = ReadClient(m_bar.m_hWnd);
@@ -102,6 +104,14 @@ TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentre) {
   EXPECT_EQ(px.At(10, 40), m_bar.getColor());  // the marker's fill is the colour
   EXPECT_EQ(px.At(10, 35), 0u);                // outlined with the DC's default black pen
   EXPECT_EQ(px.At(2, 40), RGB(153, 0, 102));   // the bar beside it
+
+  HDC hdc = GetDC(NULL);
+  m_bar.m_transparentMaker.Delete(m_bar.createTransparentBar(hdc));
+  m_bar.m_softEdgeMaker.Delete(m_bar.createSoftEdgeBar(hdc));
+  ReleaseDC(NULL, hdc);
+  m_bar.DestroyWindow();
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
 TEST_F(ColourBarTest, TransparentSampleFadesTowardWhite) {
@@ -141,8 +151,11 @@ TEST_F(ColourBarTest, SoftSampleIsPureInTheMiddleAndLighterAtTheRim) {
   EXPECT_EQ(rings, (std::vector<int>{223, 191, 159, 127, 95, 63, 31, 0}));
 }
 
-TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColor) {
+TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColorAndHoldsBeforeTheFirstPaint) {
   Make(20, 100);
+  m_bar.setColor(0x0000FF);
+  ReadClient(m_bar.m_hWnd);
+  EXPECT_EQ(m_bar.getColor(), 0x0000FFu);
   for (int y : {0, 1, 37, 50, 99, 100}) {
     Press(y);
     Release(y);
@@ -155,34 +168,6 @@ TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColor) {
   EXPECT_EQ(m_bar.m_nY, 0);
   m_bar.setColor(RGB(0, 200, 0));  // no red or blue: the marker stays
   EXPECT_EQ(m_bar.m_nY, 0);
-}
-
-TEST_F(ColourBarTest, SetColorBeforeTheFirstPaintIsKept) {
-  Make(20, 100);
-  m_bar.setColor(0x0000FF);
-  ReadClient(m_bar.m_hWnd);
-  EXPECT_EQ(m_bar.getColor(), 0x0000FFu);
-}
-
-TEST(ColourBarLife, NoGdiObjectLeft) {
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  ASSERT_TRUE(tracker.Patched());
-  {
-    CRecordingParent parent;
-    CColorBar bar;
-    ASSERT_TRUE(bar.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 120), &parent, 5));
-    for (int y = 0; y < 120; y += 7) {
-      SendMouse(bar.m_hWnd, WM_LBUTTONDOWN, 10, y, MK_LBUTTON);
-      SendMouse(bar.m_hWnd, WM_LBUTTONUP, 10, y);
-    }
-    HDC hdc = GetDC(NULL);
-    bar.m_transparentMaker.Delete(bar.createTransparentBar(hdc));
-    bar.m_softEdgeMaker.Delete(bar.createSoftEdgeBar(hdc));
-    ReleaseDC(NULL, hdc);
-    bar.DestroyWindow();
-  }
-  EXPECT_EQ(tracker.Outstanding(), 0);
-  EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
 }  // namespace

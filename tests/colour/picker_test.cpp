@@ -28,7 +28,10 @@ struct PickerRun {
 
 PickerRun RunPicker(CColorPicker& picker, std::function<void(CColorPicker&, HWND)> act, POINT cursor = {300, 200}) {
   SetCursorPos(cursor.x, cursor.y);
-  PumpMessages(20);
+  PumpUntil([&] {
+    POINT at;
+    return GetCursorPos(&at) && at.x == cursor.x && at.y == cursor.y;
+  });
   PickerRun run;
   ModalDriver driver([](HWND hWnd) { return hWnd == CColorPicker::m_handle; },
                      [&](HWND hWnd) {
@@ -166,7 +169,7 @@ TEST_F(PickerTest, ClickOnAnotherWindowsCaptionIsSwallowedAndCancels) {
   HWND hOther = CreateWindowExA(0, AfxRegisterWndClass(0), "Other", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 500, 420,
                                 200, 120, NULL, NULL, NULL, NULL);
   ASSERT_NE(hOther, (HWND)NULL);
-  PumpMessages(50);
+  UpdateWindow(hOther);
   RECT rw;
   GetWindowRect(hOther, &rw);
   CColorPicker picker(MainWnd());
@@ -214,7 +217,9 @@ TEST_F(PickerTest, DefaultColourReachesLaterPopUpsAndIsPainted) {
   }
 }
 
-TEST_F(PickerTest, HotMarksFollowThePointer) {
+TEST_F(PickerTest, HotMarksFollowThePointerAndNothingIsLeft) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  ASSERT_TRUE(tracker.Patched());
   for (BOOL eye = FALSE; eye <= TRUE; eye++) {
     CColorPicker picker(MainWnd());
     picker.m_bEyeDropper = eye;
@@ -245,25 +250,24 @@ TEST_F(PickerTest, HotMarksFollowThePointer) {
       PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
     });
   }
-}
-
-TEST_F(PickerTest, NoGdiObjectLeftAfterAPopUpsLife) {
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  ASSERT_TRUE(tracker.Patched());
-  {
-    CColorPicker picker(MainWnd());
-    picker.m_bEyeDropper = TRUE;
-    RunPicker(picker, [](CColorPicker& p, HWND hWnd) {
-      for (int i = 0; i < 3; i++) {
-        POINT a = CentreOnScreen(hWnd, p.m_rcItems[i]);
-        InputMove(a.x, a.y);
-      }
-      ReadClient(hWnd);
-      ClickCell(p, hWnd, 20);
-    });
-  }
   EXPECT_EQ(tracker.Outstanding(), 0);
   EXPECT_EQ(tracker.DCsHeld(), 0);
+}
+
+TEST_F(PickerTest, AnotherPopUpObjectLeavesTheOpenOnesHookAndBrushAlone) {
+  CColorPicker picker(MainWnd());
+  RunPicker(picker, [](CColorPicker&, HWND hWnd) {
+    HWND hItem = GetDlgItem(hWnd, 1106);
+    HDC hDC = GetDC(hItem);
+    HGDIOBJ hBrush = (HGDIOBJ)SendMessageA(hWnd, WM_CTLCOLORSTATIC, (WPARAM)hDC, (LPARAM)hItem);
+    ReleaseDC(hItem, hDC);
+    const HHOOK hHook = CColorPicker::hHookMouseFilter;
+    { CColorPicker other(MainWnd()); }
+    EXPECT_EQ(CColorPicker::hHookMouseFilter, hHook);
+    EXPECT_EQ(CColorPicker::m_handle, hWnd);
+    EXPECT_EQ(GetObjectType(hBrush), (DWORD)OBJ_BRUSH);
+    PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+  });
 }
 
 }  // namespace

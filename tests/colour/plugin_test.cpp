@@ -1,14 +1,11 @@
 // The colour-picker plug-in Plugin\TKP1.TKP: the record bytes in and out, its dialog driven by
-// fields and mouse, cancelling, bad input; the hue/saturation/value arithmetic behind it.
+// fields, cancelling, bad input.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
-#include <stdlib.h>
 #include <string.h>
-#include <algorithm>
 #include <functional>
 #include <string>
-#include "../../host/tkp1/Hsv.h"
-#include "../../host/tkp1/Tkp1Res.h"
+#include "Tkp1Res.h"
 #include "Input.h"
 #include "ModalDriver.h"
 #include "Pixels.h"
@@ -95,28 +92,6 @@ TEST_F(PluginTest, StartingBytesInFieldsAndChosenBytesOut) {
   ExpectOnlyChosenBytesWritten();
 }
 
-TEST_F(PluginTest, AreaAndStripSetHueSaturationAndValue) {
-  Start(0, 0, 128);  // blue at half value
-  int hue = -1, sat = -1, val = -1;
-  const int result = Show([&](HWND hDlg) {
-    EXPECT_EQ(Field(hDlg, IDC_TKP1_HUE), 240);
-    RECT a = Placeholder(hDlg, IDC_TKP1_AREA), s = Placeholder(hDlg, IDC_TKP1_STRIP);
-    SendClick(hDlg, a.left, a.top);                  // hue 0, full saturation
-    SendClick(hDlg, (s.left + s.right) / 2, s.top);  // full value
-    hue = Field(hDlg, IDC_TKP1_HUE);
-    sat = Field(hDlg, IDC_TKP1_SAT);
-    val = Field(hDlg, IDC_TKP1_VAL);
-    PressButton(hDlg, IDOK);
-  });
-  EXPECT_EQ(result, 1);
-  EXPECT_EQ(hue, 0);
-  EXPECT_EQ(sat, 255);
-  EXPECT_EQ(val, 255);
-  EXPECT_EQ(m_record[56], 255);
-  EXPECT_EQ(m_record[57], 0);
-  EXPECT_EQ(m_record[58], 0);
-}
-
 TEST_F(PluginTest, CancelLeavesTheRecordAndNullRecordIsAnError) {
   Start(1, 2, 3);
   const int result = Show([](HWND hDlg) {
@@ -126,30 +101,6 @@ TEST_F(PluginTest, CancelLeavesTheRecordAndNullRecordIsAnError) {
   EXPECT_EQ(result, 0);
   EXPECT_EQ(memcmp(m_record, m_before, sizeof m_record), 0);
   EXPECT_EQ(m_pfnShow(NULL, MainWnd()->m_hWnd), -1);
-}
-
-TEST(HsvArithmetic, PrimariesRoundTripAndOthersStayClose) {
-  struct {
-    COLORREF color;
-    int h, s, v;
-  } known[] = {{RGB(255, 0, 0), 0, 255, 255},     {RGB(255, 255, 0), 60, 255, 255}, {RGB(0, 255, 0), 120, 255, 255},
-               {RGB(0, 255, 255), 180, 255, 255}, {RGB(0, 0, 255), 240, 255, 255},  {RGB(255, 0, 255), 300, 255, 255},
-               {RGB(128, 128, 128), 77, 0, 128},  {RGB(0, 0, 0), 77, 0, 0}};
-  for (auto& k : known) {
-    Hsv hsv = RgbToHsv(k.color, 77);
-    EXPECT_EQ(hsv.h, k.h) << std::hex << k.color;
-    EXPECT_EQ(hsv.s, k.s) << std::hex << k.color;
-    EXPECT_EQ(hsv.v, k.v) << std::hex << k.color;
-    EXPECT_EQ(HsvToRgb(hsv), k.color) << std::hex << k.color;
-  }
-  int worst = 0;
-  for (int r = 0; r < 256; r += 15)
-    for (int g = 0; g < 256; g += 17)
-      for (int b = 0; b < 256; b += 13) {
-        COLORREF back = HsvToRgb(RgbToHsv(RGB(r, g, b)));
-        worst = std::max({worst, abs(GetRValue(back) - r), abs(GetGValue(back) - g), abs(GetBValue(back) - b)});
-      }
-  EXPECT_LE(worst, 3);  // whole-number hue and saturation lose a little
 }
 
 }  // namespace
