@@ -46,3 +46,4 @@
 #include <Ostrel/TipUIEx.h>
 
 // Tab control.
+#include <Ostrel/VexTabCtrl.h>
