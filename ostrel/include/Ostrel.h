@@ -38,7 +38,11 @@
 #include <Ostrel/FtStepBtn.h>
 #include <Ostrel/BitmapCheckButton.h>
 
-// Lists, combos and edits.
+// Lists, combos and edits: owner-drawn list boxes and combos.
+#include <Ostrel/BitmapListBox.h>
+#include <Ostrel/BmpCombo.h>
+#include <Ostrel/FontCombo.h>
+#include <Ostrel/IconList.h>
 
 // Tips: balloon drawing and the tip windows.
 #include <Ostrel/Balloon.h>

@@ -39,6 +39,17 @@ Pixels ReadDC(HDC hDC, int x, int y, int w, int h) {
   return pixels;
 }
 
+Pixels ReadBitmap(HBITMAP hBmp) {
+  BITMAP bm = {};
+  if (hBmp == NULL || !GetObjectA(hBmp, sizeof bm, &bm)) return Pixels();
+  HDC hDC = CreateCompatibleDC(NULL);
+  HGDIOBJ hOld = SelectObject(hDC, hBmp);
+  Pixels pixels = ReadDC(hDC, 0, 0, bm.bmWidth, bm.bmHeight);
+  SelectObject(hDC, hOld);
+  DeleteDC(hDC);
+  return pixels;
+}
+
 Pixels ReadClient(HWND hWnd) {
   UpdateWindow(hWnd);
   GdiFlush();

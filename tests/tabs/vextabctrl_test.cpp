@@ -30,13 +30,7 @@ HINSTANCE Skin() {
 
 Pixels BitmapPixels(WORD nID) {
   HBITMAP hBmp = LoadBitmapA(Skin(), MAKEINTRESOURCEA(nID));
-  BITMAP bm = {};
-  GetObjectA(hBmp, sizeof bm, &bm);
-  HDC hDC = CreateCompatibleDC(NULL);
-  HGDIOBJ hOld = SelectObject(hDC, hBmp);
-  Pixels px = ReadDC(hDC, 0, 0, bm.bmWidth, bm.bmHeight);
-  SelectObject(hDC, hOld);
-  DeleteDC(hDC);
+  Pixels px = ReadBitmap(hBmp);
   DeleteObject(hBmp);
   return px;
 }

@@ -1,0 +1,230 @@
+// The bitmap and font combos: items and their pictures or faces, selection rules, the selection
+// notifications they keep, and what they free.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <t32Base.h>
+#include <set>
+#include <string>
+#include <vector>
+#include "Canvas.h"
+#include "GdiTracker.h"
+#include "Input.h"
+#include "RecordingParent.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+// A parent whose message map hears selection changes, as a host dialog's would.
+class CSelectionParent : public CRecordingParent {
+ public:
+  int m_nSelChanges = 0;
+
+ protected:
+  afx_msg void OnSelChange(UINT) { ++m_nSelChanges; }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSelectionParent, CRecordingParent)
+ON_CONTROL_RANGE(CBN_SELCHANGE, 1, 0xFFFF, OnSelChange)
+END_MESSAGE_MAP()
+
+// Remembers where the selection field was drawn.
+class CProbeBmpCombo : public CBmpCombo {
+ public:
+  CRect m_rcField;
+  void DrawItem(LPDRAWITEMSTRUCT p) override {
+    if (p->itemState & ODS_COMBOBOXEDIT) m_rcField = p->rcItem;
+    CBmpCombo::DrawItem(p);
+  }
+};
+
+HBITMAP SolidBitmap(int cx, int cy, COLORREF c) {
+  std::vector<DWORD> bits((size_t)cx * cy, (DWORD)GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+  return CreateBitmap(cx, cy, 1, 32, bits.data());
+}
+
+HANDLE SolidBuffer(int cx, int cy, COLORREF c) {
+  HANDLE hBuf = NULL;
+  DWORD fill = c;
+  buf32Alloc(&hBuf, 24, cx, cy, BUF32_ALLOC_FILL, &fill);
+  return hBuf;
+}
+
+bool IsBuffer(DWORD_PTR h) { return buf32GetWHU((HANDLE)h, NULL, NULL, NULL) != 0; }
+
+std::set<std::string> TrueTypeFamilies() {
+  std::set<std::string> names;
+  HDC hDC = GetDC(NULL);
+  EnumFontFamiliesA(
+      hDC, NULL,
+      [](const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPARAM p) -> int {
+        if (type & TRUETYPE_FONTTYPE) ((std::set<std::string>*)p)->insert(lf->lfFaceName);
+        return 1;
+      },
+      (LPARAM)&names);
+  ReleaseDC(NULL, hDC);
+  return names;
+}
+
+class CombosTest : public ::testing::Test {
+ protected:
+  CSelectionParent m_parent;
+};
+
+TEST_F(CombosTest, BmpComboItemsKeepTheirCaptionWithOrWithoutPicture) {
+  CProbeBmpCombo combo;
+  combo.SetBitmapWidthHeight(24, 16);
+  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 210, 200), &m_parent, 11));
+  DWORD style = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VISIBLE;
+  EXPECT_EQ(combo.GetStyle() & style, style);
+  EXPECT_EQ(combo.GetItemHeight(0), 16);
+
+  HBITMAP hRed = SolidBitmap(24, 16, RGB(200, 0, 0));
+  EXPECT_FALSE(combo.AddItem("No picture", (HBITMAP)NULL));
+  EXPECT_FALSE(combo.AddItem((void*)NULL, "No buffer"));
+  EXPECT_TRUE(combo.AddItem("Red", hRed));
+  EXPECT_TRUE(combo.AddItem(SolidBuffer(30, 20, RGB(0, 0, 220)), "Blue"));
+  DeleteObject(hRed);
+  ASSERT_EQ(combo.GetCount(), 4);
+  CString text;
+  combo.GetLBText(0, text);
+  EXPECT_STREQ(text, "No picture");
+  int cx = 0, cy = 0;
+  EXPECT_TRUE(buf32GetWHU((HANDLE)combo.GetItemData(2), &cx, &cy, NULL));
+  EXPECT_EQ(cx * 100 + cy, 24 * 100 + 16);
+
+  // The picture fills its place at the field's left; the caption follows on the window colour,
+  // or on the highlight once the combo has the focus.
+  for (int nItem : {2, 3}) {
+    combo.SetCurSel(nItem);
+    Pixels px = ReadClient(combo.m_hWnd);
+    CRect field = combo.m_rcField;
+    COLORREF picture = nItem == 2 ? RGB(200, 0, 0) : RGB(0, 0, 220);
+    EXPECT_EQ(px.Count(CRect(field.left, field.top, field.left + 24, field.top + 16), picture), 24 * 16);
+    EXPECT_EQ(px.At(field.right - 2, field.top), GetSysColor(COLOR_WINDOW));
+    EXPECT_GT(px.Count(CRect(field.left + 29, field.top, field.right, field.bottom), GetSysColor(COLOR_WINDOWTEXT)), 5);
+  }
+  combo.SetFocus();
+  Pixels px = ReadClient(combo.m_hWnd);
+  EXPECT_EQ(px.At(combo.m_rcField.right - 2, combo.m_rcField.top), GetSysColor(COLOR_HIGHLIGHT));
+}
+
+TEST_F(CombosTest, BmpComboFreesEachBufferWithItsItem) {
+  std::unique_ptr<CBmpCombo> combo(new CBmpCombo(&m_parent));
+  combo->SetBitmapWidthHeight(24, 16);
+  ASSERT_TRUE(combo->CreateCombo(CRect(10, 10, 210, 200), &m_parent, 11));
+  DWORD_PTR buffers[3];
+  for (DWORD_PTR& h : buffers) {
+    ASSERT_TRUE(combo->AddItem(SolidBuffer(8, 8, RGB(1, 2, 3)), "item"));
+    h = combo->GetItemData(combo->GetCount() - 1);
+  }
+  combo->DeleteString(0);
+  EXPECT_FALSE(IsBuffer(buffers[0]));
+  EXPECT_TRUE(IsBuffer(buffers[1]));
+  combo.reset();
+  EXPECT_FALSE(IsBuffer(buffers[1]));
+  EXPECT_FALSE(IsBuffer(buffers[2]));
+}
+
+TEST_F(CombosTest, SelectionChangesStayWithTheCombos) {
+  CBmpCombo bitmaps;
+  CFontCombo fonts;
+  CComboBox plain;
+  ASSERT_TRUE(bitmaps.CreateCombo(CRect(10, 10, 150, 150), &m_parent, 21));
+  ASSERT_TRUE(fonts.CreateCombo(CRect(160, 10, 300, 150), &m_parent, 22));
+  ASSERT_TRUE(plain.Create(WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 160, 150, 260), &m_parent, 23));
+  for (CComboBox* pCombo : {(CComboBox*)&bitmaps, &plain}) {
+    pCombo->AddString("first");
+    pCombo->AddString("second");
+    pCombo->SetCurSel(0);
+  }
+  MainWnd()->SetForegroundWindow();
+  for (CComboBox* pCombo : {(CComboBox*)&bitmaps, (CComboBox*)&fonts, &plain}) {
+    pCombo->SetFocus();
+    InputKey(VK_DOWN);
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->GetCurSel() == 1; })) << pCombo->GetDlgCtrlID();
+    PumpMessages();
+    EXPECT_EQ(m_parent.m_nSelChanges, pCombo == &plain ? 1 : 0) << pCombo->GetDlgCtrlID();
+  }
+}
+
+TEST_F(CombosTest, FontComboListsTheTrueTypeFamiliesEachInItsOwnFace) {
+  CFontCombo combo;
+  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 250, 280), &m_parent, 31));
+  std::set<std::string> families = TrueTypeFamilies();
+  ASSERT_TRUE(families.count("DejaVu Serif") && families.count("DejaVu Sans Mono"));
+  std::set<std::string> listed;
+  for (int i = 0; i < combo.GetCount(); ++i) {
+    CString name;
+    combo.GetLBText(i, name);
+    listed.insert((const char*)name);
+    EXPECT_STREQ(((LOGFONTA*)combo.GetItemData(i))->lfFaceName, name);
+  }
+  EXPECT_EQ(listed, families);
+  EXPECT_GE(combo.GetItemHeight(0), 20);
+
+  // One item drawn with its own copy, then with the other face's copy: the pictures differ.
+  int nSerif = combo.FindStringExact(-1, "DejaVu Serif");
+  DWORD_PTR mono = combo.GetItemData(combo.FindStringExact(-1, "DejaVu Sans Mono"));
+  auto drawn = [&](DWORD_PTR data) {
+    Canvas canvas(240, 24);
+    DRAWITEMSTRUCT dis = {ODT_COMBOBOX,    31,  (UINT)nSerif, ODA_DRAWENTIRE, 0, combo.m_hWnd, canvas.dc(),
+                          {0, 0, 240, 24}, data};
+    combo.DrawItem(&dis);
+    return canvas.Read().Bits();
+  };
+  std::vector<DWORD> own = drawn(combo.GetItemData(nSerif));
+  EXPECT_NE(own, drawn(mono));
+  EXPECT_EQ(own, drawn(combo.GetItemData(nSerif)));
+}
+
+TEST_F(CombosTest, FontComboSelectsByPrefixAtFirstAndByExactNameLater) {
+  CFontCombo byPrefix(&m_parent, "DejaVu Ser");
+  ASSERT_TRUE(byPrefix.CreateCombo(CRect(10, 10, 200, 200), &m_parent, 41));
+  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Serif");
+
+  CFontCombo missing(&m_parent, "No Such Face");
+  ASSERT_TRUE(missing.CreateCombo(CRect(210, 10, 400, 200), &m_parent, 42));
+  EXPECT_EQ(missing.GetCurSel(), 0);
+
+  char lower[] = "dejavu sans", exact[] = "DejaVu Sans";
+  byPrefix.SetFontName(lower);
+  byPrefix.SetFontName(NULL);
+  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Serif");
+  byPrefix.SetFontName(exact);
+  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Sans");
+
+  int nCount = byPrefix.GetCount();
+  byPrefix.Clear();
+  EXPECT_EQ(byPrefix.GetSelectedFont(), (LOGFONTA*)NULL);
+  EXPECT_EQ(byPrefix.GetCount(), nCount);
+  EXPECT_NE(missing.GetSelectedFont(), (LOGFONTA*)NULL);
+  missing.SetCurSel(-1);
+  EXPECT_EQ(missing.GetSelectedFont(), (LOGFONTA*)NULL);
+}
+
+TEST_F(CombosTest, CombosLeaveNoGdiObjects) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  {
+    CFontCombo fonts;
+    ASSERT_TRUE(fonts.CreateCombo(CRect(10, 10, 250, 280), &m_parent, 51));
+    CBmpCombo bitmaps;
+    bitmaps.SetBitmapWidthHeight(24, 16);
+    ASSERT_TRUE(bitmaps.CreateCombo(CRect(260, 10, 390, 200), &m_parent, 52));
+    HBITMAP hGreen = SolidBitmap(24, 16, RGB(0, 160, 0));
+    bitmaps.AddItem("Green", hGreen);
+    DeleteObject(hGreen);
+    bitmaps.SetCurSel(0);
+    for (int i = 0; i < 5; ++i) {
+      fonts.SetCurSel(i);
+      ReadClient(fonts.m_hWnd);
+      ReadClient(bitmaps.m_hWnd);
+    }
+  }
+  EXPECT_GT(tracker.Created(), 10);
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
+}
+
+}  // namespace
