@@ -38,11 +38,14 @@
 #include <Ostrel/FtStepBtn.h>
 #include <Ostrel/BitmapCheckButton.h>
 
-// Lists, combos and edits: owner-drawn list boxes and combos.
+// Lists, combos and edits: owner-drawn list boxes and combos, the text, numeric and pop-up edits.
 #include <Ostrel/BitmapListBox.h>
 #include <Ostrel/BmpCombo.h>
 #include <Ostrel/FontCombo.h>
 #include <Ostrel/IconList.h>
+#include <Ostrel/TextEdit.h>
+#include <Ostrel/NumEdit.h>
+#include <Ostrel/PopupEdit.h>
 
 // Tips: balloon drawing and the tip windows.
 #include <Ostrel/Balloon.h>
