@@ -18,15 +18,28 @@ const int kItemHeight = 20;  // text cell of a face name; 16 for double-byte nam
 
 bool IsFontCopy(ULONG_PTR data) { return data != 0 && data != (ULONG_PTR)CB_ERR; }
 
+struct FillContext {
+  CFontCombo* pCombo;
+  BYTE nCharSet;  // the screen's own character set, preferred when a family comes in several
+};
+
+// One item per family: the system may report a family once for every character set it covers.
 int CALLBACK AddTrueTypeFamily(const LOGFONTA* lpLogFont, const TEXTMETRICA*, DWORD nFontType, LPARAM lParam) {
   if (!(nFontType & TRUETYPE_FONTTYPE)) return 1;
-  CFontCombo* pCombo = (CFontCombo*)lParam;
-  int nIndex = pCombo->AddString(lpLogFont->lfFaceName);
+  const FillContext& ctx = *(const FillContext*)lParam;
+  int nIndex = ctx.pCombo->FindStringExact(-1, lpLogFont->lfFaceName);
+  if (nIndex >= 0) {
+    LOGFONTA* pCopy = (LOGFONTA*)ctx.pCombo->GetItemData(nIndex);
+    if (IsFontCopy((ULONG_PTR)pCopy) && pCopy->lfCharSet != ctx.nCharSet && lpLogFont->lfCharSet == ctx.nCharSet)
+      *pCopy = *lpLogFont;
+    return 1;
+  }
+  nIndex = ctx.pCombo->AddString(lpLogFont->lfFaceName);
   if (nIndex < 0) return 1;
   HGLOBAL hCopy = ::GlobalAlloc(GPTR, sizeof(LOGFONTA));
   if (hCopy != NULL) {
     memcpy((void*)hCopy, lpLogFont, sizeof(LOGFONTA));
-    pCombo->SetItemDataPtr(nIndex, (void*)hCopy);
+    ctx.pCombo->SetItemDataPtr(nIndex, (void*)hCopy);
   }
   return 1;
 }
@@ -63,7 +76,8 @@ BOOL CFontCombo::CreateCombo(const RECT& rc, CWnd* pParent, UINT nID) {
 BOOL CFontCombo::FillFonts() {
   if (m_hWnd == NULL) return TRUE;
   CClientDC dc(this);
-  ::EnumFontFamiliesA(dc.m_hDC, NULL, (FONTENUMPROCA)AddTrueTypeFamily, (LPARAM)this);
+  FillContext ctx = {this, (BYTE)::GetTextCharset(dc.m_hDC)};
+  ::EnumFontFamiliesA(dc.m_hDC, NULL, (FONTENUMPROCA)AddTrueTypeFamily, (LPARAM)&ctx);
   return TRUE;
 }
 

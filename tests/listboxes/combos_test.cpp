@@ -162,6 +162,7 @@ TEST_F(CombosTest, FontComboListsTheTrueTypeFamiliesEachInItsOwnFace) {
     EXPECT_STREQ(((LOGFONTA*)combo.GetItemData(i))->lfFaceName, name);
   }
   EXPECT_EQ(listed, families);
+  EXPECT_EQ((size_t)combo.GetCount(), families.size());  // each family once
   EXPECT_GE(combo.GetItemHeight(0), 20);
 
   // One item drawn with its own copy, then with the other face's copy: the pictures differ.

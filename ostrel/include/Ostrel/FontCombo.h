@@ -15,7 +15,8 @@ class AFX_EXT_CLASS CFontCombo : public CComboBox {
   // Makes the list, fills it and selects the first face that starts with the preset name, or
   // the first item. FALSE when the window cannot be made.
   BOOL CreateCombo(const RECT& rc, CWnd* pParent, UINT nID);
-  // Adds every TrueType family of the screen, sorted by name. TRUE.
+  // Adds every TrueType family of the screen once, sorted by name (of a family reported in
+  // several character sets, the screen's own is kept). TRUE.
   BOOL FillFonts();
   // The selected family's LOGFONTA, or NULL when nothing is selected.
   LOGFONTA* GetSelectedFont();
