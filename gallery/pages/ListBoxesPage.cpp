@@ -5,8 +5,8 @@
 #include <Ostrel.h>
 #include <qsComm.h>
 #include <t32Base.h>
-#include <string>
 #include "../GalleryPage.h"
+#include "../HostGlobals.h"
 #include "ListBoxesPage.h"
 
 namespace {
@@ -35,17 +35,7 @@ const Preset kPresets[] = {{"Sunset", RGB(250, 210, 60), RGB(200, 40, 60), 0},
                            {"Dusk", RGB(60, 40, 120), RGB(240, 150, 90), 2}};
 const int kPictureW = 40, kPictureH = 20;
 
-HINSTANCE SkinModule() {
-  static HINSTANCE hSkin = NULL;
-  if (hSkin == NULL) {
-    char szPath[MAX_PATH] = "";
-    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-    std::string folder(szPath);
-    folder.erase(folder.find_last_of("\\/") + 1);
-    hSkin = ::LoadLibraryA((folder + "TabSkin.dll").c_str());
-  }
-  return hSkin;
-}
+HINSTANCE SkinModule() { return LoadHostModule("TabSkin.dll"); }
 
 // A checkerboard bitmap for the one item added from a device bitmap.
 HBITMAP CheckerBitmap(CDC* pDC) {

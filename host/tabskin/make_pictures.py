@@ -179,28 +179,9 @@ PICTURES = {
 }
 
 
-def main(argv):
-    check = "--check" in argv[1:]
-    stale = []
-    for name, make in PICTURES.items():
-        data = make()
-        path = os.path.join(HERE, name)
-        if check:
-            try:
-                with open(path, "rb") as f:
-                    same = f.read() == data
-            except OSError:
-                same = False
-            if not same:
-                stale.append(name)
-        else:
-            with open(path, "wb") as f:
-                f.write(data)
-    if stale:
-        print("out of date: " + ", ".join(stale), file=sys.stderr)
-        return 1
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    # The library's picture script writes and checks; it is pointed at this folder's pictures.
+    import make_pictures as library_pictures
+    library_pictures.HERE = HERE
+    library_pictures.PICTURES = PICTURES
+    sys.exit(library_pictures.main(sys.argv))

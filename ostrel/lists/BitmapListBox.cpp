@@ -22,7 +22,7 @@ CBitmapListBox::CBitmapListBox()
       m_nHotItem(0) {}
 
 BOOL CBitmapListBox::AssociateBitmaps(HINSTANCE hInst, int nNormal, int nSelected, int nHot, int nCells) {
-  if (hInst == NULL || nCells < 1) return FALSE;
+  if (m_hWnd == NULL || hInst == NULL || nCells < 1) return FALSE;
   HBITMAP hNormal = LoadStrip(hInst, (UINT)nNormal);
   CSize size = BitmapSize(hNormal);
   if (hNormal != NULL) ::DeleteObject(hNormal);
@@ -36,7 +36,7 @@ BOOL CBitmapListBox::AssociateBitmaps(HINSTANCE hInst, int nNormal, int nSelecte
   m_nCellWidth = size.cx / nCells;
   m_nCellHeight = size.cy;
   // A fixed-height list measured its items when it was made, before the strips were known.
-  if (m_hWnd != NULL && (GetStyle() & LBS_OWNERDRAWFIXED)) SetItemHeight(0, (UINT)m_nCellHeight);
+  if (GetStyle() & LBS_OWNERDRAWFIXED) SetItemHeight(0, (UINT)m_nCellHeight);
   for (int i = 0; i < nCells; ++i) SendMessage(LB_ADDSTRING, 0, (LPARAM) "");
   return TRUE;
 }

@@ -100,19 +100,8 @@ void CBmpCombo::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   if (nItem < 0) return;
   int nTextHeight = m_nBmpHeight * 2 / 3;
   HFONT hFont = NULL;
-  LOGFONTA lf;
-  if (m_nBmpHeight != 0 && GetGDILogFont(&lf)) {
-    lf.lfHeight = nTextHeight;
-    lf.lfWidth = 0;
-    lf.lfEscapement = 0;
-    lf.lfOrientation = 0;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfItalic = lf.lfUnderline = lf.lfStrikeOut = 0;
-    lf.lfOutPrecision = OUT_TT_PRECIS;
-    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    lf.lfQuality = DEFAULT_QUALITY;
-    hFont = ::CreateFontIndirectA(&lf);
-  }
+  LOGFONTA lf;  // the host's interface font
+  if (m_nBmpHeight != 0 && GetGDILogFont(&lf)) hFont = CreateCaptionFont(lf, nTextHeight);
   const RECT& rc = lpDIS->rcItem;
   CString strText;
   GetLBText(nItem, strText);

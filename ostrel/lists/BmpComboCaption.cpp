@@ -13,3 +13,16 @@ void DrawComboCaption(const DRAWITEMSTRUCT* lpDIS, HFONT hFont, int x, int y, co
   ::SetTextColor(hDC, clrOldText);
   ::SetBkColor(hDC, clrOldBack);
 }
+
+HFONT CreateCaptionFont(LOGFONTA lf, int nHeight) {
+  lf.lfHeight = nHeight;
+  lf.lfWidth = 0;
+  lf.lfEscapement = 0;
+  lf.lfOrientation = 0;
+  lf.lfWeight = FW_NORMAL;
+  lf.lfItalic = lf.lfUnderline = lf.lfStrikeOut = 0;
+  lf.lfOutPrecision = OUT_TT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  return ::CreateFontIndirectA(&lf);
+}

@@ -119,17 +119,9 @@ void CFontCombo::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   GetLBText(nItem, strFace);
   HFONT hFont = NULL;
   if (IsFontCopy(lpDIS->itemData)) {
-    LOGFONTA lf = *(const LOGFONTA*)lpDIS->itemData;
-    lf.lfHeight = IsSystemDBCS() && HasDoubleByteChar(lf.lfFaceName) ? 16 : kItemHeight;
-    lf.lfWidth = 0;
-    lf.lfEscapement = 0;
-    lf.lfOrientation = 0;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfItalic = lf.lfUnderline = lf.lfStrikeOut = 0;
-    lf.lfOutPrecision = OUT_TT_PRECIS;
-    lf.lfClipPrecision = 0;
-    lf.lfQuality = 0;
-    hFont = ::CreateFontIndirectA(&lf);
+    const LOGFONTA& lf = *(const LOGFONTA*)lpDIS->itemData;
+    int nHeight = IsSystemDBCS() && HasDoubleByteChar(lf.lfFaceName) ? 16 : kItemHeight;
+    hFont = CreateCaptionFont(lf, nHeight);
   }
   const RECT& rc = lpDIS->rcItem;
   DrawComboCaption(lpDIS, hFont, rc.left + 2, (rc.top + rc.bottom - kItemHeight) / 2, strFace);

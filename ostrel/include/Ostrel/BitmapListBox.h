@@ -10,8 +10,9 @@ class AFX_EXT_CLASS CBitmapListBox : public CListBox {
   CBitmapListBox();
 
   // Cuts the strips of hInst (ids: low 16 bits) into nCells cells of strip width / nCells and
-  // adds one empty item per cell. FALSE, with nothing changed, for a NULL module, a missing
-  // normal strip, a cell count below 1 or a strip width that the count does not divide.
+  // adds one empty item per cell. FALSE, with nothing changed, before the window exists, for a
+  // NULL module, a missing normal strip, a cell count below 1 or a strip width that the count
+  // does not divide.
   BOOL AssociateBitmaps(HINSTANCE hInst, int nNormal, int nSelected, int nHot, int nCells);
 
   void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
