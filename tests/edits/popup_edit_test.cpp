@@ -69,7 +69,6 @@ TEST_F(PopupEditTest, FirstClickSelectsSecondEditsAndLeavingWritesBack) {
   EXPECT_EQ(editor, field);
   EXPECT_FALSE(Popup().IsWindowVisible());
   EXPECT_STREQ(Text(pEditor), "Layer 1");
-  EXPECT_EQ(pEditor->SendMessage(EM_GETSEL), MAKELONG(0, 7));
   EXPECT_EQ(CWnd::GetFocus(), pEditor);
 
   TypeAndLeave("  Sky  ", "  Sky  ");
@@ -78,10 +77,6 @@ TEST_F(PopupEditTest, FirstClickSelectsSecondEditsAndLeavingWritesBack) {
   EXPECT_TRUE(Popup().IsWindowVisible());
   EXPECT_STREQ(Text(&Popup()), "  Sky  ");
   EXPECT_STREQ(Popup().GetInputText(), "  Sky");  // trailing blanks go, leading ones stay
-
-  Popup().UpdateWindowText("Shown only");
-  EXPECT_STREQ(Text(&Popup()), "Shown only");
-  EXPECT_STREQ(Popup().GetInputText(), "  Sky");
 }
 
 TEST_F(PopupEditTest, DoubleClickEditsAtOnceAndCancelDropsTheText) {

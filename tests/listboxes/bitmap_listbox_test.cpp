@@ -1,10 +1,9 @@
 // The bitmap list box: cutting the strips, the normal, selected and hot cells, its background.
-// (Its GDI balance is counted by the sweep.)
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Input.h"
 #include "RecordingParent.h"
-#include "SkinHost.h"
+#include "TabSkin.h"
 
 using namespace ostrel_test;
 

@@ -39,7 +39,8 @@ Pixels ReadDC(HDC hDC, int x, int y, int w, int h) {
   return pixels;
 }
 
-Pixels ReadBitmap(HBITMAP hBmp) {
+Pixels ReadBitmapResource(HINSTANCE hInst, int nID) {
+  HBITMAP hBmp = LoadBitmapA(hInst, MAKEINTRESOURCEA(nID));
   BITMAP bm = {};
   if (hBmp == NULL || !GetObjectA(hBmp, sizeof bm, &bm)) return Pixels();
   HDC hDC = CreateCompatibleDC(NULL);
@@ -47,6 +48,7 @@ Pixels ReadBitmap(HBITMAP hBmp) {
   Pixels pixels = ReadDC(hDC, 0, 0, bm.bmWidth, bm.bmHeight);
   SelectObject(hDC, hOld);
   DeleteDC(hDC);
+  DeleteObject(hBmp);
   return pixels;
 }
 

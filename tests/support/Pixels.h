@@ -24,8 +24,8 @@ class Pixels {
 
 // Copies w x h pixels at (x, y) of hDC.
 Pixels ReadDC(HDC hDC, int x, int y, int w, int h);
-// The whole of a bitmap (not selected into any DC); empty for NULL.
-Pixels ReadBitmap(HBITMAP hBmp);
+// The whole of a bitmap resource of a module; empty when there is none.
+Pixels ReadBitmapResource(HINSTANCE hInst, int nID);
 // Brings the window up to date (UpdateWindow) and reads its whole client area from its DC; the
 // window must be on screen and uncovered.
 Pixels ReadClient(HWND hWnd);

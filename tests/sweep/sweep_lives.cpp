@@ -4,6 +4,7 @@
 #include <t32Base.h>
 #include <cstdio>
 #include "Sweep.h"
+#include "TabSkin.h"
 #include "TestApp.h"
 #include "sweep_ids.h"
 
@@ -121,29 +122,23 @@ std::unique_ptr<CWnd> BitmapCheckButton(CWnd* pParent) {
   return Made(std::move(p), bMade);
 }
 
-// Lists, combos, edits and tabs take their pictures and label font from the host's skin module.
-HINSTANCE Skin() {
-  static HINSTANCE hSkin = ::LoadLibraryA((ostrel_test::ExeFolder() + "TabSkin.dll").c_str());
-  return hSkin;
-}
+// Lists, combos and tabs take their pictures and label font from the host's skin module.
+using namespace ostrel_test;
 
 std::unique_ptr<CWnd> BitmapListBox(CWnd* pParent) {
   auto p = std::make_unique<CBitmapListBox>();
-  const BOOL bMade = p->Create(WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY, CRect(10, 10, 130, 110), pParent, 120) &&
-                     p->AssociateBitmaps(Skin(), 3201, 3202, 3203, 4);
+  const BOOL bMade = p->Create(WS_VISIBLE | LBS_OWNERDRAWFIXED, kBox, pParent, 120) &&
+                     p->AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, 4);
   return Made(std::move(p), bMade);
 }
 
 std::unique_ptr<CWnd> BmpCombo(CWnd* pParent) {
   auto p = std::make_unique<CBmpCombo>(pParent);
   p->SetBitmapWidthHeight(24, 16);
-  if (!p->CreateCombo(CRect(10, 10, 210, 150), pParent, 121)) return nullptr;
   HANDLE hBuffer = NULL;
   buf32Alloc(&hBuffer, 24, 24, 16, 0, NULL);
-  HBITMAP hBmp = ::CreateBitmap(24, 16, 1, 32, NULL);
-  const BOOL bMade = p->AddItem(hBuffer, "buffer") && p->AddItem("bitmap", hBmp);
-  ::DeleteObject(hBmp);
-  p->SetCurSel(1);
+  const BOOL bMade = p->CreateCombo(kBox, pParent, 121) && p->AddItem(hBuffer, "buffer") && p->SetCurSel(0) == 0;
+  if (!p->m_hWnd) buf32Free(hBuffer);
   return Made(std::move(p), bMade);
 }
 
@@ -155,40 +150,29 @@ std::unique_ptr<CWnd> FontCombo(CWnd* pParent) {
 
 std::unique_ptr<CWnd> IconList(CWnd* pParent) {
   auto p = std::make_unique<CIconList>();
-  const BOOL bMade = p->Create(WS_VISIBLE | LBS_MULTICOLUMN | WS_HSCROLL, CRect(10, 10, 174, 74), pParent, 123) &&
-                     p->SetBitmaps(Skin(), 3301, 3302, 3303, 0, 6);
+  const BOOL bMade = p->Create(WS_VISIBLE | LBS_MULTICOLUMN, kBox, pParent, 123) &&
+                     p->SetBitmaps(Skin(), kIconsNormal, kIconsFocus, kIconsSelected, 0, 6);
   return Made(std::move(p), bMade);
 }
 
-// The numeric field with its spin control; the pop-up edit, whose editor closes when it loses the
-// focus; the three-tab control, labelled from the sweep's strings.
+// The numeric field with its spin control, and the pop-up edit with its editor (a text edit) open.
 class CEditsPanel : public CWnd {
  public:
   BOOL Make(CWnd* pParent) {
-    if (!CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 90), pParent, 124) ||
+    if (!CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, kBox, pParent, 124) ||
         !m_number.Create(WS_VISIBLE | WS_BORDER, CRect(0, 0, 80, 24), this, 1) ||
-        !m_spin.Create(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, CRect(), this, 2) ||
-        !m_popup.Create(WS_VISIBLE | WS_BORDER, CRect(100, 0, 240, 24), this, 3) ||
-        !m_text.Create(WS_VISIBLE | WS_BORDER, CRect(0, 40, 240, 64), this, 4))
+        !m_spin.Create(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, CRect(), this, 2) ||
+        !m_popup.Create(WS_VISIBLE | WS_BORDER, CRect(100, 0, 190, 24), this, 3))
       return FALSE;
     m_spin.SetBuddy(&m_number);
     m_number.SetSpin(&m_spin);
     m_number.SetRange(0, 50);
-    m_number.SetNum(10);
     m_popup.SetToolUI(this, NULL);
-    m_popup.SetWindowText("layer");
-    return TRUE;
-  }
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-    if (wParam == MAKEWPARAM(1, EN_CHANGE)) m_number.OnEnChange(&m_nLast);
-    if (wParam == MAKEWPARAM(POPUPEDIT_EDITOR_ID, TEXTEDIT_KILLFOCUS)) m_popup.ClosePopupEdit();
-    return CWnd::OnCommand(wParam, lParam);
+    return m_number.SetNum(10) == 10 && m_popup.CreatePopupEdit();
   }
   CNumEdit m_number;
   CSpinButtonCtrl m_spin;
   CPopupEdit m_popup;
-  CTextEdit m_text;
-  int m_nLast = 10;
 };
 
 std::unique_ptr<CWnd> TabControl(CWnd* pParent) {
@@ -197,12 +181,11 @@ std::unique_ptr<CWnd> TabControl(CWnd* pParent) {
   p->m_nTextId = IDS_SWEEP_TABS;
   p->m_hBmpInst = p->m_hFontInst = Skin();
   p->m_hTextInst = ::GetModuleHandleA(NULL);
-  p->m_nBmp2Id = 3101;
-  p->m_nBmp3Id = 3111;
-  p->m_nBackId = 3120;
+  p->m_nBmp2Id = kTab2;
+  p->m_nBmp3Id = kTab3;
+  p->m_nBackId = kPageTile;
   p->LoadTabBmp();
-  if (!p->Create(WS_VISIBLE | TCS_FIXEDWIDTH, CRect(10, 10, 240, 160), pParent, 125)) return nullptr;
-  p->SetItemSize(CSize(68, 25));
+  if (!p->Create(WS_VISIBLE, CRect(10, 10, 240, 160), pParent, 125)) return nullptr;
   for (int i = 0; i < 3; i++) p->InsertItem(i, "");
   return std::unique_ptr<CWnd>(std::move(p));
 }
