@@ -34,7 +34,7 @@ class IconListTest : public ::testing::Test {
       CRect rc;
       m_list.GetItemRect(i, &rc);
       int s = 0;
-      while (s < 3 && BlockMismatches(shown, rc.left, rc.top, m_strips[s], kIcon * i, 0, kIcon, kIcon) != 0) ++s;
+      while (s < 3 && !ShowsCell(shown, rc.left, rc.top, m_strips[s], kIcon * i, 0, kIcon, kIcon)) ++s;
       looks += "NFS?"[s];
     }
     return looks;

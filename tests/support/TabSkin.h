@@ -16,14 +16,6 @@ inline HINSTANCE Skin() {
   return hSkin;
 }
 
-inline Pixels SkinBitmap(int nID) { return ReadBitmapResource(Skin(), nID); }
-
-// Pixels of the cx x cy block at (x, y) of shown that differ from the block at (sx, sy) of source.
-inline int BlockMismatches(const Pixels& shown, int x, int y, const Pixels& source, int sx, int sy, int cx, int cy) {
-  int n = 0;
-  for (int j = 0; j < cy; ++j)
-    for (int i = 0; i < cx; ++i) n += shown.At(x + i, y + j) != source.At(sx + i, sy + j);
-  return n;
-}
+inline Pixels SkinBitmap(int nID) { return BitmapPixels(Skin(), (UINT)nID); }
 
 }  // namespace ostrel_test
