@@ -7,8 +7,7 @@
 // The name of the gallery's registry profile (the browse button's folder history lives there).
 static const char kAppName[] = "Ostrel Gallery";
 
-// A host module beside the executable, loaded once; it stays loaded for the process.
-static HINSTANCE LoadHostModule(const char* pszName) {
+HINSTANCE LoadHostModule(const char* pszName) {
   char szPath[MAX_PATH] = "";
   ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
   std::string folder(szPath);

@@ -24,6 +24,18 @@ struct GlobalBlock {
   HGLOBAL h;
 };
 
+// Copies the cx x cy part of hBmp that starts at (srcX, srcY) to (x, y) of hDC. Nothing is drawn
+// for a NULL bitmap or when no memory DC can be made.
+inline void DrawBitmapPart(HDC hDC, int x, int y, int cx, int cy, HBITMAP hBmp, int srcX, int srcY) {
+  if (hBmp == NULL) return;
+  HDC hSrc = ::CreateCompatibleDC(hDC);
+  if (hSrc == NULL) return;
+  HGDIOBJ hOld = ::SelectObject(hSrc, hBmp);
+  ::BitBlt(hDC, x, y, cx, cy, hSrc, srcX, srcY, SRCCOPY);
+  ::SelectObject(hSrc, hOld);
+  ::DeleteDC(hSrc);
+}
+
 // Window classes registered at start-up.
 void RegisterGroupBoxClass();
 void RegisterCircleCtrlClass();

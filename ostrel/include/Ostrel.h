@@ -40,10 +40,18 @@
 #include <Ostrel/FtStepBtn.h>
 #include <Ostrel/BitmapCheckButton.h>
 
-// Lists, combos and edits: the lists' scroll bar, the bitmap list and the text list.
+// Lists, combos and edits: the lists' scroll bar, the bitmap and text lists, owner-drawn list boxes
+// and combos, the text, numeric and pop-up edits.
 #include <Ostrel/ListScrollBar.h>
 #include <Ostrel/BitmapList.h>
 #include <Ostrel/TextList.h>
+#include <Ostrel/BitmapListBox.h>
+#include <Ostrel/BmpCombo.h>
+#include <Ostrel/FontCombo.h>
+#include <Ostrel/IconList.h>
+#include <Ostrel/TextEdit.h>
+#include <Ostrel/NumEdit.h>
+#include <Ostrel/PopupEdit.h>
 
 // Tips: balloon drawing and the tip windows.
 #include <Ostrel/Balloon.h>
@@ -51,3 +59,4 @@
 #include <Ostrel/TipUIEx.h>
 
 // Tab control.
+#include <Ostrel/VexTabCtrl.h>

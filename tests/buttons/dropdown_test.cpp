@@ -7,8 +7,8 @@
 #include "ButtonFixture.h"
 #include "GdiTracker.h"
 #include "Input.h"
+#include "Pixels.h"
 #include "ShownMenu.h"
-#include "StripPixels.h"
 #include "TestApp.h"
 
 using namespace ostrel_test;

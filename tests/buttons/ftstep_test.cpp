@@ -8,9 +8,9 @@
 #include "ButtonFixture.h"
 #include "GdiTracker.h"
 #include "Input.h"
+#include "Pixels.h"
 #include "ModalDriver.h"
 #include "ShownMenu.h"
-#include "StripPixels.h"
 #include "TestApp.h"
 
 using namespace ostrel_test;

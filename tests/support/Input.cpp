@@ -44,4 +44,35 @@ void InputClick(int screenX, int screenY, bool right) {
   PumpInput();
 }
 
+static INPUT KeyInput(WORD vk, bool up) {
+  INPUT in = {};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = (WORD)MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return in;
+}
+
+void InputKey(WORD vk) {
+  INPUT in[2] = {KeyInput(vk, false), KeyInput(vk, true)};
+  SendInput(2, in, sizeof in[0]);
+}
+
+void InputText(const char* text) {
+  for (const char* p = text; *p != '\0'; ++p) {
+    SHORT scan = VkKeyScanA(*p);
+    if (scan == -1) continue;
+    bool shift = (scan & 0x100) != 0;
+    if (shift) {
+      INPUT down = KeyInput(VK_SHIFT, false);
+      SendInput(1, &down, sizeof down);
+    }
+    InputKey(LOBYTE(scan));
+    if (shift) {
+      INPUT up = KeyInput(VK_SHIFT, true);
+      SendInput(1, &up, sizeof up);
+    }
+  }
+}
+
 }  // namespace ostrel_test

@@ -13,5 +13,9 @@ void InputClick(int screenX, int screenY, bool right = false);
 // The same click queued without pumping, for a modal loop (a menu's) that takes its own input.
 void QueueClick(int screenX, int screenY, bool right = false);
 void InputMove(int screenX, int screenY);
+// Real key strokes to the window with the focus: one key pressed and released, or each character
+// of a text typed (with Shift where the keyboard layout needs it). Nothing is pumped.
+void InputKey(WORD vk);
+void InputText(const char* text);
 
 }  // namespace ostrel_test

@@ -39,6 +39,19 @@ Pixels ReadDC(HDC hDC, int x, int y, int w, int h) {
   return pixels;
 }
 
+Pixels BitmapPixels(HINSTANCE hInst, UINT nID) {
+  HBITMAP hBmp = LoadBitmapA(hInst, MAKEINTRESOURCEA(nID));
+  BITMAP bm = {};
+  if (hBmp == NULL || !GetObjectA(hBmp, sizeof bm, &bm)) return Pixels();
+  HDC hDC = CreateCompatibleDC(NULL);
+  HGDIOBJ hOld = SelectObject(hDC, hBmp);
+  Pixels pixels = ReadDC(hDC, 0, 0, bm.bmWidth, bm.bmHeight);
+  SelectObject(hDC, hOld);
+  DeleteDC(hDC);
+  DeleteObject(hBmp);
+  return pixels;
+}
+
 Pixels ReadClient(HWND hWnd) {
   UpdateWindow(hWnd);
   GdiFlush();
@@ -48,6 +61,13 @@ Pixels ReadClient(HWND hWnd) {
   Pixels pixels = ReadDC(hDC, 0, 0, rc.right, rc.bottom);
   ReleaseDC(hWnd, hDC);
   return pixels;
+}
+
+bool ShowsCell(const Pixels& shown, int x, int y, const Pixels& strip, int cellX, int cellY, int cx, int cy) {
+  for (int j = 0; j < cy; ++j)
+    for (int i = 0; i < cx; ++i)
+      if (shown.At(x + i, y + j) != strip.At(cellX + i, cellY + j)) return false;
+  return cx > 0 && cy > 0;
 }
 
 }  // namespace ostrel_test

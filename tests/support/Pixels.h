@@ -24,8 +24,12 @@ class Pixels {
 
 // Copies w x h pixels at (x, y) of hDC.
 Pixels ReadDC(HDC hDC, int x, int y, int w, int h);
+// All pixels of bitmap nID of hInst (empty when it is missing).
+Pixels BitmapPixels(HINSTANCE hInst, UINT nID);
 // Brings the window up to date (UpdateWindow) and reads its whole client area from its DC; the
 // window must be on screen and uncovered.
 Pixels ReadClient(HWND hWnd);
+// Whether the cx x cy pixels at (x, y) of `shown` equal those at (cellX, cellY) of `strip`.
+bool ShowsCell(const Pixels& shown, int x, int y, const Pixels& strip, int cellX, int cellY, int cx, int cy);
 
 }  // namespace ostrel_test

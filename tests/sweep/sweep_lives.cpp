@@ -1,8 +1,10 @@
 // One entry per exported control and dialog: how a host makes it.
 #include <Ostrel.h>
 #include <Drevnic.h>
+#include <t32Base.h>
 #include <cstdio>
 #include "Sweep.h"
+#include "TabSkin.h"
 #include "TestApp.h"
 #include "sweep_ids.h"
 
@@ -143,6 +145,74 @@ std::unique_ptr<CWnd> TextList(CWnd* pParent) {
   return p;
 }
 
+// Lists, combos and tabs take their pictures and label font from the host's skin module.
+using namespace ostrel_test;
+
+std::unique_ptr<CWnd> BitmapListBox(CWnd* pParent) {
+  auto p = std::make_unique<CBitmapListBox>();
+  const BOOL bMade = p->Create(WS_VISIBLE | LBS_OWNERDRAWFIXED, kBox, pParent, 120) &&
+                     p->AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, 4);
+  return Made(std::move(p), bMade);
+}
+
+std::unique_ptr<CWnd> BmpCombo(CWnd* pParent) {
+  auto p = std::make_unique<CBmpCombo>(pParent);
+  p->SetBitmapWidthHeight(24, 16);
+  HANDLE hBuffer = NULL;
+  buf32Alloc(&hBuffer, 24, 24, 16, 0, NULL);
+  const BOOL bMade = p->CreateCombo(kBox, pParent, 121) && p->AddItem(hBuffer, "buffer") && p->SetCurSel(0) == 0;
+  if (!p->m_hWnd) buf32Free(hBuffer);
+  return Made(std::move(p), bMade);
+}
+
+std::unique_ptr<CWnd> FontCombo(CWnd* pParent) {
+  auto p = std::make_unique<CFontCombo>(pParent, "DejaVu Sans");
+  const BOOL bMade = p->CreateCombo(CRect(10, 10, 210, 150), pParent, 122);
+  return Made(std::move(p), bMade);
+}
+
+std::unique_ptr<CWnd> IconList(CWnd* pParent) {
+  auto p = std::make_unique<CIconList>();
+  const BOOL bMade = p->Create(WS_VISIBLE | LBS_MULTICOLUMN, kBox, pParent, 123) &&
+                     p->SetBitmaps(Skin(), kIconsNormal, kIconsFocus, kIconsSelected, 0, 6);
+  return Made(std::move(p), bMade);
+}
+
+// The numeric field with its spin control, and the pop-up edit with its editor (a text edit) open.
+class CEditsPanel : public CWnd {
+ public:
+  BOOL Make(CWnd* pParent) {
+    if (!CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, kBox, pParent, 124) ||
+        !m_number.Create(WS_VISIBLE | WS_BORDER, CRect(0, 0, 80, 24), this, 1) ||
+        !m_spin.Create(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, CRect(), this, 2) ||
+        !m_popup.Create(WS_VISIBLE | WS_BORDER, CRect(100, 0, 190, 24), this, 3))
+      return FALSE;
+    m_spin.SetBuddy(&m_number);
+    m_number.SetSpin(&m_spin);
+    m_number.SetRange(0, 50);
+    m_popup.SetToolUI(this, NULL);
+    return m_number.SetNum(10) == 10 && m_popup.CreatePopupEdit();
+  }
+  CNumEdit m_number;
+  CSpinButtonCtrl m_spin;
+  CPopupEdit m_popup;
+};
+
+std::unique_ptr<CWnd> TabControl(CWnd* pParent) {
+  auto p = std::make_unique<CVexTabCtrl>();
+  p->m_nLastTab = 2;
+  p->m_nTextId = IDS_SWEEP_TABS;
+  p->m_hBmpInst = p->m_hFontInst = Skin();
+  p->m_hTextInst = ::GetModuleHandleA(NULL);
+  p->m_nBmp2Id = kTab2;
+  p->m_nBmp3Id = kTab3;
+  p->m_nBackId = kPageTile;
+  p->LoadTabBmp();
+  if (!p->Create(WS_VISIBLE, CRect(10, 10, 240, 160), pParent, 125)) return nullptr;
+  for (int i = 0; i < 3; i++) p->InsertItem(i, "");
+  return std::unique_ptr<CWnd>(std::move(p));
+}
+
 template <class T>
 std::unique_ptr<CWnd> Owner(CWnd* pParent) {
   auto p = std::make_unique<T>();
@@ -213,6 +283,12 @@ const std::vector<SweepLife>& SweepLives() {
          const int bMade = box->Create(113, kBox, p, 2);
          return Made(std::move(box), bMade != 0);
        }},
+      {"bitmap list box", BitmapListBox},
+      {"bitmap combo", BmpCombo},
+      {"font combo", FontCombo},
+      {"icon list", IconList},
+      {"numeric, pop-up and text edits", Owner<CEditsPanel>},
+      {"tab control", TabControl},
       {"colour-source pop-up", nullptr,
        [](CWnd*) {
          CColorPicker picker;

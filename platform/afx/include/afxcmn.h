@@ -85,3 +85,47 @@ class AFX_API CSliderCtrl : public CWnd {
   int SetLineSize(int nSize);
   void SetTicFreq(int nFreq);
 };
+
+// The system's tab control (WC_TABCONTROL). Items are added with InsertItem; the control's
+// notifications (TCN_SELCHANGE ...) reach the parent through WM_NOTIFY.
+class AFX_API CTabCtrl : public CWnd {
+  DECLARE_DYNAMIC(CTabCtrl)
+ public:
+  CTabCtrl() {}
+  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  int GetItemCount() const;
+  BOOL GetItem(int nItem, TCITEMA* pTabCtrlItem) const;
+  BOOL SetItem(int nItem, TCITEMA* pTabCtrlItem);
+  BOOL GetItemRect(int nItem, LPRECT lpRect) const;
+  int GetCurSel() const;
+  int SetCurSel(int nItem);
+  int GetCurFocus() const;
+  void SetCurFocus(int nItem);
+  CSize SetItemSize(CSize size);  // the previous size
+  int GetRowCount() const;
+  LONG InsertItem(int nItem, LPCSTR lpszItem);
+  LONG InsertItem(int nItem, TCITEMA* pTabCtrlItem);
+  BOOL DeleteItem(int nItem);
+  BOOL DeleteAllItems();
+  // Display rectangle from the window rectangle (bLarger FALSE) or the other way round.
+  void AdjustRect(BOOL bLarger, LPRECT lpRect);
+  int HitTest(TCHITTESTINFO* pHitTestInfo) const;
+};
+
+// The system's up-down control (UPDOWN_CLASS), usually paired with an edit as its buddy.
+class AFX_API CSpinButtonCtrl : public CWnd {
+  DECLARE_DYNAMIC(CSpinButtonCtrl)
+ public:
+  CSpinButtonCtrl() {}
+  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  CWnd* SetBuddy(CWnd* pWndBuddy);  // the previous buddy
+  CWnd* GetBuddy() const;
+  void SetRange(int nLower, int nUpper);  // 16 bits each
+  void GetRange(int& nLower, int& nUpper) const;
+  int SetPos(int nPos);  // the previous position
+  int GetPos() const;    // the position; the high word is nonzero when the buddy's text is no number
+  int SetBase(int nBase);
+  UINT GetBase() const;
+};

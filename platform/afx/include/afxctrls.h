@@ -93,6 +93,7 @@ class AFX_API CListBox : public CWnd {
   int GetItemHeight(int nIndex) const;
   int GetCaretIndex() const;
   int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
+  void SetColumnWidth(int cxWidth);  // multi-column lists
   UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
   int AddString(LPCSTR lpszItem);
   int DeleteString(UINT nIndex);

@@ -1,16 +1,22 @@
-// The tool-tip control wrapper: each member is one tool-tip message.
+// Wrappers of the common controls: each member is one message of the control.
 #include "afxcmn.h"
 
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
 #define SEND(msg, w, l) ::SendMessageA(m_hWnd, msg, (WPARAM)(w), (LPARAM)(l))
 
 CToolTipCtrl::CToolTipCtrl() {}
 CToolTipCtrl::~CToolTipCtrl() { DestroyWindow(); }
 
-BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
+static void InitCommonClasses() {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&icc);
+}
+
+BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
+  InitCommonClasses();
   return CWnd::CreateEx(0, TOOLTIPS_CLASSA, NULL, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), NULL, NULL);
 }
@@ -135,3 +141,53 @@ void CToolTipCtrl::SetTipTextColor(COLORREF clr) { SEND(TTM_SETTIPTEXTCOLOR, clr
 COLORREF CToolTipCtrl::GetTipTextColor() const { return (COLORREF)SEND(TTM_GETTIPTEXTCOLOR, 0, 0); }
 void CToolTipCtrl::SetMargin(LPRECT lprc) { SEND(TTM_SETMARGIN, 0, lprc); }
 void CToolTipCtrl::GetMargin(LPRECT lprc) const { SEND(TTM_GETMARGIN, 0, lprc); }
+
+// Tab control
+BOOL CTabCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+  InitCommonClasses();
+  return CWnd::Create(WC_TABCONTROLA, NULL, dwStyle, rect, pParentWnd, nID);
+}
+int CTabCtrl::GetItemCount() const { return (int)SEND(TCM_GETITEMCOUNT, 0, 0); }
+BOOL CTabCtrl::GetItem(int nItem, TCITEMA* pTabCtrlItem) const { return (BOOL)SEND(TCM_GETITEMA, nItem, pTabCtrlItem); }
+BOOL CTabCtrl::SetItem(int nItem, TCITEMA* pTabCtrlItem) { return (BOOL)SEND(TCM_SETITEMA, nItem, pTabCtrlItem); }
+BOOL CTabCtrl::GetItemRect(int nItem, LPRECT lpRect) const { return (BOOL)SEND(TCM_GETITEMRECT, nItem, lpRect); }
+int CTabCtrl::GetCurSel() const { return (int)SEND(TCM_GETCURSEL, 0, 0); }
+int CTabCtrl::SetCurSel(int nItem) { return (int)SEND(TCM_SETCURSEL, nItem, 0); }
+int CTabCtrl::GetCurFocus() const { return (int)SEND(TCM_GETCURFOCUS, 0, 0); }
+void CTabCtrl::SetCurFocus(int nItem) { SEND(TCM_SETCURFOCUS, nItem, 0); }
+CSize CTabCtrl::SetItemSize(CSize size) {
+  DWORD old = (DWORD)SEND(TCM_SETITEMSIZE, 0, MAKELPARAM(size.cx, size.cy));
+  return CSize(LOWORD(old), HIWORD(old));
+}
+int CTabCtrl::GetRowCount() const { return (int)SEND(TCM_GETROWCOUNT, 0, 0); }
+LONG CTabCtrl::InsertItem(int nItem, LPCSTR lpszItem) {
+  TCITEMA item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = (LPSTR)lpszItem;
+  return InsertItem(nItem, &item);
+}
+LONG CTabCtrl::InsertItem(int nItem, TCITEMA* pTabCtrlItem) { return (LONG)SEND(TCM_INSERTITEMA, nItem, pTabCtrlItem); }
+BOOL CTabCtrl::DeleteItem(int nItem) { return (BOOL)SEND(TCM_DELETEITEM, nItem, 0); }
+BOOL CTabCtrl::DeleteAllItems() { return (BOOL)SEND(TCM_DELETEALLITEMS, 0, 0); }
+void CTabCtrl::AdjustRect(BOOL bLarger, LPRECT lpRect) { SEND(TCM_ADJUSTRECT, bLarger, lpRect); }
+int CTabCtrl::HitTest(TCHITTESTINFO* pHitTestInfo) const { return (int)SEND(TCM_HITTEST, 0, pHitTestInfo); }
+
+// Up-down control
+BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+  InitCommonClasses();
+  return CWnd::Create(UPDOWN_CLASSA, NULL, dwStyle, rect, pParentWnd, nID);
+}
+CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy) {
+  return CWnd::FromHandle((HWND)SEND(UDM_SETBUDDY, pWndBuddy->GetSafeHwnd(), 0));
+}
+CWnd* CSpinButtonCtrl::GetBuddy() const { return CWnd::FromHandle((HWND)SEND(UDM_GETBUDDY, 0, 0)); }
+void CSpinButtonCtrl::SetRange(int nLower, int nUpper) { SEND(UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower)); }
+void CSpinButtonCtrl::GetRange(int& nLower, int& nUpper) const {
+  DWORD range = (DWORD)SEND(UDM_GETRANGE, 0, 0);
+  nLower = (short)HIWORD(range);
+  nUpper = (short)LOWORD(range);
+}
+int CSpinButtonCtrl::SetPos(int nPos) { return (short)LOWORD(SEND(UDM_SETPOS, 0, MAKELPARAM(nPos, 0))); }
+int CSpinButtonCtrl::GetPos() const { return (int)SEND(UDM_GETPOS, 0, 0); }
+int CSpinButtonCtrl::SetBase(int nBase) { return (int)SEND(UDM_SETBASE, nBase, 0); }
+UINT CSpinButtonCtrl::GetBase() const { return (UINT)SEND(UDM_GETBASE, 0, 0); }

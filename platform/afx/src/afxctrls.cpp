@@ -168,6 +168,7 @@ int CListBox::GetCaretIndex() const { return (int)SEND(LB_GETCARETINDEX, 0, 0); 
 int CListBox::SetCaretIndex(int nIndex, BOOL bScroll) {
   return (int)SEND(LB_SETCARETINDEX, nIndex, MAKELONG(bScroll, 0));
 }
+void CListBox::SetColumnWidth(int cxWidth) { SEND(LB_SETCOLUMNWIDTH, cxWidth, 0); }
 UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const {
   DWORD dw = (DWORD)SEND(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
   bOutside = HIWORD(dw) != 0;

@@ -60,7 +60,7 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
   return TRUE;
 }
 
-static LPCDLGTEMPLATE LockTemplate(LPCSTR lpszTemplateName, HINSTANCE* phInst) {
+LPCDLGTEMPLATE AfxLockDialogTemplate(LPCSTR lpszTemplateName, HINSTANCE* phInst) {
   HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, (LPCSTR)RT_DIALOG);
   HRSRC hResource = ::FindResourceA(hInst, lpszTemplateName, (LPCSTR)RT_DIALOG);
   if (hResource == NULL) return NULL;
@@ -73,7 +73,7 @@ BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd) {
   m_lpszTemplateName = lpszTemplateName;
   if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0) m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
   HINSTANCE hInst = NULL;
-  LPCDLGTEMPLATE lpTemplate = LockTemplate(lpszTemplateName, &hInst);
+  LPCDLGTEMPLATE lpTemplate = AfxLockDialogTemplate(lpszTemplateName, &hInst);
   if (pParentWnd == NULL) pParentWnd = m_pParentWnd;
   return lpTemplate != NULL && CreateDlgIndirect(lpTemplate, pParentWnd, hInst);
 }
@@ -107,7 +107,7 @@ void CDialog::PostModal() {}
 INT_PTR CDialog::DoModal() {
   HINSTANCE hInst = AfxGetResourceHandle();
   LPCDLGTEMPLATE lpTemplate = m_lpDialogTemplate;
-  if (lpTemplate == NULL && m_lpszTemplateName != NULL) lpTemplate = LockTemplate(m_lpszTemplateName, &hInst);
+  if (lpTemplate == NULL && m_lpszTemplateName != NULL) lpTemplate = AfxLockDialogTemplate(m_lpszTemplateName, &hInst);
   if (lpTemplate == NULL) return -1;
 
   HWND hWndOwner = PreModal();

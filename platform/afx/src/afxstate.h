@@ -24,3 +24,5 @@ AFX_THREAD_STATE* AfxPeekThreadState();  // NULL when the thread has none yet
 void AfxTermThreadState();               // frees the calling thread's state
 CHandleMap<CWnd, HWND>* afxMapHWND();
 CHandleMap<CMenu, HMENU>* afxMapHMENU();
+// A dialog template found through the resource chain, and the module that holds it; NULL if none.
+LPCDLGTEMPLATE AfxLockDialogTemplate(LPCSTR lpszTemplateName, HINSTANCE* phInst);

@@ -1,0 +1,130 @@
+// The bitmap and font combos: items and their pictures or faces, selection rules, the buffers they
+// free.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <t32Base.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+#include "Canvas.h"
+#include "RecordingParent.h"
+#include "TestApp.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+// Remembers where the selection field was drawn.
+class CProbeBmpCombo : public CBmpCombo {
+ public:
+  CRect m_rcField;
+  void DrawItem(LPDRAWITEMSTRUCT p) override {
+    if (p->itemState & ODS_COMBOBOXEDIT) m_rcField = p->rcItem;
+    CBmpCombo::DrawItem(p);
+  }
+};
+
+HANDLE SolidBuffer(int cx, int cy, COLORREF c) {
+  HANDLE hBuf = NULL;
+  DWORD fill = c;
+  buf32Alloc(&hBuf, 24, cx, cy, BUF32_ALLOC_FILL, &fill);
+  return hBuf;
+}
+
+int CALLBACK AddTrueType(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPARAM p) {
+  if (type & TRUETYPE_FONTTYPE) ((std::set<std::string>*)p)->insert(lf->lfFaceName);
+  return 1;
+}
+
+bool IsBuffer(DWORD_PTR h) { return buf32GetWHU((HANDLE)h, NULL, NULL, NULL) != 0; }
+
+class CombosTest : public ::testing::Test {
+ protected:
+  CRecordingParent m_parent;
+};
+
+TEST_F(CombosTest, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) {
+  std::unique_ptr<CProbeBmpCombo> owned(new CProbeBmpCombo);
+  CProbeBmpCombo& combo = *owned;
+  combo.SetBitmapWidthHeight(24, 16);
+  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 210, 200), &m_parent, 11));
+  EXPECT_EQ(combo.GetItemHeight(0), 16);
+  std::vector<DWORD> red(24 * 16, 0x00C80000);
+  HBITMAP hRed = CreateBitmap(24, 16, 1, 32, red.data());
+  EXPECT_FALSE(combo.AddItem("No picture", (HBITMAP)NULL));
+  EXPECT_FALSE(combo.AddItem((void*)NULL, "No buffer"));
+  EXPECT_TRUE(combo.AddItem("Red", hRed));
+  EXPECT_TRUE(combo.AddItem(SolidBuffer(30, 20, RGB(0, 0, 220)), "Blue"));
+  DeleteObject(hRed);
+  ASSERT_EQ(combo.GetCount(), 4);  // the captions without a picture stay
+
+  // The picture fills its place at the field's left (the 30 x 20 buffer shrunk to it); the
+  // caption follows on the window colour, or on the highlight once the combo has the focus.
+  for (int nItem : {2, 3}) {
+    combo.SetCurSel(nItem);
+    Pixels px = ReadClient(combo.m_hWnd);
+    const CRect& field = combo.m_rcField;
+    COLORREF picture = nItem == 2 ? RGB(200, 0, 0) : RGB(0, 0, 220);
+    EXPECT_EQ(px.Count(CRect(field.TopLeft(), CSize(24, 16)), picture), 24 * 16);
+    EXPECT_EQ(px.At(field.right - 2, field.top), GetSysColor(COLOR_WINDOW));
+    EXPECT_GT(px.Count(CRect(field.left + 29, field.top, field.right, field.bottom), GetSysColor(COLOR_WINDOWTEXT)), 5);
+  }
+  combo.SetFocus();
+  EXPECT_EQ(ReadClient(combo.m_hWnd).At(combo.m_rcField.right - 2, combo.m_rcField.top), GetSysColor(COLOR_HIGHLIGHT));
+
+  DWORD_PTR hRedBuf = combo.GetItemData(2), hBlueBuf = combo.GetItemData(3);
+  combo.DeleteString(2);
+  EXPECT_FALSE(IsBuffer(hRedBuf));
+  EXPECT_TRUE(IsBuffer(hBlueBuf));
+  owned.reset();
+  EXPECT_FALSE(IsBuffer(hBlueBuf));
+}
+
+TEST_F(CombosTest, FontComboListsEachTrueTypeFamilyOnceInItsOwnFace) {
+  CFontCombo combo;
+  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 250, 280), &m_parent, 31));
+  std::set<std::string> families, listed;
+  CClientDC dc(&combo);
+  EnumFontFamiliesA(dc.m_hDC, NULL, AddTrueType, (LPARAM)&families);
+  ASSERT_TRUE(families.count("DejaVu Serif") && families.count("DejaVu Sans Mono"));
+  for (int i = 0; i < combo.GetCount(); ++i) {
+    CString name;
+    combo.GetLBText(i, name);
+    listed.insert((const char*)name);
+    EXPECT_STREQ(((LOGFONTA*)combo.GetItemData(i))->lfFaceName, name);
+  }
+  EXPECT_EQ(listed, families);
+  EXPECT_EQ((size_t)combo.GetCount(), families.size());
+  EXPECT_GE(combo.GetItemHeight(0), 20);
+
+  // One item drawn with its own copy, then with another face's copy: the pictures differ.
+  int nSerif = combo.FindStringExact(-1, "DejaVu Serif");
+  auto drawn = [&](DWORD_PTR data) {
+    Canvas canvas(240, 24);
+    DRAWITEMSTRUCT dis = {ODT_COMBOBOX,    31,  (UINT)nSerif, ODA_DRAWENTIRE, 0, combo.m_hWnd, canvas.dc(),
+                          {0, 0, 240, 24}, data};
+    combo.DrawItem(&dis);
+    return canvas.Read().Bits();
+  };
+  EXPECT_NE(drawn(combo.GetItemData(nSerif)), drawn(combo.GetItemData(combo.FindStringExact(-1, "DejaVu Sans Mono"))));
+}
+
+TEST_F(CombosTest, FontComboSelectsByPrefixAtFirstAndByExactNameLater) {
+  CFontCombo byPrefix(&m_parent, "DejaVu Ser"), missing(&m_parent, "No Such Face");
+  ASSERT_TRUE(byPrefix.CreateCombo(CRect(10, 10, 200, 200), &m_parent, 41));
+  ASSERT_TRUE(missing.CreateCombo(CRect(210, 10, 400, 200), &m_parent, 42));
+  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Serif");
+  EXPECT_EQ(missing.GetCurSel(), 0);
+
+  char lower[] = "dejavu sans", exact[] = "DejaVu Sans";
+  byPrefix.SetFontName(lower);
+  byPrefix.SetFontName(NULL);
+  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Serif");
+  byPrefix.SetFontName(exact);
+  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Sans");
+  byPrefix.Clear();  // the copies go, the names stay
+  EXPECT_EQ(byPrefix.GetSelectedFont(), (LOGFONTA*)NULL);
+}
+
+}  // namespace

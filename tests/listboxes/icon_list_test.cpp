@@ -1,0 +1,91 @@
+// The icon list: loading its strips once, the normal and selected cells, the hover look that the
+// host's command-UI updates move with the pointer.
+#include <gtest/gtest.h>
+#include <Ostrel.h>
+#include <string>
+#include "GdiTracker.h"
+#include "Input.h"
+#include "RecordingParent.h"
+#include "TabSkin.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+const int kIcon = 40, kIcons = 6;
+
+class IconListTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_NE(Skin(), (HINSTANCE)NULL); }
+  // Four icons wide, one high, with a scroll bar below.
+  void SetUp() override {
+    CRect rc(10, 10, 14 + 4 * kIcon, 14 + kIcon + GetSystemMetrics(SM_CYHSCROLL));
+    ASSERT_TRUE(m_list.Create(WS_VISIBLE | LBS_MULTICOLUMN | LBS_NOINTEGRALHEIGHT | WS_HSCROLL, rc, &m_parent, 5));
+  }
+  BOOL SetBitmaps(int nFocus = kIconsFocus, int nCount = kIcons) {
+    return m_list.SetBitmaps(Skin(), kIconsNormal, nFocus, kIconsSelected, 0, nCount);
+  }
+
+  // What the first nItems show: 'N'ormal, 'F'ocus or 'S'elected cell, or '?'.
+  std::string Looks(int nItems = 4) {
+    Pixels shown = ReadClient(m_list.m_hWnd);
+    std::string looks;
+    for (int i = m_list.GetTopIndex(); i < m_list.GetTopIndex() + nItems; ++i) {
+      CRect rc;
+      m_list.GetItemRect(i, &rc);
+      int s = 0;
+      while (s < 3 && !ShowsCell(shown, rc.left, rc.top, m_strips[s], kIcon * i, 0, kIcon, kIcon)) ++s;
+      looks += "NFS?"[s];
+    }
+    return looks;
+  }
+
+  // The pointer goes to (x, y) of the list's client area; then the host's idle update runs.
+  void Hover(int x, int y) {
+    CPoint pt(x, y);
+    m_list.ClientToScreen(&pt);
+    InputMove(pt.x, pt.y);
+    CCmdUI cmdUI;
+    m_list.OnUpdateUI(&cmdUI);
+  }
+
+  CRecordingParent m_parent;
+  CIconList m_list;
+  Pixels m_strips[3] = {SkinBitmap(kIconsNormal), SkinBitmap(kIconsFocus), SkinBitmap(kIconsSelected)};
+};
+
+TEST_F(IconListTest, StripsAreSetOnceAndNeverHalfway) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  EXPECT_FALSE(SetBitmaps(9999));  // no such strip: the others are let go
+  EXPECT_FALSE(SetBitmaps(kIconsFocus, 0));
+  EXPECT_EQ(m_list.GetCount(), 0);
+  EXPECT_EQ(tracker.Outstanding(), 0);
+
+  EXPECT_TRUE(SetBitmaps());
+  EXPECT_TRUE(m_list.SetBitmaps(NULL, 1, 2, 3, 0, 2));  // the first success stands
+  EXPECT_EQ(m_list.GetCount(), kIcons);
+  EXPECT_EQ(m_list.GetItemHeight(0), kIcon);
+}
+
+TEST_F(IconListTest, HoverLookFollowsThePointerButNeverTheSelectedIcon) {
+  ASSERT_TRUE(SetBitmaps());
+  m_list.SetCurSel(1);
+  MainWnd()->SetForegroundWindow();
+  EXPECT_EQ(Looks(), "NSNN");
+  Hover(2 * kIcon + 5, 20);
+  EXPECT_EQ(Looks(), "NSFN");
+  Hover(3 * kIcon + 5, 20);
+  EXPECT_EQ(Looks(), "NSNF");
+  Hover(kIcon + 5, 20);  // the selected icon
+  EXPECT_EQ(Looks(), "NSNN");
+  Hover(5, 20);
+  EXPECT_EQ(Looks(), "FSNN");
+  Hover(5, -20);  // outside
+  EXPECT_EQ(Looks(), "NSNN");
+
+  m_list.SetTopIndex(2);  // scrolled by two, the first position is icon 2
+  Hover(5, 20);
+  EXPECT_EQ(Looks(2), "FN");
+}
+
+}  // namespace
