@@ -4,13 +4,17 @@
 #include <afxwin.h>
 
 // Frame: start-up, the globals shared with the host, the extended string, the registry profile,
-// control groups and the active static, the group frame.
+// control groups and the active static, the group frame, processor information, the image-buffer
+// handle and the masked bitmap.
 #include <Ostrel/Module.h>
 #include <Ostrel/ExString.h>
 #include <Ostrel/WinReg.h>
 #include <Ostrel/CtrlGroup.h>
 #include <Ostrel/ActiveStatic.h>
 #define GROUPBOX_CLASS "TVGBOXCTRL"
+#include <Ostrel/CpuInfo.h>
+#include <Ostrel/IBuf.h>
+#include <Ostrel/MaskedBitmap.h>
 
 // Progress: the nested progress model and the progress window.
 #include <Ostrel/Progress.h>
@@ -32,7 +36,9 @@
 #include <Ostrel/MTextureLibraryDlg.h>
 #include <Ostrel/TextureBoxes.h>
 
-// Images.
+// Images: the image object and the image information dialog.
+#include <Ostrel/UImage.h>
+#include <Ostrel/ImageInfoDlg.h>
 
 // Buttons: the owner-drawn button, the browse and footstep buttons, the bitmap check button.
 #include <Ostrel/OkButton.h>

@@ -46,7 +46,7 @@ std::string BmpBytes(int bits, int width, int height) {
   return f;
 }
 
-bool WritePng(const std::string& path, int width, int height, double dpi) {
+static bool WriteEncoded(const std::string& path, int width, int height, double dpi, REFGUID container) {
   WCHAR wide[MAX_PATH];
   MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
   std::vector<BYTE> pixels;
@@ -62,13 +62,21 @@ bool WritePng(const std::string& path, int width, int height, double dpi) {
   return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                     (void**)factory.GetAddressOf())) &&
          SUCCEEDED(factory->CreateStream(&stream)) && SUCCEEDED(stream->InitializeFromFilename(wide, GENERIC_WRITE)) &&
-         SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+         SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder)) &&
          SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
          SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
          SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetResolution(dpi, dpi)) &&
          SUCCEEDED(frame->SetPixelFormat(&fmt)) && fmt == GUID_WICPixelFormat24bppBGR &&
          SUCCEEDED(frame->WritePixels(height, width * 3, UINT(pixels.size()), pixels.data())) &&
          SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+bool WritePng(const std::string& path, int width, int height, double dpi) {
+  return WriteEncoded(path, width, height, dpi, GUID_ContainerFormatPng);
+}
+
+bool WriteJpeg(const std::string& path, int width, int height) {
+  return WriteEncoded(path, width, height, 96, GUID_ContainerFormatJpeg);
 }
 
 HPALETTE MakePalette(const COLORREF* colours, int n) {

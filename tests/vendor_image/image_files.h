@@ -1,5 +1,5 @@
-// Pictures the image-library tests make themselves: BMP files of every depth, PNG files through the
-// platform's encoder, and logical palettes.
+// Pictures the image-library tests make themselves: BMP files of every depth, PNG and JPEG files through
+// the platform's encoder, and logical palettes.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -16,5 +16,7 @@ COLORREF TestPaletteEntry(int i);
 std::string BmpBytes(int bits, int width, int height);
 // Writes a 24-bit PNG of the test picture at the given dpi (COM initialised by the caller).
 bool WritePng(const std::string& path, int width, int height, double dpi);
+// The same picture as a JPEG at 96 dpi (lossy: colours come back close, not equal).
+bool WriteJpeg(const std::string& path, int width, int height);
 // A logical palette of n colours (n up to 256).
 HPALETTE MakePalette(const COLORREF* colours, int n);

@@ -1,0 +1,118 @@
+#include <Ostrel.h>
+#include <gtest/gtest.h>
+#include <t32Base.h>
+#include <t32File.h>
+#include "../vendor_image/image_files.h"
+#include "TempDir.h"
+
+using ostrel_test::TempDir;
+
+// Both builds' layouts: the handle and pointer members widen to 8 bytes in the 64-bit build.
+#ifdef _WIN64
+static_assert(sizeof(t32Base::IBuf) == 32 && sizeof(CUImage) == 152, "64-bit layouts");
+#else
+static_assert(sizeof(t32Base::IBuf) == 20 && sizeof(CUImage) == 96, "32-bit layouts");
+#endif
+
+// Pixel (x, y) of a buffer: the palette index below 16 bits, else the COLORREF.
+static DWORD PixelAt(HANDLE h, int x, int y) {
+  BUF32INFO info = {};
+  BYTE px[4] = {};
+  buf32GetInfo(h, &info);
+  buf32GetMem(h, x, y, 1, 1, px);
+  return info.nBitsPerPixel >= 24 ? RGB(px[0], px[1], px[2]) : px[0] >> (8 - info.nBitsPerPixel);
+}
+
+struct ImageFile {
+  std::string path;
+  int nBits, nBufferBits;
+  std::function<DWORD(int, int)> expected;  // NULL: lossy, compared loosely at (0, 0)
+};
+
+TEST(IBuf, FilesOfEveryDepthGiveTheirFactsAndPixels) {
+  CoInitialize(NULL);
+  TempDir dir;
+  const int w = 37, h = 21;
+  std::vector<ImageFile> files;
+  for (int bits : {1, 4, 8})
+    files.push_back({dir.Write("p" + std::to_string(bits) + ".bmp", BmpBytes(bits, w, h)), bits, bits,
+                     [bits](int x, int y) { return (DWORD)TestIndex(x, y, bits); }});
+  files.push_back({dir.Write("p16.bmp", BmpBytes(16, w, h)), 16, 24, TestColour16});
+  for (int bits : {24, 32})
+    files.push_back({dir.Write("p" + std::to_string(bits) + ".bmp", BmpBytes(bits, w, h)), bits, 24, TestColour});
+  ASSERT_TRUE(WritePng(dir.File("p.png"), w, h, 96) && WriteJpeg(dir.File("p.jpg"), w, h));
+  files.push_back({dir.File("p.png"), 24, 24, TestColour});
+  files.push_back({dir.File("p.jpg"), 24, 24, nullptr});
+
+  for (const ImageFile& f : files) {
+    SCOPED_TRACE(f.path);
+    t32Base::IBuf buf;
+    HGLOBAL hRecord = (HGLOBAL)buf.CreateFromFile((char*)f.path.c_str(), NULL);
+    ASSERT_NE(nullptr, hRecord);
+    EXPECT_EQ(w, buf.m_pInfo->nWidth);
+    EXPECT_EQ(h, buf.m_pInfo->nHeight);
+    EXPECT_EQ(f.nBufferBits, buf.m_pInfo->nBitsPerPixel);
+    BUF32INFO info = {};
+    ASSERT_TRUE(buf32GetInfo(buf.m_hBuf, &info));
+    EXPECT_EQ(f.nBufferBits, info.nBitsPerPixel);
+    if (f.expected) {
+      for (POINT p : {POINT{0, 0}, POINT{w - 1, h - 1}, POINT{13, 7}})
+        EXPECT_EQ(f.expected(p.x, p.y), PixelAt(buf.m_hBuf, p.x, p.y));
+    } else {
+      const DWORD c = PixelAt(buf.m_hBuf, 0, 0);  // near black
+      EXPECT_LT(GetRValue(c) + GetGValue(c) + GetBValue(c), 60);
+    }
+    buf32Free(buf.m_hBuf);
+    tfFileFreeFileData(hRecord);
+  }
+  CoUninitialize();
+}
+
+TEST(IBuf, AdoptedBufferResamplesWithItsCorners) {
+  const COLORREF corners[4] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
+  HANDLE hSource = NULL;
+  const DWORD white = 0xFFFFFF;
+  ASSERT_TRUE(buf32Alloc(&hSource, 24, 200, 150, BUF32_ALLOC_FILL, &white));
+  for (int i = 0; i < 4; i++) {
+    std::vector<BYTE> block(50 * 50 * 3);
+    for (size_t p = 0; p < block.size(); p += 3)
+      block[p] = GetRValue(corners[i]), block[p + 1] = GetGValue(corners[i]), block[p + 2] = GetBValue(corners[i]);
+    buf32MergeMem(hSource, i % 2 ? 150 : 0, i / 2 ? 100 : 0, 50, 50, block.data());
+  }
+  t32Base::IBuf buf;
+  buf.CreateFromBuf(hSource);
+  EXPECT_EQ(hSource, buf.m_hBuf);
+  EXPECT_EQ(200, buf.m_pInfo->nWidth);
+  EXPECT_EQ(150, buf.m_pInfo->nHeight);
+  EXPECT_EQ(24, buf.m_pInfo->nBitsPerPixel);
+
+  buf.Resample(0, 40);  // a size that cannot be made changes nothing
+  EXPECT_EQ(hSource, buf.m_hBuf);
+  buf.Resample(60, 40);
+  ASSERT_NE(hSource, buf.m_hBuf);
+  EXPECT_EQ(60, buf.m_pInfo->nWidth);
+  EXPECT_EQ(40, buf.m_pInfo->nHeight);
+  EXPECT_EQ(corners[0], PixelAt(buf.m_hBuf, 0, 0));
+  EXPECT_EQ(corners[1], PixelAt(buf.m_hBuf, 59, 0));
+  EXPECT_EQ(corners[2], PixelAt(buf.m_hBuf, 0, 39));
+  EXPECT_EQ(corners[3], PixelAt(buf.m_hBuf, 59, 39));
+  buf32Free(buf.m_hBuf);
+  buf32Free(hSource);
+}
+
+TEST(IBuf, BadFilesAndHandlesChangeNothing) {
+  TempDir dir;
+  const std::string bmp = BmpBytes(24, 20, 20);
+  t32Base::IBuf buf;
+  for (const std::string& path : {dir.File("missing.bmp"), dir.Write("cut.bmp", bmp.substr(0, 60)),
+                                  dir.Write("text.png", "not a picture at all")}) {
+    EXPECT_EQ(nullptr, buf.CreateFromFile((char*)path.c_str(), NULL)) << path;
+    EXPECT_EQ(nullptr, buf.m_hBuf);
+  }
+  EXPECT_EQ(nullptr, buf.CreateFromFile(NULL, NULL));
+  buf.Resample(10, 10);  // no buffer: nothing to do
+  EXPECT_EQ(nullptr, buf.m_hBuf);
+  buf.CreateFromBuf((void*)0x1234);
+  EXPECT_EQ(nullptr, buf.m_hBuf);
+  EXPECT_EQ(0, buf.m_pInfo->nWidth);
+}

@@ -1,0 +1,121 @@
+#include <Ostrel.h>
+#include <gtest/gtest.h>
+#include <t32File.h>
+#include <map>
+#include "GdiTracker.h"
+#include "ImportPatch.h"
+#include "ModalDriver.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+HGLOBAL Record(const char* pszName, int nFileSize, int nColourType = TF_COLOR_TRUE) {
+  HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(TFFILEDATA));
+  TFFILEDATA* p = (TFFILEDATA*)::GlobalLock(h);
+  p->nFormat = TF_FORMAT_JPEG;
+  lstrcpynA(p->szName, pszName, sizeof p->szName);
+  p->nFileSize = nFileSize;
+  p->nBitsPerPixel = 24;
+  p->nWidth = 640;
+  p->nHeight = 480;
+  p->nXResolution = p->nYResolution = 720000;
+  p->nColorType = nColourType;
+  ::GlobalUnlock(h);
+  return h;
+}
+
+// What the dialog shows once it is up: item id to text ("-" before a disabled item's text), the
+// unit combo's entries as "count/selection" under id 2351, and whether 1906 holds a picture.
+typedef std::map<int, std::string> Shown;
+
+Shown RunDialog(HGLOBAL hRecord, int bNewDoc = 0) {
+  Shown shown;
+  ModalDriver driver(ModalDriver::DialogTitled("Image Information"), [&](HWND hDlg) {
+    for (int id : {2391, 2392, 2393, 2394, 2395, 2398, 2400, 2402, 2368}) {
+      char sz[128] = "";
+      ::GetDlgItemTextA(hDlg, id, sz, sizeof sz);
+      shown[id] = (::IsWindowEnabled(::GetDlgItem(hDlg, id)) ? "" : "-") + std::string(sz);
+    }
+    shown[2351] = std::to_string(::SendDlgItemMessageA(hDlg, 2351, CB_GETCOUNT, 0, 0)) + "/" +
+                  std::to_string(::SendDlgItemMessageA(hDlg, 2351, CB_GETCURSEL, 0, 0));
+    shown[1906] = ::SendDlgItemMessageA(hDlg, 1906, STM_GETIMAGE, IMAGE_BITMAP, 0) ? "picture" : "";
+    PressButton(hDlg, IDOK);
+  });
+  CImageInfoDlg dlg(hRecord);
+  dlg.IsPrjNewDoc(bNewDoc);
+  dlg.DoModal();
+  EXPECT_TRUE(driver.Acted() && !driver.TimedOut());
+  return shown;
+}
+
+}  // namespace
+
+TEST(ImageInfoDlg, FileSizesFromOneHundredKilobytesOnAreShownInKilobytes) {
+  GdiTracker gdi({"Ostrel.dll"});
+  HGLOBAL hRecord = Record("C:\\Photos\\Sunset.JPG", 102400);
+  Shown shown = RunDialog(hRecord);
+  EXPECT_EQ("True colour, 24 bits", shown[2391]);
+  EXPECT_EQ("picture", shown[1906]);
+  EXPECT_EQ("3/2", shown[2351]);  // pixels offered and chosen
+  EXPECT_EQ("640", shown[2392]);
+  EXPECT_EQ("480", shown[2393]);
+  EXPECT_EQ("72 dots per inch", shown[2394]);
+  EXPECT_EQ("900 KB", shown[2395]);  // 921,600 bytes
+  EXPECT_EQ("c:\\photos\\sunset.jpg", shown[2398]);
+  HGLOBAL hFormat = tfFileGetFormatInfo(TF_FORMAT_JPEG);
+  EXPECT_EQ(((TFFORMATINFO*)::GlobalLock(hFormat))->szName, shown[2400]);
+  ::GlobalFree(hFormat);
+  EXPECT_EQ("100 KB", shown[2402]);
+  EXPECT_EQ(0, gdi.Outstanding());  // the picture goes with the dialog
+
+  ::GlobalFree(hRecord);
+  hRecord = Record("C:\\Photos\\small.jpg", 102399);
+  EXPECT_EQ("102,399 bytes", RunDialog(hRecord)[2402]);
+  ::GlobalFree(hRecord);
+}
+
+TEST(ImageInfoDlg, ProjectFilesAndImagesWithoutAFileAreShownInTheirUnits) {
+  HGLOBAL hRecord = Record("photo.TPX", 5000, 0x40000);
+  Shown shown = RunDialog(hRecord);
+  EXPECT_EQ("2/0", shown[2351]);  // inches only
+  EXPECT_EQ("8.89", shown[2392]);
+  EXPECT_EQ("Unknown colour type", shown[2391]);
+  EXPECT_EQ("", shown[1906]);
+  ::GlobalFree(hRecord);
+
+  hRecord = Record("", 0);
+  shown = RunDialog(hRecord, TRUE);
+  EXPECT_EQ("2/0", shown[2351]);
+  EXPECT_EQ("-", shown[2398]);  // the file group is disabled
+  EXPECT_EQ("-", shown[2402]);
+  EXPECT_EQ("-Advanced...", shown[2368]);
+  ::GlobalFree(hRecord);
+}
+
+static HMODULE WINAPI NoLibrary(LPCSTR) { return NULL; }
+
+TEST(ImageInfoDlg, WithoutARecordOrFennorTheTemplateShowsUntouched) {
+  HGLOBAL hRecord = Record("a.b.tpx", 1000);
+  {
+    ImportPatch noFennor("Ostrel.dll", "LoadLibraryA", (void*)NoLibrary);
+    ASSERT_TRUE(noFennor.Applied());
+    Shown shown = RunDialog(hRecord);
+    EXPECT_EQ("Colour type", shown[2391]);
+    EXPECT_EQ("0/-1", shown[2351]);
+  }
+  EXPECT_EQ("3/2", RunDialog(hRecord)[2351]);  // "b.tpx" is not "tpx"
+  ::GlobalFree(hRecord);
+  EXPECT_EQ("Colour type", RunDialog(NULL)[2391]);
+  EXPECT_EQ("Colour type", RunDialog((HGLOBAL)0x4321)[2391]);
+}
+
+TEST(ImageInfoDlg, ThousandsAreGroupedInThrees) {
+  CImageInfoDlg dlg(NULL);
+  CString out;
+  for (auto c : {std::make_pair(1002003, "1,002,003"), std::make_pair(999, "999"), std::make_pair(1000, "1,000"),
+                 std::make_pair(12045, "12,045")}) {
+    dlg.FormatThousand(c.first, out);
+    EXPECT_STREQ(c.second, (const char*)out);
+  }
+}

@@ -1,0 +1,69 @@
+#include <Ostrel.h>
+#include <gtest/gtest.h>
+#include "Canvas.h"
+#include "GdiTracker.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+const COLORREF kKey = RGB(255, 0, 255), kFace = RGB(250, 200, 0), kBackground = RGB(1, 2, 3);
+const int kW = 8, kH = 6;
+
+// 8 x 6: a key-coloured border one pixel wide around a face.
+void MakePicture(CMaskedBitmap& bitmap) {
+  DWORD bits[kW * kH];
+  for (int y = 0; y < kH; y++)
+    for (int x = 0; x < kW; x++) {
+      const COLORREF c = x == 0 || y == 0 || x == kW - 1 || y == kH - 1 ? kKey : kFace;
+      bits[y * kW + x] = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // 0x00RRGGBB
+    }
+  bitmap.CreateBitmap(kW, kH, 1, 32, bits);
+}
+
+}  // namespace
+
+TEST(MaskedBitmap, TransparentDrawingKeepsTheBackgroundInEveryMappingMode) {
+  GdiTracker gdi({"Ostrel.dll"});
+  {
+    CMaskedBitmap bitmap;
+    MakePicture(bitmap);
+    for (int nMode : {MM_TEXT, MM_ANISOTROPIC}) {
+      SCOPED_TRACE(nMode);
+      Canvas canvas(40, 40, kBackground);
+      CDC* pDC = CDC::FromHandle(canvas.dc());
+      if (nMode == MM_ANISOTROPIC) {  // two device pixels a logical unit
+        pDC->SetMapMode(MM_ANISOTROPIC);
+        ::SetWindowExtEx(canvas.dc(), 1, 1, NULL);
+        ::SetViewportExtEx(canvas.dc(), 2, 2, NULL);
+      }
+      bitmap.DrawTransparent(pDC, 5, 5);  // the key is the top-left pixel's colour
+      const int x = nMode == MM_TEXT ? 5 : 10;
+      pDC->SetMapMode(MM_TEXT);  // read back in device pixels
+      const Pixels shown = canvas.Read();
+      // At its device size: the face shows, the border keeps the background.
+      EXPECT_EQ(kBackground, shown.At(x, x));
+      EXPECT_EQ(kFace, shown.At(x + 1, x + 1));
+      EXPECT_EQ(kFace, shown.At(x + kW - 2, x + kH - 2));
+      EXPECT_EQ(kBackground, shown.At(x + kW - 1, x + kH - 1));
+      EXPECT_EQ(0, shown.Count(CRect(0, 0, 40, 40), kKey));
+      EXPECT_EQ((kW - 2) * (kH - 2), shown.Count(CRect(0, 0, 40, 40), kFace));
+
+      pDC->SetMapMode(nMode);
+      ::SetWindowExtEx(canvas.dc(), 1, 1, NULL);
+      ::SetViewportExtEx(canvas.dc(), 2, 2, NULL);
+      // 2 x 2 logical units from the corner with the face's colour as the key: the border shows.
+      bitmap.TransparentBitBlt(pDC, 16, 0, kFace, 0, 0, 2, 2);
+      EXPECT_EQ(kKey, canvas.At(x * 16 / 5, 0));
+      EXPECT_EQ(kBackground, canvas.At(x * 16 / 5 + 1, 1));
+      bitmap.Draw(pDC, 0, 12);  // opaque
+      EXPECT_EQ(kKey, canvas.At(0, x * 12 / 5));
+    }
+    bitmap.DrawTransparent(NULL, 0, 0);  // no target: nothing
+    CMaskedBitmap none;
+    Canvas canvas(10, 10, kBackground);
+    none.DrawTransparent(CDC::FromHandle(canvas.dc()), 0, 0, kKey);
+    EXPECT_EQ(0, canvas.Painted());
+  }
+  EXPECT_EQ(0, gdi.Outstanding());  // temporaries and the bitmap itself
+}

@@ -1,0 +1,123 @@
+#include <Ostrel.h>
+#include <gtest/gtest.h>
+#include <t32Base.h>
+#include "Canvas.h"
+#include "GdiTracker.h"
+
+using ostrel_test::Canvas;
+
+namespace {
+
+const COLORREF kBack = RGB(200, 220, 240), kShadow = RGB(40, 40, 160);
+
+HANDLE Filled(int bits, int w, int h, DWORD colour) {
+  HANDLE hBuf = NULL;
+  buf32Alloc(&hBuf, bits, w, h, BUF32_ALLOC_FILL, &colour);
+  return hBuf;
+}
+
+bool Live(HANDLE h) {
+  BUF32INFO info;
+  return h != NULL && buf32GetInfo(h, &info) != 0;
+}
+
+// A 300 x 200 background merged into its back buffer and drawn onto a canvas.
+struct Scene {
+  Canvas canvas{300, 200};
+  t32Base::IBuf source;
+  CUImage back;
+  CRect rcAll{0, 0, 300, 200};
+  Scene() {
+    source.CreateFromBuf(Filled(24, 300, 200, kBack));
+    back.CreateFromIBuf(&source);
+    back.MergeObject(rcAll);
+    back.Draw(canvas.dc(), rcAll);
+  }
+};
+
+}  // namespace
+
+TEST(UImage, ShadowShowsItsColourWhereTheMaskCoversAcrossCells) {
+  ostrel_test::GdiTracker gdi({"Ostrel.dll", "t32Base.dll"});
+  Scene scene;
+  ASSERT_EQ(kBack, scene.canvas.At(150, 100));
+  // An object 180 wide at (20, 30), its shadow 15 right and 10 down; the shadow mask covers the
+  // frame's first 150 columns.
+  CUImage shadow;
+  shadow.m_crColor = kShadow;
+  CRect rcObject(20, 30, 200, 90);
+  ASSERT_EQ(1, shadow.CreateOneColorFromUImage(scene.back, rcObject));
+  shadow.m_nOffsetX = 15;
+  shadow.m_nOffsetY = 10;
+  shadow.m_hMaskBuf = Filled(8, 180, 60, 0);
+  std::vector<BYTE> covered(150 * 60, 255);
+  buf32MergeMem(shadow.m_hMaskBuf, 0, 0, 150, 60, covered.data());
+  shadow.Draw(scene.canvas.dc(), scene.rcAll);
+
+  EXPECT_EQ(kShadow, scene.canvas.At(100, 95));  // first cell, below the object
+  EXPECT_EQ(kShadow, scene.canvas.At(170, 95));  // second cell
+  EXPECT_EQ(kShadow, scene.canvas.At(36, 99));
+  EXPECT_EQ(kBack, scene.canvas.At(100, 60));   // the object's own place
+  EXPECT_EQ(kBack, scene.canvas.At(205, 60));   // frame column 170: not in the mask
+  EXPECT_EQ(kBack, scene.canvas.At(100, 101));  // below the frame
+  EXPECT_EQ(kBack, scene.canvas.At(34, 95));
+
+  const HANDLE held[] = {shadow.m_hImageBuf, shadow.m_hMaskBuf, scene.back.m_hImageBuf, scene.back.m_hBackBuf};
+  shadow.Destroy();
+  scene.back.Destroy();
+  for (HANDLE h : held) EXPECT_FALSE(Live(h));
+  EXPECT_EQ(nullptr, shadow.m_pCellBuf);
+  shadow.Destroy();  // a second time frees nothing more
+  EXPECT_EQ(0, gdi.Outstanding());
+}
+
+TEST(UImage, ImageDrawsCellByCellClippedToTheRectangle) {
+  // 200 x 40: red in the first cell column, green in the second.
+  HANDLE hImage = Filled(24, 200, 40, RGB(255, 0, 0));
+  std::vector<BYTE> green(72 * 40 * 3);
+  for (size_t i = 0; i < green.size(); i += 3) green[i + 1] = 255;
+  buf32MergeMem(hImage, 128, 0, 72, 40, green.data());
+  t32Base::IBuf buf;
+  buf.CreateFromBuf(hImage);
+  CUImage image;
+  ASSERT_EQ(1, image.CreateFromIBuf(&buf));
+  image.m_nLeft = 10;
+  image.m_nTop = 20;
+  Canvas canvas(300, 100);
+  CRect rcClip(0, 0, 250, 50);
+  image.DrawImage(canvas.dc(), rcClip);
+  EXPECT_EQ(RGB(255, 0, 0), canvas.At(10, 20));
+  EXPECT_EQ(RGB(255, 0, 0), canvas.At(137, 49));
+  EXPECT_EQ(RGB(0, 255, 0), canvas.At(138, 20));
+  EXPECT_EQ(RGB(0, 255, 0), canvas.At(209, 49));
+  EXPECT_EQ(RGB(1, 2, 3), canvas.At(100, 50));  // clipped
+  EXPECT_EQ(RGB(1, 2, 3), canvas.At(9, 20));
+  image.Destroy();
+  EXPECT_FALSE(Live(hImage));
+}
+
+TEST(UImage, BadInputIsRefusedAndAllocatesNothing) {
+  CUImage image, other;
+  EXPECT_EQ(0, image.CreateFromIBuf(NULL));
+  t32Base::IBuf empty, fourBits;
+  EXPECT_EQ(0, image.CreateFromIBuf(&empty));
+  fourBits.CreateFromBuf(Filled(4, 16, 16, 0));
+  EXPECT_EQ(0, image.CreateFromIBuf(&fourBits));
+  EXPECT_EQ(nullptr, image.m_hBackBuf);
+  CRect rc(0, 0, 10, 10), rcEmpty(5, 5, 5, 9);
+  EXPECT_EQ(0, image.CreateOneColorFromUImage(other, rc));  // other has no back buffer
+  EXPECT_EQ(nullptr, image.m_hImageBuf);
+  image.Draw(NULL, rc);  // nothing to draw
+  EXPECT_EQ(0, image.MergeObject(rc));
+
+  Canvas canvas(20, 20);
+  t32Base::IBuf grey;
+  grey.CreateFromBuf(Filled(8, 20, 20, 128));
+  ASSERT_EQ(1, other.CreateFromIBuf(&grey));
+  EXPECT_EQ(0, image.CreateOneColorFromUImage(other, rcEmpty));
+  ASSERT_EQ(1, image.CreateOneColorFromUImage(other, rc));
+  EXPECT_EQ(0, image.CreateOneColorFromUImage(other, rc));  // already made
+  image.Destroy();
+  other.Destroy();
+  buf32Free(fourBits.m_hBuf);
+}
