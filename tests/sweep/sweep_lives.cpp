@@ -2,6 +2,7 @@
 #include <Ostrel.h>
 #include <Drevnic.h>
 #include <t32Base.h>
+#include <t32File.h>
 #include <cstdio>
 #include "Sweep.h"
 #include "TabSkin.h"
@@ -213,6 +214,49 @@ std::unique_ptr<CWnd> TabControl(CWnd* pParent) {
   return std::unique_ptr<CWnd>(std::move(p));
 }
 
+// A window that paints a masked bitmap transparently, plainly and scaled, and an image object
+// with its shadow; the bitmap and the objects live as long as the window.
+class CImagePainter : public CWnd {
+ public:
+  BOOL Make(CWnd* pParent) {
+    if (!CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), pParent, 126))
+      return FALSE;
+    CClientDC dc(this);
+    const DWORD dwGrey = 0x808080;
+    HANDLE hBuf = NULL;
+    buf32Alloc(&hBuf, 24, 240, 140, BUF32_ALLOC_FILL, &dwGrey);
+    m_background.CreateFromBuf(hBuf);
+    CRect rcObject(20, 20, 180, 100);
+    m_shadow.m_crColor = RGB(0, 0, 128);
+    return m_bitmap.CreateCompatibleBitmap(&dc, 16, 16) && m_back.CreateFromIBuf(&m_background) &&
+           m_back.MergeObject(rcObject) && m_shadow.CreateOneColorFromUImage(m_back, rcObject);
+  }
+  void PostNcDestroy() override {
+    m_shadow.Destroy();
+    m_back.Destroy();
+  }
+  afx_msg void OnPaint() {
+    CPaintDC dc(this);
+    CRect rc(0, 0, 240, 140);
+    m_back.Draw(dc.m_hDC, rc);
+    m_shadow.m_nOffsetX = m_shadow.m_nOffsetY = 8;
+    m_shadow.Draw(dc.m_hDC, rc);
+    m_bitmap.DrawTransparent(&dc, 4, 4);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(3, 3);
+    m_bitmap.TransparentBitBlt(&dc, 10, 10, 0, 0, 8, 8);
+  }
+  DECLARE_MESSAGE_MAP()
+  CMaskedBitmap m_bitmap;
+  t32Base::IBuf m_background;
+  CUImage m_back, m_shadow;
+};
+
+BEGIN_MESSAGE_MAP(CImagePainter, CWnd)
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
 template <class T>
 std::unique_ptr<CWnd> Owner(CWnd* pParent) {
   auto p = std::make_unique<T>();
@@ -289,6 +333,7 @@ const std::vector<SweepLife>& SweepLives() {
       {"icon list", IconList},
       {"numeric, pop-up and text edits", Owner<CEditsPanel>},
       {"tab control", TabControl},
+      {"masked bitmap and image object", Owner<CImagePainter>},
       {"colour-source pop-up", nullptr,
        [](CWnd*) {
          CColorPicker picker;
@@ -300,6 +345,20 @@ const std::vector<SweepLife>& SweepLives() {
          GFILL_OPTION record = MakeGradOption(0x000080FF, 0x00FF8000, 30, GRADDIR_HORIZONTAL, GRADLINE_BOX, 0, 0);
          dlg.m_pGFillOption = &record;
          dlg.DoModal();  // closed with Cancel: the presets stay as they were
+       }},
+      {"image information dialog", nullptr,
+       [](CWnd* p) {
+         HGLOBAL hRecord = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(TFFILEDATA));
+         TFFILEDATA* pRecord = (TFFILEDATA*)::GlobalLock(hRecord);
+         lstrcpyA(pRecord->szName, "C:\\Sweep\\Photo.png");
+         pRecord->nFormat = TF_FORMAT_PNG;
+         pRecord->nWidth = pRecord->nHeight = 64;
+         pRecord->nBitsPerPixel = 24;
+         pRecord->nColorType = TF_COLOR_TRUE;
+         ::GlobalUnlock(hRecord);
+         CImageInfoDlg dlg(hRecord, p);
+         dlg.DoModal();
+         ::GlobalFree(hRecord);
        }},
   };
   return lives;
