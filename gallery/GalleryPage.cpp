@@ -30,6 +30,35 @@ void CGalleryPage::Log(const char* pszFormat, ...) {
 
 namespace {
 
+// The dialog shot in progress and the step it has reached.
+struct DialogShot {
+  CWnd* pPage;
+  const char* pszTitle;
+  CPoint offset;
+  UINT nClose;
+  const std::function<void()>* pCapture;
+  const std::function<void(HWND)>* pPrepare;
+  int nStep;
+};
+DialogShot* g_pShot = NULL;
+
+void CALLBACK DialogShotStep(HWND, UINT, UINT_PTR, DWORD) {
+  DialogShot* p = g_pShot;
+  HWND hDlg = p != NULL ? ::FindWindowA(NULL, p->pszTitle) : NULL;
+  if (hDlg == NULL || !::IsWindowVisible(hDlg)) return;
+  if (p->nStep == 0) {
+    CRect rcPage;
+    p->pPage->GetWindowRect(&rcPage);
+    ::SetWindowPos(hDlg, HWND_TOPMOST, rcPage.left + p->offset.x, rcPage.top + p->offset.y, 0, 0, SWP_NOSIZE);
+    if (*p->pPrepare) (*p->pPrepare)(hDlg);
+  } else if (p->nStep == 1) {
+    ::RedrawWindow(hDlg, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    (*p->pCapture)();
+    ::PostMessageA(hDlg, WM_COMMAND, p->nClose, 0);
+  }
+  p->nStep++;
+}
+
 struct PageEntry {
   int nOrder;
   GalleryPageFactory pfnCreate;
@@ -42,6 +71,16 @@ std::vector<PageEntry>& Registry() {
 }
 
 }  // namespace
+
+void CGalleryPage::ShootDialog(const char* pszTitle, CPoint offset, UINT nClose, const std::function<void()>& capture,
+                               const std::function<void()>& open, const std::function<void(HWND)>& prepare) {
+  DialogShot shot = {this, pszTitle, offset, nClose, &capture, &prepare, 0};
+  g_pShot = &shot;
+  UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, DialogShotStep);
+  open();
+  ::KillTimer(NULL, nTimer);
+  g_pShot = NULL;
+}
 
 GalleryPageRegistrar::GalleryPageRegistrar(int nOrder, GalleryPageFactory pfnCreate) {
   Registry().push_back({nOrder, pfnCreate});

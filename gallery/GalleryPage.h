@@ -39,6 +39,11 @@ class CGalleryPage : public CDialog {
 
  protected:
   GalleryHost* Host() const { return m_pHost; }
+  // For RunModalShot: open() shows a modal dialog captioned pszTitle. From a timer inside its loop
+  // the dialog is placed at offset from the page's top-left corner and handed to prepare (if any);
+  // once it has painted, capture runs and the dialog is sent the command nClose.
+  void ShootDialog(const char* pszTitle, CPoint offset, UINT nClose, const std::function<void()>& capture,
+                   const std::function<void()>& open, const std::function<void(HWND)>& prepare = nullptr);
   // printf-style line for the log pane, prefixed with the page's slug.
   void Log(const char* pszFormat, ...);
   // A page is not closed by Enter or Escape.

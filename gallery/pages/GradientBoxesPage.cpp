@@ -30,35 +30,6 @@ BEGIN_MESSAGE_MAP(CPageGradBox, CGradBoxes)
 ON_WM_RBUTTONDOWN()
 END_MESSAGE_MAP()
 
-// The modal shot's steps, run from a thread timer inside the dialog's own loop.
-struct ModalShot {
-  CGradDLg* pDialog;
-  CWnd* pPage;
-  const std::function<void()>* pCapture;
-  int nStep;
-};
-ModalShot* g_pShot = NULL;
-
-void CALLBACK ModalShotStep(HWND, UINT, UINT_PTR, DWORD) {
-  ModalShot* p = g_pShot;
-  HWND hDlg = p != NULL ? p->pDialog->GetSafeHwnd() : NULL;
-  if (hDlg == NULL || !::IsWindowVisible(hDlg)) return;
-  if (p->nStep == 0) {
-    // Over the page, the first preset selected as a click would.
-    CRect rcPage;
-    p->pPage->GetWindowRect(&rcPage);
-    ::SetWindowPos(hDlg, HWND_TOPMOST, rcPage.left + 40, rcPage.top + 100, 0, 0, SWP_NOSIZE);
-    HWND hStrip = ::FindWindowExA(hDlg, NULL, "T32IIO_CLASS", NULL);
-    ::SendMessageA(hStrip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    ::SendMessageA(hStrip, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-  } else if (p->nStep == 1) {
-    ::RedrawWindow(hDlg, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    (*p->pCapture)();
-    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);  // Cancel: the record and the presets stay as they were
-  }
-  p->nStep++;
-}
-
 }  // namespace
 
 class CGradientBoxesPage : public CGalleryPage {
@@ -71,16 +42,19 @@ class CGradientBoxesPage : public CGalleryPage {
 
   const char* ModalShotSlug() const override { return "gradboxes_dialog"; }
 
+  // Over the page, the first preset selected as a click would; Cancel keeps the record and the
+  // presets as they were.
   void RunModalShot(const std::function<void()>& capture) override {
     CGradDLg dlg(this);
     GFILL_OPTION record = MakeGradOption(m_boxes[0].GetGradOpt(), GRADLINE_BOX, 0, 0);
     dlg.m_pGFillOption = &record;
-    ModalShot shot = {&dlg, this, &capture, 0};
-    g_pShot = &shot;
-    UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, ModalShotStep);
-    dlg.DoModal();
-    ::KillTimer(NULL, nTimer);
-    g_pShot = NULL;
+    ShootDialog(
+        "Gradient Fill", CPoint(40, 100), IDCANCEL, capture, [&dlg] { dlg.DoModal(); },
+        [](HWND hDlg) {
+          HWND hStrip = ::FindWindowExA(hDlg, NULL, "T32IIO_CLASS", NULL);
+          ::SendMessageA(hStrip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+          ::SendMessageA(hStrip, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        });
   }
 
  protected:

@@ -59,29 +59,6 @@ HANDLE SoftMask(int w, int h, int b) {
   return hMask;
 }
 
-// The modal shot's steps: place the dialog beside the page, then photograph it and close it.
-struct ModalShot {
-  CWnd* pPage;
-  const std::function<void()>* pCapture;
-  int nStep;
-};
-ModalShot* g_pShot = NULL;
-
-void CALLBACK ModalShotStep(HWND, UINT, UINT_PTR, DWORD) {
-  HWND hDlg = g_pShot != NULL ? ::FindWindowA(NULL, "Image Information") : NULL;
-  if (hDlg == NULL || !::IsWindowVisible(hDlg)) return;
-  if (g_pShot->nStep == 0) {
-    CRect rcPage;
-    g_pShot->pPage->GetWindowRect(&rcPage);
-    ::SetWindowPos(hDlg, HWND_TOPMOST, rcPage.left + 60, rcPage.top + 20, 0, 0, SWP_NOSIZE);
-  } else if (g_pShot->nStep == 1) {
-    ::RedrawWindow(hDlg, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    (*g_pShot->pCapture)();
-    ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
-  }
-  g_pShot->nStep++;
-}
-
 }  // namespace
 
 class CImagesPage : public CGalleryPage {
@@ -91,12 +68,7 @@ class CImagesPage : public CGalleryPage {
   const char* ModalShotSlug() const override { return m_hRecord != NULL ? "images_dialog" : NULL; }
 
   void RunModalShot(const std::function<void()>& capture) override {
-    ModalShot shot = {this, &capture, 0};
-    g_pShot = &shot;
-    UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, ModalShotStep);
-    OnInfo();
-    ::KillTimer(NULL, nTimer);
-    g_pShot = NULL;
+    ShootDialog("Image Information", CPoint(60, 20), IDOK, capture, [this] { OnInfo(); });
   }
 
  protected:

@@ -56,29 +56,6 @@ bool SampleFileExists() {
   return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The modal shot's steps: place the dialog over the page, then photograph it and cancel.
-struct ModalShot {
-  CWnd* pPage;
-  const std::function<void()>* pCapture;
-  int nStep;
-};
-ModalShot* g_pShot = NULL;
-
-void CALLBACK ModalShotStep(HWND, UINT, UINT_PTR, DWORD) {
-  HWND hDlg = g_pShot != NULL ? ::FindWindowA(NULL, "Texture Library") : NULL;
-  if (hDlg == NULL || !::IsWindowVisible(hDlg)) return;
-  if (g_pShot->nStep == 0) {
-    CRect rcPage;
-    g_pShot->pPage->GetWindowRect(&rcPage);
-    ::SetWindowPos(hDlg, HWND_TOPMOST, rcPage.left + 40, rcPage.top + 20, 0, 0, SWP_NOSIZE);
-  } else if (g_pShot->nStep == 1) {
-    ::RedrawWindow(hDlg, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    (*g_pShot->pCapture)();
-    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);  // the box keeps its texture
-  }
-  g_pShot->nStep++;
-}
-
 }  // namespace
 
 class CTexturePage : public CGalleryPage {
@@ -95,14 +72,10 @@ class CTexturePage : public CGalleryPage {
 
   const char* ModalShotSlug() const override { return m_bBoxes ? "texture_dialog" : NULL; }
 
-  // The second box's click opens the dialog; the shot is taken from a thread timer inside its loop.
+  // The second box's click opens the dialog; Cancel leaves the box's texture as it was.
   void RunModalShot(const std::function<void()>& capture) override {
-    ModalShot shot = {this, &capture, 0};
-    g_pShot = &shot;
-    UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, ModalShotStep);
-    m_boxes[1].SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    ::KillTimer(NULL, nTimer);
-    g_pShot = NULL;
+    ShootDialog("Texture Library", CPoint(40, 20), IDCANCEL, capture,
+                [this] { m_boxes[1].SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4)); });
   }
 
   void OnIdleUpdate() override {
