@@ -86,8 +86,11 @@ TEST(IBuf, AdoptedBufferResamplesWithItsCorners) {
   EXPECT_EQ(150, buf.m_pInfo->nHeight);
   EXPECT_EQ(24, buf.m_pInfo->nBitsPerPixel);
 
-  buf.Resample(0, 40);  // a size that cannot be made changes nothing
-  EXPECT_EQ(hSource, buf.m_hBuf);
+  for (SIZE bad : {SIZE{0, 40}, SIZE{40000, 40000}}) {  // sizes that cannot be made change nothing
+    buf.Resample(bad.cx, bad.cy);
+    EXPECT_EQ(hSource, buf.m_hBuf);
+    EXPECT_EQ(200, buf.m_pInfo->nWidth);
+  }
   buf.Resample(60, 40);
   ASSERT_NE(hSource, buf.m_hBuf);
   EXPECT_EQ(60, buf.m_pInfo->nWidth);
