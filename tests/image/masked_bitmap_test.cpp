@@ -38,25 +38,20 @@ TEST(MaskedBitmap, TransparentDrawingKeepsTheBackgroundInEveryMappingMode) {
         ::SetViewportExtEx(canvas.dc(), 2, 2, NULL);
       }
       bitmap.DrawTransparent(pDC, 5, 5);  // the key is the top-left pixel's colour
-      const int x = nMode == MM_TEXT ? 5 : 10;
-      pDC->SetMapMode(MM_TEXT);  // read back in device pixels
-      const Pixels shown = canvas.Read();
-      // At its device size: the face shows, the border keeps the background.
-      EXPECT_EQ(kBackground, shown.At(x, x));
-      EXPECT_EQ(kFace, shown.At(x + 1, x + 1));
-      EXPECT_EQ(kFace, shown.At(x + kW - 2, x + kH - 2));
-      EXPECT_EQ(kBackground, shown.At(x + kW - 1, x + kH - 1));
-      EXPECT_EQ(0, shown.Count(CRect(0, 0, 40, 40), kKey));
-      EXPECT_EQ((kW - 2) * (kH - 2), shown.Count(CRect(0, 0, 40, 40), kFace));
-
-      pDC->SetMapMode(nMode);
-      ::SetWindowExtEx(canvas.dc(), 1, 1, NULL);
-      ::SetViewportExtEx(canvas.dc(), 2, 2, NULL);
       // 2 x 2 logical units from the corner with the face's colour as the key: the border shows.
       bitmap.TransparentBitBlt(pDC, 16, 0, kFace, 0, 0, 2, 2);
+      bitmap.Draw(pDC, 0, 12);                  // opaque
+      const int x = nMode == MM_TEXT ? 5 : 10;  // device pixels of 5 logical units
+      const CRect rcStamp(x, x, x + kW, x + kH);
+      // At its device size: the face shows, the border keeps the background.
+      EXPECT_EQ(kBackground, canvas.At(x, x));
+      EXPECT_EQ(kFace, canvas.At(x + 1, x + 1));
+      EXPECT_EQ(kBackground, canvas.At(x + kW - 1, x + kH - 1));
+      pDC->SetMapMode(MM_TEXT);  // read back in device pixels
+      EXPECT_EQ(0, canvas.Read().Count(rcStamp, kKey));
+      EXPECT_EQ((kW - 2) * (kH - 2), canvas.Read().Count(rcStamp, kFace));
       EXPECT_EQ(kKey, canvas.At(x * 16 / 5, 0));
       EXPECT_EQ(kBackground, canvas.At(x * 16 / 5 + 1, 1));
-      bitmap.Draw(pDC, 0, 12);  // opaque
       EXPECT_EQ(kKey, canvas.At(0, x * 12 / 5));
     }
     bitmap.DrawTransparent(NULL, 0, 0);  // no target: nothing
