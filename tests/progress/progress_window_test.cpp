@@ -1,8 +1,7 @@
 // The progress window: one bar per process, cells and percent box, redraw caches, private
-// messages, the Cancel button on its own thread, the panel around a run, and clean tear-down.
+// messages, the Cancel button on its own thread, the panel around a run, and a stop that times out.
 #include <thread>
 #include <vector>
-#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "ProgressFixture.h"
@@ -18,21 +17,11 @@ const CRect kPercentBox(80 + 15, (kPanelHeight - 20) / 2, 80 + 15 + 30, (kPanelH
 // What a percent report repaints of the box: the percent area ends 82 + 20 before the panel's right.
 const CRect kPercentShown(kPercentBox.left, kPercentBox.top, kPanelWidth - 82 - 20, kPercentBox.bottom);
 
-// A pixel inside the coloured part of the library's cell bitmap (22021 full, 22020 empty).
-COLORREF CellColour(UINT nID) {
-  HBITMAP hBmp = LoadBitmapA(_ClrBoxInst, MAKEINTRESOURCEA(nID));
-  HDC hDC = CreateCompatibleDC(NULL);
-  HGDIOBJ hOld = SelectObject(hDC, hBmp);
-  COLORREF c = GetPixel(hDC, 2, 11);
-  SelectObject(hDC, hOld);
-  DeleteDC(hDC);
-  DeleteObject(hBmp);
-  return c;
-}
-
 // 'F' for each filled cell, '.' for each empty one, '?' for anything else.
 std::string Cells(HWND hBar, int nCells) {
-  static const COLORREF full = CellColour(22021), empty = CellColour(22020);
+  // A pixel inside the coloured part of the library's cell bitmaps.
+  static const COLORREF full = BitmapPixels(_ClrBoxInst, 22021).At(2, 11),
+                        empty = BitmapPixels(_ClrBoxInst, 22020).At(2, 11);
   Pixels px = ReadClient(hBar);
   std::string s;
   for (int i = 0; i < nCells; ++i) {
@@ -241,38 +230,6 @@ TEST_F(ProgressTest, HiddenPanelOpensForTheRunAndClosesAtItsEnd) {
   EXPECT_TRUE(m_panel->IsWindowVisible());
   m_bar->ResetAll();
   EXPECT_FALSE(m_panel->IsWindowVisible());
-}
-
-TEST(ProgressLife, DestroyEndsTheCancelThreadAndLeavesNoGdiObjects) {
-  ASSERT_NE(InstallButtonBitmaps(), (HINSTANCE)NULL);
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  ASSERT_TRUE(tracker.Patched());
-  DWORD dwThread = 0;
-  HWND hHolder = NULL;
-  {
-    CRecordingParent panel(40, 40, kPanelWidth, kPanelHeight);
-    CProgress bar;
-    CRect rc(0, 0, kPanelWidth, kPanelHeight);
-    ASSERT_EQ(bar.Create(kBarId, rc, &panel), 1);
-    bar.ResizeProgress(rc);
-    hHolder = CProgress::m_hCancelP;
-    dwThread = GetWindowThreadProcessId(hHolder, NULL);
-    double thirds[3] = {0.2, 0.3, 0.5};
-    bar.NestedBegin(3, thirds);
-    for (int i = 0; i <= 100; i += 5) CProgress::SimplePCB(DOING, i, 0, NULL);
-    UpdateWindow(CProgress::m_hCancel);
-    bar.DestroyWindow();
-  }
-  EXPECT_FALSE(IsWindow(hHolder));
-  EXPECT_EQ(CProgress::m_hCancelP, (HWND)NULL);
-  EXPECT_EQ(CProgress::m_pBar, (CProgress*)NULL);
-  HANDLE hThread = OpenThread(SYNCHRONIZE, FALSE, dwThread);
-  if (hThread != NULL) {
-    EXPECT_EQ(WaitForSingleObject(hThread, 0), WAIT_OBJECT_0);
-    CloseHandle(hThread);
-  }
-  EXPECT_EQ(tracker.Outstanding(), 0);
-  EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
 TEST(ProgressLife, AStopThatTimesOutLetsGoOfNothingWhileTheThreadRuns) {
