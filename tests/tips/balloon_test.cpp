@@ -38,6 +38,21 @@ TEST(BalloonPixels, FillOutlineAndTheAreaOutside) {
   EXPECT_EQ(0u, at(1, 21)) << "cut by the rounded corner";
   EXPECT_EQ(0u, at(w - 2, h - 2)) << "the 3 pixels left free";
   EXPECT_EQ(0xFF0000u, at(100, 20)) << "outline on the top edge";
+  // Each direction's pointer at its own corner, none at the other corner of that side.
+  const struct {
+    POINT in, out;
+  } pointers[] = {{{12, 14}, {181, 14}}, {{181, 14}, {12, 14}}, {{15, 43}, {182, 43}}, {{182, 43}, {15, 43}}};
+  for (int dir = 0; dir < 4; dir++) {
+    memset(bits, 0, w * h * 4);
+    CreateArrowRegion(dir, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, w - 3, h - 3), 0);
+    GdiFlush();
+    EXPECT_EQ(0x0000FFu, at(pointers[dir].in.x, pointers[dir].in.y)) << "direction " << dir;
+    EXPECT_EQ(0u, at(pointers[dir].out.x, pointers[dir].out.y)) << "direction " << dir;
+  }
+  memset(bits, 0, w * h * 4);  // too narrow for the usual base: it spans from the corner
+  CreateArrowRegion(0, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, 30, h - 3), 0);
+  GdiFlush();
+  EXPECT_EQ(0x0000FFu, at(7, 14)) << "narrow";
   SelectObject(hdc, old);
   DeleteDC(hdc);
   DeleteObject(hbm);
