@@ -141,14 +141,12 @@ TEST_F(CircleCtrlTest, OnlyARimPressStartsADragThatFollowsThePointer) {
   EXPECT_EQ(3u, m_parent.Of(WM_COMMAND).size());
 }
 
-TEST_F(CircleCtrlTest, SweepTakesTheShorterWayRound) {
+TEST_F(CircleCtrlTest, SweepTakesTheShorterWayRoundInSteps) {
   EXPECT_EQ(Join(Range(350, 359), Range(0, 10)), Sweep(350, kRim10));
   EXPECT_EQ(Join(Range(10, 0, -1), Range(359, 350, -1)), Sweep(10, kRim350));
   EXPECT_EQ(Range(0, 180), Sweep(0, kRim180));  // a half turn runs counter-clockwise
   EXPECT_EQ(Join(Range(180, 359), {0}), Sweep(180, kRim0));
-}
-
-TEST_F(CircleCtrlTest, SweepStepsAndStopsAtTheExactAngle) {
+  // In steps, stopping at the exact angle; without animation at once.
   SetStep(3);
   EXPECT_EQ(std::vector<int>({0, 3, 6, 9, 10}), Sweep(0, kRim10));
   EXPECT_EQ(10, Angle());
