@@ -1,12 +1,12 @@
 // Colour boxes: creation, layouts and the window region, hover and capture, clicks and their
 // notifications, enabling, the eyedropper's document switch.
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
 #include "Input.h"
 #include "Pixels.h"
 #include "ProbeBoxes.h"
 #include "RecordingParent.h"
+#include "PrintGeometry.h"
 #include "TestApp.h"
 
 using namespace ostrel_test;
@@ -15,11 +15,6 @@ namespace {
 
 const UINT kId = 31;
 unsigned long kPalette[8] = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00, 0x404040, 0xC0C0C0};
-
-std::string Str(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
-}
 
 class ClrBoxesTest : public ::testing::Test {
  protected:
@@ -35,7 +30,7 @@ class ClrBoxesTest : public ::testing::Test {
   CRecordingParent m_parent;
 };
 
-TEST_F(ClrBoxesTest, CreateRefusesType1AndNoParentAndKeepsTheWindow) {
+TEST_F(ClrBoxesTest, CreationRefusesBadTypesAndParentsAndEvensThePalette) {
   CProbeBoxes refused, orphan;
   EXPECT_EQ(0, refused.Create(kId, CRect(0, 0, 20, 20), &m_parent, 1, NULL, 0, 0));
   EXPECT_TRUE(::IsWindow(refused.m_hWnd));
@@ -44,9 +39,8 @@ TEST_F(ClrBoxesTest, CreateRefusesType1AndNoParentAndKeepsTheWindow) {
   EXPECT_TRUE(refused.IsWindowEnabled());
   EXPECT_EQ(0, orphan.Create(kId, CRect(0, 0, 20, 20), NULL, 0, NULL, 0, 0));
   EXPECT_EQ((HWND)NULL, orphan.m_hWnd);
-}
 
-TEST_F(ClrBoxesTest, PaletteCountsAreEvenAndOneColourMakesASimpleBox) {
+  // Palettes come in pairs of cells; one colour makes a simple box.
   CProbeBoxes seven, one, oneNull(0x123456);
   Make(seven, CLRBOX_PALETTE, 200, 40, 7);
   EXPECT_EQ(6, seven.Count());
@@ -72,23 +66,23 @@ TEST_F(ClrBoxesTest, PaletteCountsAreEvenAndOneColourMakesASimpleBox) {
 TEST_F(ClrBoxesTest, LayoutsPlaceTheUseBoxAndACustomOneMustFit) {
   CProbeBoxes box, below, right;
   Make(box, CLRBOX_PALETTE, 200, 40, 8, 0);
-  EXPECT_EQ("0,0,96,40", Str(box.Use()));
-  EXPECT_EQ("176,20,200,40", Str(box.Cell(7)));
+  EXPECT_EQ(CRect(0, 0, 96, 40), box.Use());
+  EXPECT_EQ(CRect(176, 20, 200, 40), box.Cell(7));
   box.SetUseWH(50, 30);  // fits: the cells share what is left
   box.Invalidate();
   box.UpdateWindow();
-  EXPECT_EQ("0,0,50,30", Str(box.Use()));
-  EXPECT_EQ("58,0,93,20", Str(box.Cell(0)));
+  EXPECT_EQ(CRect(0, 0, 50, 30), box.Use());
+  EXPECT_EQ(CRect(58, 0, 93, 20), box.Cell(0));
   box.SetUseWH(195, 30);  // too wide: the automatic box again
   box.Invalidate();
   box.UpdateWindow();
-  EXPECT_EQ("0,0,96,40", Str(box.Use()));
+  EXPECT_EQ(CRect(0, 0, 96, 40), box.Use());
   Make(below, CLRBOX_PALETTE, 60, 100, 6, 2);
-  EXPECT_EQ("0,0,60,46", Str(below.Use()));
-  EXPECT_EQ("30,84,60,99", Str(below.Cell(5)));
+  EXPECT_EQ(CRect(0, 0, 60, 46), below.Use());
+  EXPECT_EQ(CRect(30, 84, 60, 99), below.Cell(5));
   Make(right, CLRBOX_PALETTE, 80, 60, 8, 5);
-  EXPECT_EQ("40,0,80,28", Str(right.Use()));
-  EXPECT_EQ("60,46,80,60", Str(right.Cell(7)));
+  EXPECT_EQ(CRect(40, 0, 80, 28), right.Use());
+  EXPECT_EQ(CRect(60, 46, 80, 60), right.Cell(7));
 }
 
 TEST_F(ClrBoxesTest, GapsLieOutsideTheWindowRegionAndPaintingFollowsTheLayout) {

@@ -6,6 +6,7 @@
 #include "Input.h"
 #include "ModalDriver.h"
 #include "Pixels.h"
+#include "PrintGeometry.h"
 #include "TestApp.h"
 
 using namespace ostrel_test;
@@ -65,47 +66,26 @@ class PickerTest : public ::testing::Test {
   void TearDown() override { CColorPicker::SetDefaultColor(0x00808080); }
 };
 
-TEST_F(PickerTest, TwoItemsAndTheWindowAtThePointerEscapeCancels) {
-  CColorPicker picker(MainWnd());
-  PickerRun run = RunPicker(picker, [](CColorPicker& p, HWND hWnd) {
-    EXPECT_EQ(p.m_nItems, 2);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hWnd, 1108)));
-    RECT rw;
-    GetWindowRect(hWnd, &rw);
-    EXPECT_EQ(rw.left, 300);
-    EXPECT_EQ(rw.top, 200);
-    PostMessageA(hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
-  });
-  EXPECT_EQ(run.result, -1);
-}
-
-TEST_F(PickerTest, EyedropperOffersAThirdItem) {
-  CColorPicker picker(MainWnd());
-  picker.m_bEyeDropper = TRUE;
-  PickerRun run = RunPicker(picker, [](CColorPicker& p, HWND hWnd) {
-    EXPECT_EQ(p.m_nItems, 3);
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hWnd, 1108)));
-    POINT pt = CentreOnScreen(hWnd, p.m_rcItems[2]);
-    InputClick(pt.x, pt.y);
-  });
-  EXPECT_EQ(run.result, 2);
-}
-
 TEST_F(PickerTest, ItemsAndCellsGiveTheirResultsWithEitherButton) {
   struct Case {
-    int cell;  // -1: item 1
+    int cell;  // -1: item 1, -2: item 2, the eyedropper's
     bool right;
     INT_PTR result;
     COLORREF color;
-  } cases[] = {{10, false, 48, 0x00FF80}, {5, true, 48, 0xFF8000}, {47, false, 48, 0xFFFFFF}, {-1, true, 1, 0x123456}};
+  } cases[] = {{10, false, 48, 0x00FF80},
+               {5, true, 48, 0xFF8000},
+               {47, false, 48, 0xFFFFFF},
+               {-1, true, 1, 0x123456},
+               {-2, false, 2, 0x123456}};
   for (const Case& k : cases) {
     CColorPicker picker(MainWnd());
     picker.m_color = 0x123456;
+    picker.m_bEyeDropper = k.cell == -2;
     PickerRun run = RunPicker(picker, [&](CColorPicker& p, HWND hWnd) {
       if (k.cell >= 0) {
         ClickCell(p, hWnd, k.cell, k.right);
       } else {
-        POINT pt = CentreOnScreen(hWnd, p.m_rcItems[1]);
+        POINT pt = CentreOnScreen(hWnd, p.m_rcItems[-k.cell]);
         InputClick(pt.x, pt.y, k.right);
       }
     });
@@ -134,6 +114,7 @@ TEST_F(PickerTest, EnterEndsWithOneAndEveryOtherWayOutCancels) {
   };
   const std::function<void(CColorPicker&, HWND)> ways[] = {
       [](CColorPicker&, HWND h) { PostMessageA(h, WM_KEYDOWN, VK_RETURN, 0); },
+      [](CColorPicker&, HWND h) { PostMessageA(h, WM_KEYDOWN, VK_ESCAPE, 0); },
       clickNearCell(0),
       clickNearCell(1),
       clickNearCell(2),
@@ -152,20 +133,22 @@ TEST_F(PickerTest, EnterEndsWithOneAndEveryOtherWayOutCancels) {
   DestroyWindow(hOther);
 }
 
-TEST_F(PickerTest, OpensUpAndLeftNearTheBottomRightCorner) {
+TEST_F(PickerTest, OpensAtThePointerOrUpAndLeftNearTheBottomRightCorner) {
   const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-  CColorPicker picker(MainWnd());
-  RECT rw = {};
-  RunPicker(
-      picker,
-      [&](CColorPicker&, HWND hWnd) {
-        GetWindowRect(hWnd, &rw);
-        PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
-      },
-      POINT{cx - 10, cy - 10});
-  EXPECT_EQ(rw.right, cx - 10);
-  EXPECT_EQ(rw.bottom, cy - 10);
-  EXPECT_GT(rw.right - rw.left, 40);
+  CRect rw[2];
+  for (int corner = 0; corner < 2; corner++) {
+    CColorPicker picker(MainWnd());
+    RunPicker(
+        picker,
+        [&](CColorPicker&, HWND hWnd) {
+          GetWindowRect(hWnd, &rw[corner]);
+          PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+        },
+        corner ? POINT{cx - 10, cy - 10} : POINT{300, 200});
+  }
+  EXPECT_EQ(CPoint(300, 200), rw[0].TopLeft());
+  EXPECT_EQ(CPoint(cx - 10, cy - 10), rw[1].BottomRight());
+  EXPECT_EQ(rw[0].Size(), rw[1].Size());
 }
 
 TEST_F(PickerTest, DefaultColourReachesLaterPopUpsAndIsPainted) {
@@ -194,6 +177,8 @@ TEST_F(PickerTest, HotMarksFollowThePointer) {
     CColorPicker picker(MainWnd());
     picker.m_bEyeDropper = eye;
     RunPicker(picker, [&](CColorPicker& p, HWND hWnd) {
+      EXPECT_EQ(p.m_nItems, 2 + eye);
+      EXPECT_EQ(IsWindowVisible(GetDlgItem(hWnd, 1108)), eye);
       POINT item1 = CentreOnScreen(hWnd, p.m_rcItems[1]);
       InputMove(item1.x, item1.y);
       EXPECT_EQ(p.m_nHot, 1);
