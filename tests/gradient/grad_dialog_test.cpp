@@ -153,7 +153,7 @@ TEST_F(GradDialogTest, PresetButtonsSayWhatIsMissing) {
     dlg.Strip()->SelectItem(dlg.PresetAt(1));
     EXPECT_EQ("Are you sure you want to delete the template?", AnswerBox([&] { PressButton(h, kDelete); }, IDNO));
     EXPECT_EQ(2, dlg.PresetCount());
-    PressButton(h, kUpdate);  // the selected one takes the dialog's record
+    EXPECT_EQ("", AnswerBox([&] { PressButton(h, kUpdate); }, IDOK));  // the selected one takes the record
     AnswerBox([&] { PressButton(h, kDelete); }, IDYES);
     EXPECT_EQ(1, dlg.PresetCount());
     EXPECT_EQ("Cannot delete the last template.", AnswerBox([&] { PressButton(h, kDelete); }, IDOK));
