@@ -97,7 +97,7 @@ TEST_F(ProgressTest, OnlyOneBarPerProcess) {
   EXPECT_EQ(orphan.Create(kBarId, rc, NULL), 0);
 }
 
-TEST_F(ProgressTest, FiftyFivePercentFillsCellsZeroToFiveOfTen) {
+TEST_F(ProgressTest, CellsAndTheBoxFollowThePercentZeroShowingOne) {
   Pcb(BEGIN);
   m_bar->SetInterruptable(0);
   Pcb(DOING, 97);  // whatever was drawn last, the next value differs in percent and cells
@@ -105,14 +105,7 @@ TEST_F(ProgressTest, FiftyFivePercentFillsCellsZeroToFiveOfTen) {
   EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "FFFFFF.....");
   Pcb(DOING, 100);
   EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "FFFFFFFFFFF");
-  m_bar->ResetAll();
-}
-
-TEST_F(ProgressTest, ZeroPercentShowsOneCellAndTheOnePercentBox) {
-  Pcb(BEGIN);
-  m_bar->SetInterruptable(0);
-  Pcb(DOING, 50);
-  Pcb(DOING, 0);
+  Pcb(DOING, 0);  // one cell, and the box reads "1%"
   EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "F..........");
   std::vector<COLORREF> zero = BoxPixels(m_bar->m_hWnd);
   Pcb(DOING, 1);
@@ -122,12 +115,16 @@ TEST_F(ProgressTest, ZeroPercentShowsOneCellAndTheOnePercentBox) {
   m_bar->ResetAll();
 }
 
-TEST_F(ProgressTest, UnchangedPercentOrCellCountDrawsNothingNew) {
+TEST_F(ProgressTest, IdleBarOrUnchangedPercentOrCellCountDrawsNothingNew) {
+  const COLORREF magenta = RGB(255, 0, 255);
+  PaintOver(m_bar->m_hWnd, magenta);
+  InvalidateRect(m_bar->m_hWnd, NULL, TRUE);
+  EXPECT_EQ(ReadClient(m_bar->m_hWnd).Count(CRect(0, 0, 130, kPanelHeight), magenta), 130 * kPanelHeight);
+
   Pcb(BEGIN);
   m_bar->SetInterruptable(0);
   Pcb(DOING, 41);
   Pcb(DOING, 40);
-  const COLORREF magenta = RGB(255, 0, 255);
   PaintOver(m_bar->m_hWnd, magenta);
 
   Pcb(DOING, 40);
@@ -141,14 +138,14 @@ TEST_F(ProgressTest, UnchangedPercentOrCellCountDrawsNothingNew) {
   m_bar->ResetAll();
 }
 
-TEST_F(ProgressTest, IdleBarDrawsNothing) {
-  const COLORREF magenta = RGB(255, 0, 255);
-  PaintOver(m_bar->m_hWnd, magenta);
-  InvalidateRect(m_bar->m_hWnd, NULL, TRUE);
-  EXPECT_EQ(ReadClient(m_bar->m_hWnd).Count(CRect(0, 0, 130, kPanelHeight), magenta), 130 * kPanelHeight);
-}
+TEST_F(ProgressTest, TheCancelButtonSitsTopRightAndPrivateMessagesNeedTheBarsId) {
+  CRect rc;
+  GetWindowRect(CProgress::m_hCancelP, &rc);
+  m_bar->ScreenToClient(&rc);
+  EXPECT_EQ(rc, CRect(kPanelWidth - 82 - 2, 5, kPanelWidth - 2, 5 + 36));
+  EXPECT_TRUE(IsWindowVisible(CProgress::m_hCancel));
+  EXPECT_EQ(GetAncestor(CProgress::m_hCancelP, GA_PARENT), m_bar->m_hWnd);
 
-TEST_F(ProgressTest, PrivateMessagesNeedTheBarsId) {
   Pcb(BEGIN);
   EXPECT_EQ(m_bar->SendMessage(WM_USER + 128, kBarId + 1, 0), 0);
   EXPECT_EQ(m_bar->IsBarRunning(), 1);
@@ -168,15 +165,6 @@ TEST_F(ProgressTest, PrivateMessagesNeedTheBarsId) {
   EXPECT_EQ(holderAt(), CPoint((kPanelWidth - 82) / 2, kPanelHeight - 36 - 18));
   m_bar->SendMessage(WM_USER + 127, kBarId, 0);
   EXPECT_EQ(holderAt(), CPoint(-100, -100));
-}
-
-TEST_F(ProgressTest, ResizePutsTheCancelButtonTopRight) {
-  CRect rc;
-  GetWindowRect(CProgress::m_hCancelP, &rc);
-  m_bar->ScreenToClient(&rc);
-  EXPECT_EQ(rc, CRect(kPanelWidth - 82 - 2, 5, kPanelWidth - 2, 5 + 36));
-  EXPECT_TRUE(IsWindowVisible(CProgress::m_hCancel));
-  EXPECT_EQ(GetAncestor(CProgress::m_hCancelP, GA_PARENT), m_bar->m_hWnd);
 }
 
 TEST_F(ProgressTest, CancelClickOnItsOwnThreadCancelsTheNextReport) {
