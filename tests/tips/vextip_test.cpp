@@ -222,10 +222,8 @@ TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
   CPoint pt = CentreOf(m_hOpen);
   EXPECT_EQ(m_hOpen, m_tip.m_hToolWnd);
   EXPECT_STREQ("Open", m_tip.m_strText);
-  EXPECT_EQ(0, CVexTip::nArrowDirect);
-  CSize size = BalloonSize("Open");
   CRect rc = TipRect();
-  EXPECT_EQ(CRect(pt.x, pt.y + 13, pt.x + size.cx, pt.y + 13 + size.cy), rc);
+  EXPECT_EQ(CRect(CPoint(pt.x, pt.y + 13), BalloonSize("Open")), rc);
   // The balloon's surroundings show the screen below: the window looks shaped.
   Pixels shown = ReadScreen(rc);
   EXPECT_EQ(RGB(40, 160, 80), shown.At(rc.Width() - 3, 5)) << "above the body, right of the pointer";
