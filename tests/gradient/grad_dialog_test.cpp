@@ -1,9 +1,10 @@
 // The "Gradient Fill" dialog: Cancel puts back the preset file byte for byte and the record, OK
 // keeps both; the preset buttons and their messages; opening on a record (direction button, shift);
-// a selected preset applied; the colour menu.
+// a selected preset applied; the colour menu; no GDI object left after an edit.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include "GdiTracker.h"
 #include "ModalDriver.h"
 #include "RecordingParent.h"
 #include "TestApp.h"
@@ -100,8 +101,11 @@ TEST_F(GradDialogTest, CancelPutsBackThePresetFileAndTheRecordAfterAddAndDelete)
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_host.PresetFile().c_str()));
 }
 
-TEST_F(GradDialogTest, OkKeepsTheRecordAndThePresets) {
+TEST_F(GradDialogTest, OkKeepsTheRecordAndThePresetsAndLeavesNoGdiObjects) {
   WritePresets(&m_parent, {m_presetA});
+  // The sweep closes the dialog unchanged; here it adds a preset and takes a colour from the menu.
+  GdiTracker tracker({"Ostrel.dll", "afx.dll", "IconBtn.dll", "Drevnic.dll", "t32Base.dll"});
+  ASSERT_TRUE(tracker.Patched());
   CProbeGradDlg dlg(&m_parent, &m_record);
   int w = 0, h = 0;
   INT_PTR result = Run(dlg, [&](HWND hDlg) {
@@ -133,6 +137,9 @@ TEST_F(GradDialogTest, OkKeepsTheRecordAndThePresets) {
   EXPECT_GT(w, 0);
   EXPECT_EQ(CPoint(0, 0), CPoint(m_record.ptStart));
   EXPECT_EQ(CPoint(w, 0), CPoint(m_record.ptEnd));
+  PumpMessages();
+  EXPECT_EQ(0, tracker.Outstanding());
+  EXPECT_EQ(0, tracker.DCsHeld());
 
   std::vector<std::string> stored = StoredRecords();
   ASSERT_EQ(2u, stored.size());
