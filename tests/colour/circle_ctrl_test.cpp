@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <vector>
+#include "GdiTracker.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
 #include "TestApp.h"
@@ -88,6 +89,7 @@ TEST_F(CircleCtrlTest, SizeFollowsTheFaceAboutTheCentre) {
   EXPECT_EQ(CRect(18, -2, 102, 82), InParent(hDial));  // the face's 84 x 84, whatever was asked
   DestroyWindow(hDial);
 
+  GdiTracker tracker({"Ostrel.dll"});  // replaced faces and markers are let go
   CIRCLECTRL_SETUP setup = {};
   setup.hInst = _ClrBoxInst;
   setup.nFaceId = 101;
@@ -99,6 +101,8 @@ TEST_F(CircleCtrlTest, SizeFollowsTheFaceAboutTheCentre) {
   setup.nFaceId = 9999;  // a face the module does not have: none, and painting goes on
   EXPECT_EQ(0, Setup(setup));
   PumpMessages();
+  DestroyWindow(m_hDial);
+  EXPECT_EQ(0, tracker.Outstanding());
 }
 
 TEST_F(CircleCtrlTest, RimPressesAndDragsSetTheAngleAndNotify) {

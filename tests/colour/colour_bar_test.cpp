@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <vector>
+#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
@@ -86,7 +87,8 @@ TEST_F(ColourBarTest, MovesOnlyWithAButtonOrKeyDown) {
   EXPECT_EQ(m_notified.colors.size(), 1u);  // only the release tells the host
 }
 
-TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentre) {
+TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentreAndLeavesNoGdiObjects) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   Make(20, 100);
   EXPECT_EQ(m_bar.m_nX, -1);
   Pixels px = ReadClient(m_bar.m_hWnd);
@@ -101,6 +103,13 @@ TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentre) {
   EXPECT_EQ(px.At(10, 40), m_bar.getColor());  // the marker's fill is the colour
   EXPECT_EQ(px.At(10, 35), 0u);                // outlined with the DC's default black pen
   EXPECT_EQ(px.At(2, 40), RGB(153, 0, 102));   // the bar beside it
+  HDC hdc = GetDC(NULL);                       // the samples a host asks for, made and let go
+  m_bar.m_transparentMaker.Delete(m_bar.createTransparentBar(hdc));
+  m_bar.m_softEdgeMaker.Delete(m_bar.createSoftEdgeBar(hdc));
+  ReleaseDC(NULL, hdc);
+  m_bar.DestroyWindow();
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
 TEST_F(ColourBarTest, TransparentSampleFadesTowardWhite) {

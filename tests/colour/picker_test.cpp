@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <functional>
+#include "GdiTracker.h"
 #include "Input.h"
 #include "ModalDriver.h"
 #include "Pixels.h"
@@ -172,7 +173,8 @@ TEST_F(PickerTest, DefaultColourReachesLaterPopUpsAndIsPainted) {
   }
 }
 
-TEST_F(PickerTest, HotMarksFollowThePointer) {
+TEST_F(PickerTest, HotMarksFollowThePointerAndNothingIsLeft) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   for (BOOL eye = FALSE; eye <= TRUE; eye++) {
     CColorPicker picker(MainWnd());
     picker.m_bEyeDropper = eye;
@@ -205,6 +207,7 @@ TEST_F(PickerTest, HotMarksFollowThePointer) {
       PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
     });
   }
+  EXPECT_EQ(tracker.Outstanding(), 0);
 }
 
 TEST_F(PickerTest, AnotherPopUpObjectLeavesTheOpenOnesHookAndBrushAlone) {
