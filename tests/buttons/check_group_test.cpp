@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "ButtonFixture.h"
+#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "TestApp.h"
@@ -89,6 +90,7 @@ TEST_F(CheckButtonTest, GroupKeepsExactlyOneCheckedByClickAndByMessage) {
 }
 
 TEST_F(CheckButtonTest, AloneItTogglesAndPaintsItsLooks) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   CBitmapCheckButton* p = Make(610, 10);
   EXPECT_EQ(kNormalBack, Look(p));
   p->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
@@ -103,6 +105,8 @@ TEST_F(CheckButtonTest, AloneItTogglesAndPaintsItsLooks) {
   EXPECT_FALSE(p->AssociateBitmaps(NULL, 1, 2, 3));
   p->SetCheck(TRUE);
   EXPECT_EQ(kCheckedBack, Look(p));  // the old bitmaps stay
+  p->DestroyWindow();
+  EXPECT_EQ(0, tracker.Outstanding());
 }
 
 // Notes its own end, which comes with its window.

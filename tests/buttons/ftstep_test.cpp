@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "ButtonFixture.h"
+#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "ModalDriver.h"
@@ -69,19 +70,23 @@ class FtStepTest : public ButtonFixture {
 
 TEST_F(FtStepTest, OneCellInSizeAndStepsOutsideTheTotalRefused) {
   const std::string refused = "Error in modifying the Footstep button.";
-  CProbeStep button;
-  Make(button, 5);
-  CRect client;
-  button.GetClientRect(&client);
-  EXPECT_EQ(CRect(0, 0, 49, 19), client);  // a cell of the 200 x 120 strip, one pixel short of its pitch
-  EXPECT_EQ(CRect(24, 0, 49, 19), CRect(button.m_rcRight));
-  EXPECT_TRUE(FaceIs(button, 5, 0));
-  for (int nStep : {0, 7}) EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(nStep); }));
-  EXPECT_EQ(refused, MessageOf([&] { button.SetTotalSteps(0); }));
-  EXPECT_EQ("", MessageOf([&] { button.SetTotalSteps(3); }));
-  EXPECT_EQ(5, button.GetCurStep());  // kept, even above the new total
-  EXPECT_EQ(3, (int)button.m_menuSteps.GetMenuItemCount());
-  EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(4); }));
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});  // the step menu is made again
+  {
+    CProbeStep button;
+    Make(button, 5);
+    CRect client;
+    button.GetClientRect(&client);
+    EXPECT_EQ(CRect(0, 0, 49, 19), client);  // a cell of the 200 x 120 strip, one pixel short of its pitch
+    EXPECT_EQ(CRect(24, 0, 49, 19), CRect(button.m_rcRight));
+    EXPECT_TRUE(FaceIs(button, 5, 0));
+    for (int nStep : {0, 7}) EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(nStep); }));
+    EXPECT_EQ(refused, MessageOf([&] { button.SetTotalSteps(0); }));
+    EXPECT_EQ("", MessageOf([&] { button.SetTotalSteps(3); }));
+    EXPECT_EQ(5, button.GetCurStep());  // kept, even above the new total
+    EXPECT_EQ(3, (int)button.m_menuSteps.GetMenuItemCount());
+    EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(4); }));
+  }
+  EXPECT_EQ(0, tracker.Outstanding());
   CFtStepBtn bad;
   for (int nCur : {1, 0})
     EXPECT_EQ("Error in creating a Footstep button.",

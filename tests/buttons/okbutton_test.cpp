@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 #include "ButtonBmpHost.h"
+#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
@@ -116,11 +117,13 @@ TEST_F(OkButtonTest, CreateFailsWithoutItemParentOrPictures) {
   EXPECT_FALSE(button.Create(NULL, 5, COkButton::BITMAP_CUSTOM, 0, NULL));
   EXPECT_FALSE(button.Create(&m_parent, 999, COkButton::BITMAP_CUSTOM, 0, NULL));
   m_plain.push_back(Item("x", BS_PUSHBUTTON, 6));
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   EXPECT_FALSE(button.Create(&m_parent, 6, COkButton::BITMAP_CUSTOM, 4242, _ButtonVexBmpInst));  // no such strip
   HINSTANCE hSaved = _ButtonVexBmpInst;
   _ButtonVexBmpInst = NULL;
   EXPECT_FALSE(button.Create(&m_parent, 6, COkButton::BITMAP_CUSTOM, kIdCancelStrip, _ClrBoxInst));  // no face
   _ButtonVexBmpInst = hSaved;
+  EXPECT_EQ(tracker.Outstanding(), 0);
   EXPECT_EQ(button.m_hWnd, (HWND)NULL);
 }
 
