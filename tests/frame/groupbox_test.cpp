@@ -2,6 +2,7 @@
 // the shared caption font and its fall-back.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
+#include "GdiTracker.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
 #include "TestApp.h"
@@ -52,7 +53,8 @@ class GroupBoxTest : public ::testing::Test {
   HWND m_hBox = NULL;
 };
 
-TEST_F(GroupBoxTest, PensFollowThePanelStyle) {
+TEST_F(GroupBoxTest, PensFollowThePanelStyleAndAreLetGo) {
+  GdiTracker tracker({"Ostrel.dll"});
   SendMessageA(Create(""), WM_SETFONT, 0, 0);  // back to the DC's font
   EXPECT_TRUE(GetWindowLongA(m_hBox, GWL_STYLE) & WS_DISABLED) << "it never takes the mouse";
   int top = TextHeight(NULL) / 2;
@@ -69,6 +71,9 @@ TEST_F(GroupBoxTest, PensFollowThePanelStyle) {
   style = 1;
   InvalidateRect(m_hBox, NULL, FALSE);
   ExpectFrame(ReadClient(m_hBox), top, kWarmLight, kWarmDark);
+  DestroyWindow(m_hBox);
+  m_hBox = NULL;
+  EXPECT_EQ(0, tracker.Outstanding());
 }
 
 TEST_F(GroupBoxTest, CaptionBreaksTheTopEdgeForItsWidth) {

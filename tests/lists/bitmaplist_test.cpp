@@ -2,6 +2,7 @@
 // scrolling through its bar, bad strips, and the object deleting itself with its window.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
+#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
@@ -154,11 +155,12 @@ TEST_F(BitmapListTest, HeldEndZoneRepeatsUntilReleased) {
   p->DestroyWindow();
 }
 
-TEST_F(BitmapListTest, MissingStripsPaintAnEmptyList) {
+TEST_F(BitmapListTest, MissingStripsPaintAnEmptyListAndLeakNothing) {
   struct NoStrip : CListBitmapSource {
     HBITMAP GetBitmap(HDC) override { return NULL; }
     void ReleaseBitmap(HBITMAP) override { ADD_FAILURE() << "nothing was given"; }
   } none;
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   for (CListBitmapSource* pSource : {(CListBitmapSource*)&none, (CListBitmapSource*)NULL}) {
     m_deleted = false;
     ProbeList* p = Make(pSource, _ClrBoxInst, 4242);  // no bitmap 4242 either
@@ -170,6 +172,7 @@ TEST_F(BitmapListTest, MissingStripsPaintAnEmptyList) {
     p->DestroyWindow();
     EXPECT_TRUE(m_deleted);  // the object went with its window
   }
+  EXPECT_EQ(tracker.Outstanding(), 0);
 }
 
 TEST_F(BitmapListTest, FailedCreationDeletesTheObjectToo) {

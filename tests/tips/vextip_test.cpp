@@ -2,6 +2,7 @@
 // balloon, the window-from-point rules, a real hover, and callback texts.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
+#include "GdiTracker.h"
 #include "Input.h"
 #include "TipsFixture.h"
 #include "tips_test_ids.h"
@@ -232,14 +233,18 @@ TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
   DestroyWindow(hBack);
 }
 
-TEST(VexTipCallback, DollarTipsTakeTheTextTheOwnerGives) {
+TEST(VexTipCallback, DollarTipsTakeTheTextTheOwnerGivesAndNothingIsLeft) {
   CallbackParent parent;
   HWND hButton = AddChild(parent, "BUTTON", 0, IDC_TIP_CALLBACK, 10, 10, 90, 24);
-  CVexTip tip;
-  ASSERT_TRUE(tip.Create(&parent, TTS_ALWAYSTIP));
-  tip.SetInstance(GetModuleHandleA(NULL));
-  tip.SubTipControl(parent.m_hWnd);
-  ASSERT_TRUE(HoverUntilShown(tip, hButton)) << "the tip did not show";
-  EXPECT_STREQ("Live\ntext", tip.m_strText) << "the control's text, with the mark-up applied";
-  InputMove(700, 550);
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+  {
+    CVexTip tip;
+    ASSERT_TRUE(tip.Create(&parent, TTS_ALWAYSTIP));
+    tip.SetInstance(GetModuleHandleA(NULL));
+    tip.SubTipControl(parent.m_hWnd);
+    ASSERT_TRUE(HoverUntilShown(tip, hButton)) << "the tip did not show";
+    EXPECT_STREQ("Live\ntext", tip.m_strText) << "the control's text, with the mark-up applied";
+    InputMove(700, 550);
+  }  // a shown tip's whole life
+  EXPECT_EQ(0, tracker.Outstanding());
 }
