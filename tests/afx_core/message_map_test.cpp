@@ -177,14 +177,11 @@ class CommandTest : public ::testing::Test {
   CCommandParent m_parent;
 };
 
-TEST_F(CommandTest, CommandsAndRanges) {
+TEST_F(CommandTest, CommandsRangesAndNotificationsWithTheirResult) {
   m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0);
   m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(205, 0), 0);
   m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(211, 0), 0);  // outside the range
   EXPECT_EQ(std::vector<UINT>({1, 205}), m_parent.commands);
-}
-
-TEST_F(CommandTest, NotificationsCarryTheirResult) {
   NMHDR hdr = {};
   hdr.hwndFrom = m_parent.m_hWnd;
   hdr.idFrom = 5;
@@ -205,15 +202,6 @@ TEST_F(CommandTest, ReflectedNotificationStopsAtTheControlUnlessPassedOn) {
   button.SendMessage(BM_CLICK);
   EXPECT_EQ(2, button.reflected);
   EXPECT_EQ(std::vector<UINT>({1}), m_parent.commands);
-}
-
-TEST_F(CommandTest, OwnerDrawReachesTheControlsDrawItem) {
-  CReflectingButton button;
-  ASSERT_TRUE(CreateChild(button, &m_parent, 7, "BUTTON", BS_OWNERDRAW, "Draw"));
-  button.Invalidate();
-  button.UpdateWindow();
-  EXPECT_GE(button.drawn, 1);
-  EXPECT_EQ(7u, button.drawnId);
 }
 
 TEST(HandleMap, TemporaryObjectsComeAndGoWithoutTheWindow) {
@@ -263,7 +251,7 @@ class CSelfDeleting : public CWnd {
   bool* m_pDeleted;
 };
 
-TEST(Lifetime, PostNcDestroyMayDeleteTheObject) {
+TEST(Lifetime, PostNcDestroyMayDeleteTheObjectAndTheObjectsEndDestroysItsWindow) {
   bool deleted = false;
   CSelfDeleting* p = new CSelfDeleting(&deleted);
   ASSERT_TRUE(CreateChild(*p, MainWnd()));
@@ -271,10 +259,6 @@ TEST(Lifetime, PostNcDestroyMayDeleteTheObject) {
   DestroyWindow(hWnd);
   EXPECT_TRUE(deleted);
   EXPECT_EQ((CWnd*)NULL, CWnd::FromHandlePermanent(hWnd));
-}
-
-TEST(Lifetime, DestroyingTheObjectDestroysItsWindow) {
-  HWND hWnd;
   {
     CProbeWnd probe;
     ASSERT_TRUE(CreateChild(probe, MainWnd()));

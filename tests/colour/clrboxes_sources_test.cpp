@@ -76,14 +76,17 @@ class ClrSourcesTest : public ::testing::Test {
     CallsProc calls = m_hPlugin ? (CallsProc)(void*)GetProcAddress(m_hPlugin, "TestPluginCalls") : NULL;
     return calls != NULL ? calls(record) : 0;
   }
-  // Runs a click on the box while the pop-up is answered by `choose`, and message boxes are noted
-  // and closed.
-  void ClickAndChoose(CPoint at, UINT message, std::function<CPoint(CColorPicker*)> choose) {
+  // Runs a click on the box while the pop-up is answered by `choose` (a point to click, or none:
+  // cancelled), and message boxes are noted and closed.
+  void ClickAndChoose(CWnd& box, CPoint at, UINT message, std::function<CPoint(CColorPicker*)> choose) {
     ModalDriver popup(
         IsPicker,
         [&](HWND h) {
           CPoint p = choose((CColorPicker*)CWnd::FromHandlePermanent(h));
-          PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+          if (p.x < 0)
+            PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+          else
+            PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
         },
         kTimeoutMs);
     m_boxDriver.reset(new ModalDriver(
@@ -93,7 +96,7 @@ class ClrSourcesTest : public ::testing::Test {
           PressButton(h, IDOK);
         },
         kTimeoutMs));
-    SendMouse(m_box.m_hWnd, message, at.x, at.y, MK_LBUTTON);
+    SendMouse(box.m_hWnd, message, at.x, at.y, MK_LBUTTON);
     EXPECT_TRUE(popup.Acted());
     EXPECT_FALSE(popup.TimedOut());
   }
@@ -115,7 +118,7 @@ const std::string kStart = "1224(0,0)", kEnd = "1225(0,0)";
 TEST_F(ClrSourcesTest, AGridColourChangesTheColourWithoutThePlugin) {
   InstallPlugin("clrbox_plugin.dll");
   m_box.SetDefaultColor(0x00123456);  // the first grid cell
-  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Cell(p, 0); });
+  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Cell(p, 0); });
   EXPECT_EQ(0x00123456u, m_box.GetColor());
   auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
   ASSERT_EQ(1u, changes.size());
@@ -127,7 +130,7 @@ TEST_F(ClrSourcesTest, AGridColourChangesTheColourWithoutThePlugin) {
 TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
   InstallPlugin("clrbox_plugin.dll", 1, 1, 2, 3);
   m_box.SetColor(RGB(10, 20, 30));
-  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
   unsigned char record[64];
   ASSERT_EQ(1, PluginCalls(record));
   EXPECT_EQ(10, record[36]);
@@ -143,13 +146,13 @@ TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
 TEST_F(ClrSourcesTest, FailuresOfThePluginLeaveTheColourAndStillFrameTheRun) {
   m_box.SetColor(0x00010101);
   // Missing: the library's own message between the two messages to the main window.
-  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
   EXPECT_EQ((std::vector<std::string>{kStart, "box:The required library cannot be found.", kEnd}), m_events);
 
   // Its own error: the message library's "operation failed".
   m_events.clear();
   InstallPlugin("clrbox_plugin.dll", -1);
-  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
   ASSERT_EQ(3u, m_events.size());
   EXPECT_EQ(0u, m_events[1].find("box:")) << m_events[1];
   EXPECT_NE("box:The required library cannot be found.", m_events[1]);
@@ -158,13 +161,13 @@ TEST_F(ClrSourcesTest, FailuresOfThePluginLeaveTheColourAndStillFrameTheRun) {
   // Cancelled inside the plug-in: silent.
   m_events.clear();
   InstallPlugin("clrbox_plugin.dll", 0);
-  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
   EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), m_events);
 
   // Without the export: silent too.
   m_events.clear();
   InstallPlugin("clrbox_plugin_noexport.dll");
-  ClickAndChoose(CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
   EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), m_events);
 
   EXPECT_EQ(0x00010101u, m_box.GetColor());
@@ -179,12 +182,7 @@ TEST_F(ClrSourcesTest, ADoubleClickedCellTakesTheSourcesColourButNotWhenCancelle
   CPoint cell1 = box.CellCentre(1);
   SendMouse(box.m_hWnd, WM_LBUTTONDOWN, cell1.x, cell1.y, MK_LBUTTON);
   SendMouse(box.m_hWnd, WM_LBUTTONUP, cell1.x, cell1.y);
-  {  // cancelled: a click in the pop-up outside its items and cells
-    ModalDriver popup(
-        IsPicker, [](HWND h) { PostMessageA(h, WM_COMMAND, IDCANCEL, 0); }, kTimeoutMs);
-    SendMouse(box.m_hWnd, WM_LBUTTONDBLCLK, cell1.x, cell1.y, MK_LBUTTON);
-    EXPECT_TRUE(popup.Acted());
-  }
+  ClickAndChoose(box, cell1, WM_LBUTTONDBLCLK, [](CColorPicker*) { return CPoint(-1, -1); });  // cancelled
   unsigned long out[4];
   box.GetPalette(out);
   EXPECT_EQ(0x000022u, out[1]);
@@ -193,17 +191,7 @@ TEST_F(ClrSourcesTest, ADoubleClickedCellTakesTheSourcesColourButNotWhenCancelle
 
   m_box.SetDefaultColor(0x00ABCDEF);
   box.SetDefaultColor(0x00654321);
-  {
-    ModalDriver popup(
-        IsPicker,
-        [](HWND h) {
-          CPoint p = Cell((CColorPicker*)CWnd::FromHandlePermanent(h), 0);
-          PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-        },
-        kTimeoutMs);
-    SendMouse(box.m_hWnd, WM_LBUTTONDBLCLK, cell1.x, cell1.y, MK_LBUTTON);
-    EXPECT_TRUE(popup.Acted());
-  }
+  ClickAndChoose(box, cell1, WM_LBUTTONDBLCLK, [](CColorPicker* p) { return Cell(p, 0); });
   box.GetPalette(out);
   EXPECT_EQ(0x00654321u, out[1]);
   EXPECT_EQ(0x000022u, box.Backup(1));

@@ -24,13 +24,6 @@ HANDLE MakePatternBuffer(int w, int h) {
   return hBuf;
 }
 
-std::string ExeName() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(NULL, path, sizeof path);
-  std::string full(path);
-  return full.substr(full.find_last_of("\\/") + 1);
-}
-
 bool Near(COLORREF a, COLORREF b, int tolerance) {
   return abs(GetRValue(a) - GetRValue(b)) <= tolerance && abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
          abs(GetBValue(a) - GetBValue(b)) <= tolerance;

@@ -1,7 +1,6 @@
 // Drawing surfaces and pattern buffers for the gradient tests.
 #pragma once
 #include <windows.h>
-#include <string>
 #include "Canvas.h"
 
 namespace gradient_test {
@@ -17,9 +16,6 @@ class BackgroundCanvas : public ostrel_test::Canvas {
 // A 24-bit image buffer of w x h whose pixel (x, y) is PatternColor(x, y); NULL on failure.
 HANDLE MakePatternBuffer(int w, int h);
 COLORREF PatternColor(int x, int y);
-
-// File name of the running executable, for tracking its own GDI calls.
-std::string ExeName();
 
 // Channels differ by at most `tolerance`.
 bool Near(COLORREF a, COLORREF b, int tolerance);

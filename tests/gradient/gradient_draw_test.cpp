@@ -1,11 +1,10 @@
-// Gradients and image buffers drawn into device contexts: exact rectangles, the direction
-// encodings, the failure message of an unusable buffer, stretching, GDI balance.
+// Gradients and image buffers drawn into device contexts: exact rectangles in every direction, the
+// failure message of an unusable buffer, stretching.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "gradient/GradientDraw.h"
 #include <t32Base.h>
-#include <cstring>
-#include "GdiTracker.h"
+#include <string>
 #include "ModalDriver.h"
 #include "canvas.h"
 
@@ -16,17 +15,6 @@ namespace {
 
 const COLORREF kStart = RGB(250, 10, 0), kEnd = RGB(0, 20, 240);
 
-struct Line {
-  POINT start, end;
-};
-bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
-
-Line LineOf(int nDirection, GradLineFrame frame, int w, int h) {
-  Line line;
-  GradDirectionLine(nDirection, frame, w, h, &line.start, &line.end);
-  return line;
-}
-
 // Every pixel of the canvas outside rc still shows the background.
 int PaintedOutside(const Pixels& px, const RECT& rc) {
   RECT all = {0, 0, px.Width(), px.Height()};
@@ -35,36 +23,6 @@ int PaintedOutside(const Pixels& px, const RECT& rc) {
 }
 
 }  // namespace
-
-TEST(GradientRecords, ThreeEncodingsOfEachDirectionWithOddSizes) {
-  const int w = 5, h = 7;
-  const struct {
-    int dir;
-    Line box, rect, preview;
-  } cases[] = {
-      {GRADDIR_VERTICAL, {{0, 0}, {0, 10}}, {{2, 0}, {2, 7}}, {{0, 0}, {0, 7}}},
-      {GRADDIR_HORIZONTAL, {{0, 0}, {10, 0}}, {{0, 3}, {5, 3}}, {{0, 0}, {5, 0}}},
-      {GRADDIR_DIAGONAL_DOWN, {{0, 0}, {10, 10}}, {{0, 0}, {5, 7}}, {{0, 0}, {5, 7}}},
-      {GRADDIR_DIAGONAL_UP, {{0, 10}, {10, 0}}, {{0, 7}, {5, 0}}, {{0, 7}, {5, 0}}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.dir);
-    Line box = LineOf(c.dir, GRADLINE_BOX, w, h), rect = LineOf(c.dir, GRADLINE_RECT, w, h),
-         preview = LineOf(c.dir, GRADLINE_PREVIEW, w, h);
-    EXPECT_TRUE(box.start == c.box.start && box.end == c.box.end);
-    EXPECT_TRUE(rect.start == c.rect.start && rect.end == c.rect.end);
-    EXPECT_TRUE(preview.start == c.preview.start && preview.end == c.preview.end);
-  }
-}
-
-TEST(GradientRecords, BuiltRecordCarriesTheFixedParametersByteForByte) {
-  SGRADOPTION grad = {RGB(1, 2, 3), RGB(4, 5, 6), 30, GRADDIR_DIAGONAL_UP};
-  GFILL_OPTION opt = MakeGradOption(grad, GRADLINE_BOX, 0, 0);
-  const int expected[17] = {(int)RGB(1, 2, 3), (int)RGB(4, 5, 6), 0, 10, 10, 0, 0, 0, 2, 0, 50, 100, 1, 1, 0, 0, 30};
-  int words[17];
-  memcpy(words, &opt, sizeof words);
-  for (int i = 0; i < 17; ++i) EXPECT_EQ(expected[i], words[i]) << "offset " << i * 4;
-}
 
 TEST(DrawGradientRect, FillsExactlyItsRectangleInEveryDirection) {
   const RECT rc = {4, 3, 11, 8};  // 7 x 5: odd both ways
@@ -184,24 +142,4 @@ TEST(DrawBufferInRect, StretchesTheWholeBufferOverTheRectangle) {
   BackgroundCanvas untouched(10, 10);
   DrawBufferInRect(untouched.dc(), NULL, 0, 0, 0, 10, 10);
   EXPECT_EQ(0, untouched.Painted());
-}
-
-TEST(GradientDrawing, LeavesNoGdiObjectsBehind) {
-  BackgroundCanvas canvas(40, 40);
-  HANDLE hBuf = MakePatternBuffer(8, 8);
-  CDC* pDC = CDC::FromHandle(canvas.dc());
-  std::string exe = ExeName();
-  GdiTracker tracker({exe.c_str(), "t32Base.dll", "qsComm.dll"});
-  ASSERT_TRUE(tracker.Patched());
-  for (int i = 0; i < 50; ++i) {
-    DrawGradientRect(pDC, RECT{0, 0, 33, 17}, kStart, kEnd, i % 4, (i % 11) * 10);
-    DrawBufferToDC(hBuf, RECT{1, 1, 9, 9}, canvas.dc());
-    DrawBufferInRect(canvas.dc(), hBuf, 0, 0, 0, 39, 39);
-    RECT frame = {2, 2, 30, 30};
-    DrawEdgeFrame(canvas.dc(), &frame, i % 2);
-  }
-  EXPECT_GT(tracker.Created(), 0);
-  EXPECT_EQ(0, tracker.Outstanding());
-  EXPECT_EQ(0, tracker.DCsHeld());
-  buf32Free(hBuf);
 }

@@ -35,10 +35,3 @@ TEST(CGradientEngine, FillsABufferLikeTheRenderer) {
   EXPECT_EQ(0, CGradientEngine::GFillToBuffer(hBuf, NULL));
   buf32Free(hBuf);
 }
-
-TEST(CGradientEngine, CarriesNoState) {
-  static_assert(sizeof(CGradientEngine) == sizeof(void*), "only the virtual table pointer");
-  CGradientEngine a, b(a);
-  CGradientEngine* pSame = &(b = a);
-  EXPECT_EQ(&b, pSame);
-}

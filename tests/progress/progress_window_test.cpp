@@ -1,8 +1,7 @@
 // The progress window: one bar per process, cells and percent box, redraw caches, private
-// messages, the Cancel button on its own thread, the panel around a run, and clean tear-down.
+// messages, the Cancel button on its own thread, the panel around a run, and a stop that times out.
 #include <thread>
 #include <vector>
-#include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "ProgressFixture.h"
@@ -18,21 +17,11 @@ const CRect kPercentBox(80 + 15, (kPanelHeight - 20) / 2, 80 + 15 + 30, (kPanelH
 // What a percent report repaints of the box: the percent area ends 82 + 20 before the panel's right.
 const CRect kPercentShown(kPercentBox.left, kPercentBox.top, kPanelWidth - 82 - 20, kPercentBox.bottom);
 
-// A pixel inside the coloured part of the library's cell bitmap (22021 full, 22020 empty).
-COLORREF CellColour(UINT nID) {
-  HBITMAP hBmp = LoadBitmapA(_ClrBoxInst, MAKEINTRESOURCEA(nID));
-  HDC hDC = CreateCompatibleDC(NULL);
-  HGDIOBJ hOld = SelectObject(hDC, hBmp);
-  COLORREF c = GetPixel(hDC, 2, 11);
-  SelectObject(hDC, hOld);
-  DeleteDC(hDC);
-  DeleteObject(hBmp);
-  return c;
-}
-
 // 'F' for each filled cell, '.' for each empty one, '?' for anything else.
 std::string Cells(HWND hBar, int nCells) {
-  static const COLORREF full = CellColour(22021), empty = CellColour(22020);
+  // A pixel inside the coloured part of the library's cell bitmaps.
+  static const COLORREF full = BitmapPixels(_ClrBoxInst, 22021).At(2, 11),
+                        empty = BitmapPixels(_ClrBoxInst, 22020).At(2, 11);
   Pixels px = ReadClient(hBar);
   std::string s;
   for (int i = 0; i < nCells; ++i) {
@@ -108,7 +97,7 @@ TEST_F(ProgressTest, OnlyOneBarPerProcess) {
   EXPECT_EQ(orphan.Create(kBarId, rc, NULL), 0);
 }
 
-TEST_F(ProgressTest, FiftyFivePercentFillsCellsZeroToFiveOfTen) {
+TEST_F(ProgressTest, CellsAndTheBoxFollowThePercentZeroShowingOne) {
   Pcb(BEGIN);
   m_bar->SetInterruptable(0);
   Pcb(DOING, 97);  // whatever was drawn last, the next value differs in percent and cells
@@ -116,14 +105,7 @@ TEST_F(ProgressTest, FiftyFivePercentFillsCellsZeroToFiveOfTen) {
   EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "FFFFFF.....");
   Pcb(DOING, 100);
   EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "FFFFFFFFFFF");
-  m_bar->ResetAll();
-}
-
-TEST_F(ProgressTest, ZeroPercentShowsOneCellAndTheOnePercentBox) {
-  Pcb(BEGIN);
-  m_bar->SetInterruptable(0);
-  Pcb(DOING, 50);
-  Pcb(DOING, 0);
+  Pcb(DOING, 0);  // one cell, and the box reads "1%"
   EXPECT_EQ(Cells(m_bar->m_hWnd, 11), "F..........");
   std::vector<COLORREF> zero = BoxPixels(m_bar->m_hWnd);
   Pcb(DOING, 1);
@@ -133,12 +115,16 @@ TEST_F(ProgressTest, ZeroPercentShowsOneCellAndTheOnePercentBox) {
   m_bar->ResetAll();
 }
 
-TEST_F(ProgressTest, UnchangedPercentOrCellCountDrawsNothingNew) {
+TEST_F(ProgressTest, IdleBarOrUnchangedPercentOrCellCountDrawsNothingNew) {
+  const COLORREF magenta = RGB(255, 0, 255);
+  PaintOver(m_bar->m_hWnd, magenta);
+  InvalidateRect(m_bar->m_hWnd, NULL, TRUE);
+  EXPECT_EQ(ReadClient(m_bar->m_hWnd).Count(CRect(0, 0, 130, kPanelHeight), magenta), 130 * kPanelHeight);
+
   Pcb(BEGIN);
   m_bar->SetInterruptable(0);
   Pcb(DOING, 41);
   Pcb(DOING, 40);
-  const COLORREF magenta = RGB(255, 0, 255);
   PaintOver(m_bar->m_hWnd, magenta);
 
   Pcb(DOING, 40);
@@ -152,14 +138,14 @@ TEST_F(ProgressTest, UnchangedPercentOrCellCountDrawsNothingNew) {
   m_bar->ResetAll();
 }
 
-TEST_F(ProgressTest, IdleBarDrawsNothing) {
-  const COLORREF magenta = RGB(255, 0, 255);
-  PaintOver(m_bar->m_hWnd, magenta);
-  InvalidateRect(m_bar->m_hWnd, NULL, TRUE);
-  EXPECT_EQ(ReadClient(m_bar->m_hWnd).Count(CRect(0, 0, 130, kPanelHeight), magenta), 130 * kPanelHeight);
-}
+TEST_F(ProgressTest, TheCancelButtonSitsTopRightAndPrivateMessagesNeedTheBarsId) {
+  CRect rc;
+  GetWindowRect(CProgress::m_hCancelP, &rc);
+  m_bar->ScreenToClient(&rc);
+  EXPECT_EQ(rc, CRect(kPanelWidth - 82 - 2, 5, kPanelWidth - 2, 5 + 36));
+  EXPECT_TRUE(IsWindowVisible(CProgress::m_hCancel));
+  EXPECT_EQ(GetAncestor(CProgress::m_hCancelP, GA_PARENT), m_bar->m_hWnd);
 
-TEST_F(ProgressTest, PrivateMessagesNeedTheBarsId) {
   Pcb(BEGIN);
   EXPECT_EQ(m_bar->SendMessage(WM_USER + 128, kBarId + 1, 0), 0);
   EXPECT_EQ(m_bar->IsBarRunning(), 1);
@@ -179,15 +165,6 @@ TEST_F(ProgressTest, PrivateMessagesNeedTheBarsId) {
   EXPECT_EQ(holderAt(), CPoint((kPanelWidth - 82) / 2, kPanelHeight - 36 - 18));
   m_bar->SendMessage(WM_USER + 127, kBarId, 0);
   EXPECT_EQ(holderAt(), CPoint(-100, -100));
-}
-
-TEST_F(ProgressTest, ResizePutsTheCancelButtonTopRight) {
-  CRect rc;
-  GetWindowRect(CProgress::m_hCancelP, &rc);
-  m_bar->ScreenToClient(&rc);
-  EXPECT_EQ(rc, CRect(kPanelWidth - 82 - 2, 5, kPanelWidth - 2, 5 + 36));
-  EXPECT_TRUE(IsWindowVisible(CProgress::m_hCancel));
-  EXPECT_EQ(GetAncestor(CProgress::m_hCancelP, GA_PARENT), m_bar->m_hWnd);
 }
 
 TEST_F(ProgressTest, CancelClickOnItsOwnThreadCancelsTheNextReport) {
@@ -241,38 +218,6 @@ TEST_F(ProgressTest, HiddenPanelOpensForTheRunAndClosesAtItsEnd) {
   EXPECT_TRUE(m_panel->IsWindowVisible());
   m_bar->ResetAll();
   EXPECT_FALSE(m_panel->IsWindowVisible());
-}
-
-TEST(ProgressLife, DestroyEndsTheCancelThreadAndLeavesNoGdiObjects) {
-  ASSERT_NE(InstallButtonBitmaps(), (HINSTANCE)NULL);
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  ASSERT_TRUE(tracker.Patched());
-  DWORD dwThread = 0;
-  HWND hHolder = NULL;
-  {
-    CRecordingParent panel(40, 40, kPanelWidth, kPanelHeight);
-    CProgress bar;
-    CRect rc(0, 0, kPanelWidth, kPanelHeight);
-    ASSERT_EQ(bar.Create(kBarId, rc, &panel), 1);
-    bar.ResizeProgress(rc);
-    hHolder = CProgress::m_hCancelP;
-    dwThread = GetWindowThreadProcessId(hHolder, NULL);
-    double thirds[3] = {0.2, 0.3, 0.5};
-    bar.NestedBegin(3, thirds);
-    for (int i = 0; i <= 100; i += 5) CProgress::SimplePCB(DOING, i, 0, NULL);
-    UpdateWindow(CProgress::m_hCancel);
-    bar.DestroyWindow();
-  }
-  EXPECT_FALSE(IsWindow(hHolder));
-  EXPECT_EQ(CProgress::m_hCancelP, (HWND)NULL);
-  EXPECT_EQ(CProgress::m_pBar, (CProgress*)NULL);
-  HANDLE hThread = OpenThread(SYNCHRONIZE, FALSE, dwThread);
-  if (hThread != NULL) {
-    EXPECT_EQ(WaitForSingleObject(hThread, 0), WAIT_OBJECT_0);
-    CloseHandle(hThread);
-  }
-  EXPECT_EQ(tracker.Outstanding(), 0);
-  EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
 TEST(ProgressLife, AStopThatTimesOutLetsGoOfNothingWhileTheThreadRuns) {

@@ -1,5 +1,5 @@
-// The balloon outline and the text layout, read back from a recorded metafile (the path's points
-// and the text positions) and from pixels drawn into a bitmap.
+// The balloon's pixels drawn into a bitmap, and the text layout read back from a recorded metafile
+// (the text positions).
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <vector>
@@ -7,114 +7,16 @@
 
 namespace {
 
-struct Recorded {
-  std::vector<POINT> path;   // every point of the path, in order
-  std::vector<POINT> texts;  // reference point of each text output
-};
-
-int CALLBACK CollectRecord(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARAM lParam) {
-  Recorded& out = *(Recorded*)lParam;
-  switch (rec->iType) {
-    case EMR_MOVETOEX:
-    case EMR_LINETO: {
-      const POINTL& p = ((const EMRLINETO*)rec)->ptl;
-      out.path.push_back({p.x, p.y});
-      break;
-    }
-    case EMR_POLYBEZIERTO: {
-      const EMRPOLYBEZIERTO* r = (const EMRPOLYBEZIERTO*)rec;
-      for (DWORD i = 0; i < r->cptl; i++) out.path.push_back({r->aptl[i].x, r->aptl[i].y});
-      break;
-    }
-    case EMR_POLYBEZIERTO16: {
-      const EMRPOLYBEZIERTO16* r = (const EMRPOLYBEZIERTO16*)rec;
-      for (DWORD i = 0; i < r->cpts; i++) out.path.push_back({r->apts[i].x, r->apts[i].y});
-      break;
-    }
-    case EMR_EXTTEXTOUTA:
-    case EMR_EXTTEXTOUTW: {
-      const POINTL& p = ((const EMREXTTEXTOUTA*)rec)->emrtext.ptlReference;
-      out.texts.push_back({p.x, p.y});
-      break;
-    }
+// Reference point of each text output, in order.
+int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARAM lParam) {
+  if (rec->iType == EMR_EXTTEXTOUTA || rec->iType == EMR_EXTTEXTOUTW) {
+    const POINTL& p = ((const EMREXTTEXTOUTA*)rec)->emrtext.ptlReference;
+    ((std::vector<POINT>*)lParam)->push_back({p.x, p.y});
   }
   return 1;
 }
 
-template <class Draw>
-Recorded Record(Draw draw) {
-  HDC hdc = CreateEnhMetaFileA(NULL, NULL, NULL, NULL);
-  draw(hdc);
-  HENHMETAFILE hemf = CloseEnhMetaFile(hdc);
-  Recorded out;
-  RECT rc = {0, 0, 1, 1};
-  EnumEnhMetaFile(NULL, hemf, CollectRecord, &out, &rc);
-  DeleteEnhMetaFile(hemf);
-  return out;
-}
-
-Recorded Balloon(int nDirect, CRect rc, int bFillOnly) {
-  return Record(
-      [&](HDC hdc) { CreateArrowRegion(nDirect, hdc, (HBRUSH)GetStockObject(WHITE_BRUSH), 1, 0, rc, bFillOnly); });
-}
-
-bool Has(const std::vector<POINT>& pts, size_t at, POINT a, POINT b, POINT c) {
-  return at + 2 < pts.size() && pts[at].x == a.x && pts[at].y == a.y && pts[at + 1].x == b.x && pts[at + 1].y == b.y &&
-         pts[at + 2].x == c.x && pts[at + 2].y == c.y;
-}
-// Index of the pointer (three consecutive points a, b, c) in the path, or -1.
-int FindPointer(const std::vector<POINT>& pts, POINT a, POINT b, POINT c) {
-  for (size_t i = 0; i < pts.size(); i++)
-    if (Has(pts, i, a, b, c)) return (int)i;
-  return -1;
-}
-
-void ExpectBodySpan(const std::vector<POINT>& pts, int pointerAt, int top, int bottom) {
-  int minY = 1 << 30, maxY = -(1 << 30);
-  for (size_t i = 0; i < pts.size(); i++) {
-    if ((int)i == pointerAt + 1) continue;  // the pointer's tip
-    if (pts[i].y < minY) minY = pts[i].y;
-    if (pts[i].y > maxY) maxY = pts[i].y;
-  }
-  EXPECT_EQ(top, minY);
-  EXPECT_EQ(bottom, maxY);
-}
-
 }  // namespace
-
-TEST(BalloonPath, PointerOnTopStartsBelowItAndRoundsEveryCorner) {
-  Recorded r = Balloon(0, CRect(0, 0, 200, 60), 0);
-  ASSERT_EQ(19u, r.path.size()) << "move, four corners of three points, pointer and edges";
-  EXPECT_EQ(0, r.path[0].x);
-  EXPECT_EQ(27, r.path[0].y);
-  // First corner: control points (0, 27) and (0, 20), end (7, 20).
-  EXPECT_TRUE(Has(r.path, 1, {0, 27}, {0, 20}, {7, 20}));
-  int at = FindPointer(r.path, {13, 20}, {4, 3}, {26, 20});
-  EXPECT_EQ(4, at) << "pointer right after the first corner";
-  ExpectBodySpan(r.path, at, 20, 60);
-  EXPECT_NE(-1, FindPointer(r.path, {200, 53}, {200, 60}, {193, 60})) << "bottom-right corner";
-}
-
-TEST(BalloonPath, PointerPointsOfEveryDirectionAndBothVariants) {
-  const CRect rc(10, 5, 210, 65);  // L 10, T 5, R 210, B 65
-  struct Case {
-    int dir, fillOnly;
-    POINT a, tip, b;
-  } cases[] = {
-      {1, 0, {184, 25}, {206, 2}, {197, 25}}, {2, 0, {36, 45}, {14, 68}, {23, 45}},
-      {0, 1, {23, 25}, {14, 5}, {39, 25}},    {1, 1, {181, 25}, {206, 5}, {197, 25}},
-      {2, 1, {39, 45}, {14, 65}, {23, 45}},   {3, 1, {196, 45}, {206, 65}, {184, 45}},
-  };
-  for (const Case& c : cases)
-    EXPECT_NE(-1, FindPointer(Balloon(c.dir, rc, c.fillOnly).path, c.a, c.tip, c.b))
-        << "direction " << c.dir << " fill only " << c.fillOnly;
-  // Narrow balloons widen the pointer's base; so narrow that it would turn round: R - 7.
-  EXPECT_NE(-1, FindPointer(Balloon(0, CRect(0, 0, 30, 60), 0).path, {7, 20}, {4, 3}, {20, 20}));
-  EXPECT_NE(-1, FindPointer(Balloon(3, CRect(0, 0, 30, 60), 0).path, {23, 40}, {26, 57}, {10, 40}));
-  EXPECT_NE(-1, FindPointer(Balloon(0, CRect(0, 0, 16, 60), 0).path, {7, 20}, {4, 3}, {9, 20}));
-  Recorded below = Balloon(3, CRect(0, 0, 200, 60), 0);
-  ExpectBodySpan(below.path, FindPointer(below.path, {187, 40}, {196, 57}, {171, 40}), 0, 40);
-}
 
 TEST(BalloonPixels, FillOutlineAndTheAreaOutside) {
   const int w = 200, h = 60;
@@ -136,6 +38,21 @@ TEST(BalloonPixels, FillOutlineAndTheAreaOutside) {
   EXPECT_EQ(0u, at(1, 21)) << "cut by the rounded corner";
   EXPECT_EQ(0u, at(w - 2, h - 2)) << "the 3 pixels left free";
   EXPECT_EQ(0xFF0000u, at(100, 20)) << "outline on the top edge";
+  // Each direction's pointer at its own corner, none at the other corner of that side.
+  const struct {
+    POINT in, out;
+  } pointers[] = {{{12, 14}, {181, 14}}, {{181, 14}, {12, 14}}, {{15, 43}, {182, 43}}, {{182, 43}, {15, 43}}};
+  for (int dir = 0; dir < 4; dir++) {
+    memset(bits, 0, w * h * 4);
+    CreateArrowRegion(dir, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, w - 3, h - 3), 0);
+    GdiFlush();
+    EXPECT_EQ(0x0000FFu, at(pointers[dir].in.x, pointers[dir].in.y)) << "direction " << dir;
+    EXPECT_EQ(0u, at(pointers[dir].out.x, pointers[dir].out.y)) << "direction " << dir;
+  }
+  memset(bits, 0, w * h * 4);  // too narrow for the usual base: it spans from the corner
+  CreateArrowRegion(0, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, 30, h - 3), 0);
+  GdiFlush();
+  EXPECT_EQ(0x0000FFu, at(7, 14)) << "narrow";
   SelectObject(hdc, old);
   DeleteDC(hdc);
   DeleteObject(hbm);
@@ -154,13 +71,15 @@ class TipTextTest : public ::testing::Test {
     ReleaseDC(NULL, hdc);
   }
   std::vector<POINT> TextPositions(CString text, CFont* pFont, int nDirect) {
-    return Record([&](HDC hdc) {
-             CDC dc;
-             dc.Attach(hdc);
-             DrawTipText(&dc, text, pFont, nDirect);
-             dc.Detach();
-           })
-        .texts;
+    CDC dc;
+    dc.Attach(CreateEnhMetaFileA(NULL, NULL, NULL, NULL));
+    DrawTipText(&dc, text, pFont, nDirect);
+    HENHMETAFILE hemf = CloseEnhMetaFile(dc.Detach());
+    std::vector<POINT> texts;
+    RECT rc = {0, 0, 1, 1};
+    EnumEnhMetaFile(NULL, hemf, CollectText, &texts, &rc);
+    DeleteEnhMetaFile(hemf);
+    return texts;
   }
   CFont m_font;
   SIZE m_red, m_green;
