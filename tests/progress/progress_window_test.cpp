@@ -188,12 +188,18 @@ TEST_F(ProgressTest, RealClickOnCancelStopsARunThatPumpsNoMessages) {
   Pcb(BEGIN);  // shows the panel and gives it the mouse capture
   ASSERT_EQ(GetCapture(), m_panel->m_hWnd);
   HANDLE hRunning = CreateEventA(NULL, TRUE, FALSE, NULL);
-  std::thread user([centre, hRunning]() {
-    WaitForSingleObject(hRunning, 5000);  // the user clicks once the run is under way
+  const HWND hCancel = CProgress::m_hCancel;
+  std::thread user([centre, hRunning, hCancel]() {
+    // The user clicks once the run is under way and the button is really on the screen: a loaded
+    // display server may map the shown panel a while after ShowWindow returned.
+    WaitForSingleObject(hRunning, 5000);
+    for (ULONGLONG tEnd = GetTickCount64() + 10000; GetTickCount64() < tEnd; Sleep(10))
+      if (WindowFromPoint(centre) == hCancel) break;
     InputClick(centre.x, centre.y);
   });
-  // The run works without pumping messages; a few thousand reports give the click ample time.
-  for (int nReports = 0; nReports < 5000 && Pcb(DOING, (unsigned)(nReports % 100)) != 0; ++nReports) {
+  // The run works without pumping messages, reporting until the click stops it (bounded).
+  for (ULONGLONG tEnd = GetTickCount64() + 20000, nReports = 0;
+       GetTickCount64() < tEnd && Pcb(DOING, (unsigned)(nReports % 100)) != 0; ++nReports) {
     SetEvent(hRunning);
     Sleep(1);
   }
