@@ -1,0 +1,19 @@
+// What the list-file drivers share: the item-list checksum fix, and a list shown in a window and
+// painted, so that what a file sets reaches the drawing code too.
+#pragma once
+#include <Drevnic.h>
+#include <string>
+#include <vector>
+
+namespace fuzz {
+
+// Recomputes the trailing CRC-32 of an item-list file.
+void FixListCrc(std::string& bytes);
+
+// Offsets of the counts, sizes and data blocks of a good item-list file, where corruptions hurt.
+std::vector<size_t> ListFields(const std::string& bytes);
+
+// Shows the list in a window on the test's main window, paints it and scrolls it once.
+void ShowList(CIIList& list);
+
+}  // namespace fuzz
