@@ -10,8 +10,8 @@ namespace fuzz {
 
 namespace {
 
-const unsigned long kExtremes[] = {0,       1,          2,          0x7F,       0xFF,      0xFFFF,
-                                   0x10000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xFFFFFFFE};
+const unsigned long kExtremes[] = {0,       1,         2,          0x7F,       0xFF,       0xFFFF,
+                                   0x10000, 0x1000000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xFFFFFFFE};
 
 void PutWord(std::string& bytes, size_t nAt, unsigned long v, bool bBigEndian) {
   for (int i = 0; i < 4 && nAt + i < bytes.size(); i++) bytes[nAt + i] = (char)(v >> (8 * (bBigEndian ? 3 - i : i)));
@@ -95,6 +95,19 @@ std::vector<Input> SeededCorpus(const std::string& seed, int nCount, unsigned nS
     }
     if (fix && i % 5 != 0) fix(b);
     inputs.push_back(std::move(in));
+  }
+  return inputs;
+}
+
+std::vector<Input> ExtremeFields(const std::string& seed, const std::vector<size_t>& fields, const Fixup& fix) {
+  std::vector<Input> inputs;
+  for (size_t nAt : fields) {
+    for (unsigned long v : kExtremes) {
+      Input in{seed, "word " + std::to_string(v) + " in the field at " + std::to_string(nAt)};
+      PutWord(in.bytes, nAt, v, false);
+      if (fix) fix(in.bytes);
+      inputs.push_back(std::move(in));
+    }
   }
   return inputs;
 }

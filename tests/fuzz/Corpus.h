@@ -24,6 +24,9 @@ struct Input {
 std::vector<Input> SeededCorpus(const std::string& seed, int nCount, unsigned nSeed, const Fixup& fix = nullptr,
                                 const std::vector<size_t>& fields = {});
 
+// Every extreme 32-bit value, little-endian, in each of the given fields in turn.
+std::vector<Input> ExtremeFields(const std::string& seed, const std::vector<size_t>& fields, const Fixup& fix);
+
 // Loads one file: true when the reader accepted it (and used what it read), false when refused.
 using Loader = std::function<bool(const std::string& path)>;
 

@@ -41,6 +41,15 @@ std::vector<size_t> ListFields(const std::string& bytes) {
   return fields;
 }
 
+std::vector<Input> ListCorpus(const std::string& seed, int nCount, unsigned nSeed) {
+  const size_t kHeadFields = 26 + 3 + 3;  // settings and counts, the first item's head and picture
+  std::vector<size_t> fields = ListFields(seed);
+  std::vector<Input> inputs = SeededCorpus(seed, nCount, nSeed, FixListCrc, fields);
+  fields.resize(std::min(fields.size(), kHeadFields));
+  for (Input& in : ExtremeFields(seed, fields, FixListCrc)) inputs.push_back(std::move(in));
+  return inputs;
+}
+
 void ShowList(CIIList& list) {
   CIIListWindow wnd;
   if (!wnd.Create(T32IIO_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, CRect(0, 0, 300, 120),

@@ -4,6 +4,7 @@
 #include <Drevnic.h>
 #include <string>
 #include <vector>
+#include "Corpus.h"
 
 namespace fuzz {
 
@@ -12,6 +13,10 @@ void FixListCrc(std::string& bytes);
 
 // Offsets of the counts, sizes and data blocks of a good item-list file, where corruptions hurt.
 std::vector<size_t> ListFields(const std::string& bytes);
+
+// The seeded corpus of a good item-list file of nCount inputs, then every extreme value in each of
+// the fields of its header and first item.
+std::vector<Input> ListCorpus(const std::string& seed, int nCount, unsigned nSeed);
 
 // Shows the list in a window on the test's main window, paints it and scrolls it once.
 void ShowList(CIIList& list);

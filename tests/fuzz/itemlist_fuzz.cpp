@@ -46,7 +46,7 @@ TEST(FileFuzz, ItemListFiles) {
   ostrel_test::TempDir dir;
   const std::string seed = GoodListFile(dir.File("seed.lst"));
   ASSERT_GT(seed.size(), 200u);
-  const auto inputs = fuzz::SeededCorpus(seed, 900, 1, fuzz::FixListCrc, fuzz::ListFields(seed));
+  const auto inputs = fuzz::ListCorpus(seed, 900, 1);
   fuzz::RunCorpus(seed, inputs, "list.lst", [](const std::string& path) {
     CIIList list;
     if (!list.Load(path.c_str())) return false;

@@ -30,6 +30,6 @@ bool LoadPresets(const std::string& path) {
 TEST(FileFuzz, GradientPresetFile) {
   const std::string seed = fuzz::ReadFile(ostrel_test::ExeFolder() + "Tarvik.dat\\" GRADWND_FILE);
   ASSERT_FALSE(seed.empty()) << "the build writes the starter presets";
-  const auto inputs = fuzz::SeededCorpus(seed, 400, 2, fuzz::FixListCrc, fuzz::ListFields(seed));
+  const auto inputs = fuzz::ListCorpus(seed, 400, 2);
   fuzz::RunCorpus(seed, inputs, GRADWND_FILE, LoadPresets);
 }
