@@ -54,8 +54,12 @@ BOOL CIIWndList::DeleteItemOfType(int nType, int nItem) {
 }
 
 int CIIWndList::OnIIAPDataSize(int nSize) {
-  // A list made for one record size refuses blocks of any other: they are not its records.
-  m_bTakeBlock = m_nRecordSize == 0 || nSize == m_nRecordSize;
+  // A list made for one record size refuses blocks of any other: they are not its records. Nor
+  // does it take blocks from a file that has the list keep copies of another size of its own:
+  // those copies would be taken from past the block's end, or read past their own.
+  _IIOData opt;
+  const int nFixed = GetIIListData(&opt) ? opt.nFixedAPIIData : 0;
+  m_bTakeBlock = (m_nRecordSize == 0 || nSize == m_nRecordSize) && (nFixed == 0 || nFixed == nSize);
   if (!m_bTakeBlock) {
     m_nRefused++;
     return nSize;

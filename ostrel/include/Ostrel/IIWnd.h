@@ -24,7 +24,8 @@ class AFX_EXT_CLASS CIIWndList : public CIIList {
   BOOL ReplaceItemBlock(int nItem, void* pBlock);  // the old block is freed; the new one owned
   BOOL DeleteItemOfType(int nType, int nItem);     // out of the type, then the item and its block
 
-  // Blocks of a foreign size met by the last Load; they were not taken.
+  // Blocks of a foreign size met by the last Load, or met while the file had the list keep
+  // copies of another size; they were not taken.
   int RefusedBlocks() const { return m_nRefused; }
 
   int OnIIAPDataLoadBuf(int nItem, void* pBuf) override;
