@@ -7,6 +7,7 @@
 #include <afxwin.h>
 #include <afxcoll.h>
 #include <Drevnic.h>
+#include <set>
 
 class CIIWnd;
 
@@ -40,8 +41,8 @@ class AFX_EXT_CLASS CIIWndList : public CIIList {
   void FreeItemBlock(int nItem);
   const int m_nRecordSize;
   int m_nRefused;
-  BOOL m_bTakeBlock;  // the block announced by OnIIAPDataSize has the record size
-  CPtrList m_blocks;  // owned
+  BOOL m_bTakeBlock;         // the block announced by OnIIAPDataSize has the record size
+  std::set<void*> m_blocks;  // owned; found in one look-up when an item goes
 };
 
 class AFX_EXT_CLASS CIIWnd : public CIIListWindow {
