@@ -97,6 +97,16 @@ const std::vector<BadInputCase>& BadInputCases() {
          return box.SetGradOpt(NULL) == 0 && box.Create(kId, kRect, MainWnd(), &grad) && box.SetGradOpt(NULL) == 0 &&
                 DestroyedTwice(box);
        }},
+      {"gradient", "Create twice keeps the first window and record",
+       [] {
+         CGradBoxes box;
+         SGRADOPTION grad = Grad(), other = {0, 0x00FFFFFF, 90, GRADDIR_VERTICAL};
+         if (!box.Create(kId, kRect, MainWnd(), &grad)) return false;
+         const HWND hFirst = box.m_hWnd;
+         const bool bOk = box.Create(kId + 1, kRect, MainWnd(), &other) == 0 && box.m_hWnd == hFirst &&
+                          box.GetDlgCtrlID() == (int)kId && box.GetGradOpt().nColorShift == grad.nColorShift;
+         return bOk && DestroyedTwice(box);
+       }},
       {"texture", "SetTextureOpt before loading and with a negative id",
        [] { return CTextureBoxes().SetTextureOpt(0) == 0 && CTextureBoxes().SetTextureOpt(-1) == 0; }},
       // Tips.
