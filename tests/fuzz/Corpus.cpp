@@ -38,12 +38,12 @@ std::set<std::string> FolderFiles(const std::string& folder) {
   return names;
 }
 
-}  // namespace
-
 int EnvNumber(const char* pszName, int nDefault) {
   const char* psz = getenv(pszName);
   return psz != NULL && atoi(psz) > 0 ? atoi(psz) : nDefault;
 }
+
+}  // namespace
 
 std::vector<Input> SeededCorpus(const std::string& seed, int nCount, unsigned nSeed, const Fixup& fix,
                                 const std::vector<size_t>& fields) {
