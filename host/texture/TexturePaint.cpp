@@ -98,7 +98,7 @@ Cells Worley(const Lattice& l, int64_t u, int64_t v) {
     for (int dx = -1; dx <= 1; dx++) {
       const int cx = ix + dx, cy = iy + dy;
       const uint32_t hash = Hash((cx + l.cx) % l.cx, (cy + l.cy) % l.cy, l.seed);
-      const int64_t px = ((int64_t)cx << 16) + (hash & 0xFFFF), py = ((int64_t)cy << 16) + (hash >> 16);
+      const int64_t px = (int64_t)cx * 65536 + (hash & 0xFFFF), py = (int64_t)cy * 65536 + (hash >> 16);
       const int d = (int)ISqrt((uint64_t)((px - u) * (px - u) + (py - v) * (py - v)) >> 16);
       if (d < c.f1) {
         c.f2 = c.f1;

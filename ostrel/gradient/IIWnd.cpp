@@ -11,17 +11,13 @@ CIIWndList::CIIWndList(CIIWnd* pWnd, int nRecordSize)
     : m_pWnd(pWnd), m_nAPDataSize(nRecordSize), m_nRecordSize(nRecordSize), m_nRefused(0), m_bTakeBlock(TRUE) {}
 
 CIIWndList::~CIIWndList() {
-  POSITION pos = m_blocks.GetHeadPosition();
-  while (pos != NULL) FreeRecordBlock(m_blocks.GetNext(pos));
-  m_blocks.RemoveAll();
+  for (void* pBlock : m_blocks) FreeRecordBlock(pBlock);
 }
 
 void CIIWndList::FreeItemBlock(int nItem) {
   void* pBlock = GetAPIIData(nItem);
-  POSITION pos = pBlock != NULL ? m_blocks.Find(pBlock) : NULL;
-  if (pos == NULL) return;
+  if (pBlock == NULL || m_blocks.erase(pBlock) == 0) return;
   SetAPIIData(nItem, IIDATA_SET, NULL);
-  m_blocks.RemoveAt(pos);
   FreeRecordBlock(pBlock);
 }
 
@@ -31,7 +27,7 @@ int CIIWndList::AddItemWithBlock(_IIDATA* pData) {
   if (nItem < 0) {
     FreeRecordBlock(pData->pAPData);
   } else if (pData->pAPData != NULL) {
-    m_blocks.AddTail(pData->pAPData);
+    m_blocks.insert(pData->pAPData);
   }
   return nItem;
 }
@@ -43,7 +39,7 @@ BOOL CIIWndList::ReplaceItemBlock(int nItem, void* pBlock) {
   }
   FreeItemBlock(nItem);
   SetAPIIData(nItem, IIDATA_SET, pBlock);
-  if (pBlock != NULL) m_blocks.AddTail(pBlock);
+  if (pBlock != NULL) m_blocks.insert(pBlock);
   return TRUE;
 }
 
@@ -54,8 +50,12 @@ BOOL CIIWndList::DeleteItemOfType(int nType, int nItem) {
 }
 
 int CIIWndList::OnIIAPDataSize(int nSize) {
-  // A list made for one record size refuses blocks of any other: they are not its records.
-  m_bTakeBlock = m_nRecordSize == 0 || nSize == m_nRecordSize;
+  // A list made for one record size refuses blocks of any other: they are not its records. Nor
+  // does it take blocks from a file that has the list keep copies of another size of its own:
+  // those copies would be taken from past the block's end, or read past their own.
+  _IIOData opt;
+  const int nFixed = GetIIListData(&opt) ? opt.nFixedAPIIData : 0;
+  m_bTakeBlock = (m_nRecordSize == 0 || nSize == m_nRecordSize) && (nFixed == 0 || nFixed == nSize);
   if (!m_bTakeBlock) {
     m_nRefused++;
     return nSize;
@@ -70,7 +70,7 @@ int CIIWndList::OnIIAPDataLoadBuf(int nItem, void* pBuf) {
   if (pBlock == NULL) return 0;  // the item goes without its block
   memcpy(pBlock, pBuf, (size_t)m_nAPDataSize);
   SetAPIIData(nItem, IIDATA_SET, pBlock);
-  m_blocks.AddTail(pBlock);
+  m_blocks.insert(pBlock);
   return m_nAPDataSize;
 }
 

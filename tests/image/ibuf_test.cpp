@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <t32Base.h>
 #include <t32File.h>
+#include <wincodec.h>
 #include "../vendor_image/image_files.h"
 #include "TempDir.h"
 
@@ -41,7 +42,7 @@ TEST(IBuf, FilesOfEveryDepthGiveTheirFactsAndPixels) {
     files.push_back(
         {dir.Write("p" + std::to_string(bits) + ".bmp", BmpBytes(bits, w, h)), bits < 16 ? bits : 24, expected});
   }
-  ASSERT_TRUE(WritePng(dir.File("p.png"), w, h, 96) && WriteJpeg(dir.File("p.jpg"), w, h));
+  ASSERT_TRUE(WritePng(dir.File("p.png"), w, h, 96) && WriteImage(dir.File("p.jpg"), GUID_ContainerFormatJpeg, w, h, 96));
   files.push_back({dir.File("p.png"), 24, TestColour});
   files.push_back({dir.File("p.jpg"), 24, nullptr});
 

@@ -14,7 +14,7 @@ struct SweepLife {
   // The control, or NULL when it could not be made.
   std::function<std::unique_ptr<CWnd>(CWnd* pParent)> make;
   // Instead of make: a modal dialog run inside the call.
-  std::function<void(CWnd* pParent)> runModal;
+  std::function<void(CWnd* pParent)> runModal = nullptr;
   // The object deletes itself when its window goes: released, not deleted, by the sweep.
   bool bDeletesItself = false;
 };

@@ -46,37 +46,48 @@ std::string BmpBytes(int bits, int width, int height) {
   return f;
 }
 
-static bool WriteEncoded(const std::string& path, int width, int height, double dpi, REFGUID container) {
+bool WritePng(const std::string& path, int width, int height, double dpi) {
+  return WriteImage(path, GUID_ContainerFormatPng, width, height, dpi);
+}
+
+// Encoders that take no 24-bit pixels (GIF) get 8-bit indices into a halftone palette.
+bool WriteImage(const std::string& path, REFGUID container, int width, int height, double dpi) {
   WCHAR wide[MAX_PATH];
   MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-  std::vector<BYTE> pixels;
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      pixels.insert(pixels.end(),
-                    {GetBValue(TestColour(x, y)), GetGValue(TestColour(x, y)), GetRValue(TestColour(x, y))});
   ComPtr<IWICImagingFactory> factory;
   ComPtr<IWICStream> stream;
   ComPtr<IWICBitmapEncoder> encoder;
   ComPtr<IWICBitmapFrameEncode> frame;
+  ComPtr<IWICPalette> palette;
   WICPixelFormatGUID fmt = GUID_WICPixelFormat24bppBGR;
-  return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                    (void**)factory.GetAddressOf())) &&
-         SUCCEEDED(factory->CreateStream(&stream)) && SUCCEEDED(stream->InitializeFromFilename(wide, GENERIC_WRITE)) &&
-         SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder)) &&
-         SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
-         SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
-         SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetResolution(dpi, dpi)) &&
-         SUCCEEDED(frame->SetPixelFormat(&fmt)) && fmt == GUID_WICPixelFormat24bppBGR &&
-         SUCCEEDED(frame->WritePixels(height, width * 3, UINT(pixels.size()), pixels.data())) &&
+  const bool bReady = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                                 IID_IWICImagingFactory, (void**)factory.GetAddressOf())) &&
+                      SUCCEEDED(factory->CreateStream(&stream)) &&
+                      SUCCEEDED(stream->InitializeFromFilename(wide, GENERIC_WRITE)) &&
+                      SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder)) &&
+                      SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+                      SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+                      SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetResolution(dpi, dpi)) &&
+                      SUCCEEDED(frame->SetPixelFormat(&fmt));
+  if (!bReady) return false;
+  const bool bIndexed = fmt == GUID_WICPixelFormat8bppIndexed;
+  if (bIndexed && !(SUCCEEDED(factory->CreatePalette(&palette)) &&
+                    SUCCEEDED(palette->InitializePredefined(WICBitmapPaletteTypeFixedHalftone256, FALSE)) &&
+                    SUCCEEDED(frame->SetPalette(palette.Get()))))
+    return false;
+  if (!bIndexed && fmt != GUID_WICPixelFormat24bppBGR) return false;
+  std::vector<BYTE> pixels;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const COLORREF c = TestColour(x, y);
+      if (bIndexed)
+        pixels.push_back((BYTE)TestIndex(x, y, 8));
+      else
+        pixels.insert(pixels.end(), {GetBValue(c), GetGValue(c), GetRValue(c)});
+    }
+  const UINT nStride = width * (bIndexed ? 1 : 3);
+  return SUCCEEDED(frame->WritePixels(height, nStride, UINT(pixels.size()), pixels.data())) &&
          SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-}
-
-bool WritePng(const std::string& path, int width, int height, double dpi) {
-  return WriteEncoded(path, width, height, dpi, GUID_ContainerFormatPng);
-}
-
-bool WriteJpeg(const std::string& path, int width, int height) {
-  return WriteEncoded(path, width, height, 96, GUID_ContainerFormatJpeg);
 }
 
 HPALETTE MakePalette(const COLORREF* colours, int n) {

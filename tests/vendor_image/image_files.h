@@ -16,7 +16,7 @@ COLORREF TestPaletteEntry(int i);
 std::string BmpBytes(int bits, int width, int height);
 // Writes a 24-bit PNG of the test picture at the given dpi (COM initialised by the caller).
 bool WritePng(const std::string& path, int width, int height, double dpi);
-// The same picture as a JPEG at 96 dpi (lossy: colours come back close, not equal).
-bool WriteJpeg(const std::string& path, int width, int height);
+// Writes the test picture in the given container format (a GUID_ContainerFormat...) at the given dpi.
+bool WriteImage(const std::string& path, REFGUID container, int width, int height, double dpi);
 // A logical palette of n colours (n up to 256).
 HPALETTE MakePalette(const COLORREF* colours, int n);

@@ -7,6 +7,7 @@
 #include <afxwin.h>
 #include <afxcoll.h>
 #include <Drevnic.h>
+#include <set>
 
 class CIIWnd;
 
@@ -24,7 +25,8 @@ class AFX_EXT_CLASS CIIWndList : public CIIList {
   BOOL ReplaceItemBlock(int nItem, void* pBlock);  // the old block is freed; the new one owned
   BOOL DeleteItemOfType(int nType, int nItem);     // out of the type, then the item and its block
 
-  // Blocks of a foreign size met by the last Load; they were not taken.
+  // Blocks of a foreign size met by the last Load, or met while the file had the list keep
+  // copies of another size; they were not taken.
   int RefusedBlocks() const { return m_nRefused; }
 
   int OnIIAPDataLoadBuf(int nItem, void* pBuf) override;
@@ -39,8 +41,8 @@ class AFX_EXT_CLASS CIIWndList : public CIIList {
   void FreeItemBlock(int nItem);
   const int m_nRecordSize;
   int m_nRefused;
-  BOOL m_bTakeBlock;  // the block announced by OnIIAPDataSize has the record size
-  CPtrList m_blocks;  // owned
+  BOOL m_bTakeBlock;         // the block announced by OnIIAPDataSize has the record size
+  std::set<void*> m_blocks;  // owned; found in one look-up when an item goes
 };
 
 class AFX_EXT_CLASS CIIWnd : public CIIListWindow {

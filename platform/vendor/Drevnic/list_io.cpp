@@ -49,6 +49,7 @@ bool BuildFromImage(IIListState& s, const IIFileImage& image) {
   for (const IIFileType& src : image.types) {
     IIType& type = s.types[src.nType];
     type.order = src.order;
+    type.members.insert(src.order.begin(), src.order.end());
     type.selected.insert(src.selected.begin(), src.selected.end());
   }
   return true;

@@ -43,7 +43,7 @@ IIType* IIListState::Type(int nType) { return nType >= 0 && nType < (int)types.s
 
 void IIListState::RemoveItem(int nItem) {
   for (IIType& type : types) {
-    type.order.erase(std::remove(type.order.begin(), type.order.end(), nItem), type.order.end());
+    if (type.members.erase(nItem)) type.order.erase(std::find(type.order.begin(), type.order.end(), nItem));
     type.selected.erase(nItem);
   }
   auto it = items.find(nItem);
@@ -304,11 +304,12 @@ int CIIList::TypeGetActivate() { return m_pState->opt.nActiveType; }
 int CIIList::TypeAddII(int nType, int nItem) {
   IIListState& s = *m_pState;
   IIType* pType = s.Type(nType);
-  if (pType == NULL || s.Find(nItem) == NULL) return 0;
-  if (std::find(pType->order.begin(), pType->order.end(), nItem) != pType->order.end()) return 0;
+  if (pType == NULL || s.Find(nItem) == NULL || pType->members.count(nItem)) return 0;
   try {
     pType->order.push_back(nItem);
+    pType->members.insert(nItem);
   } catch (const std::bad_alloc&) {
+    if (!pType->order.empty() && pType->order.back() == nItem) pType->order.pop_back();
     return 0;
   }
   s.ViewChanged();
@@ -318,10 +319,8 @@ int CIIList::TypeAddII(int nType, int nItem) {
 int CIIList::TypeDeleteII(int nType, int nItem) {
   IIListState& s = *m_pState;
   IIType* pType = s.Type(nType);
-  if (pType == NULL) return 0;
-  auto it = std::find(pType->order.begin(), pType->order.end(), nItem);
-  if (it == pType->order.end()) return 0;
-  pType->order.erase(it);
+  if (pType == NULL || pType->members.erase(nItem) == 0) return 0;
+  pType->order.erase(std::find(pType->order.begin(), pType->order.end(), nItem));
   pType->selected.erase(nItem);
   s.ViewChanged();
   return 1;
@@ -329,7 +328,7 @@ int CIIList::TypeDeleteII(int nType, int nItem) {
 
 int CIIList::TypeGetIndex(int nType, int nItem) {
   IIType* pType = m_pState->Type(nType);
-  if (pType == NULL) return -1;
+  if (pType == NULL || !pType->members.count(nItem)) return -1;
   auto it = std::find(pType->order.begin(), pType->order.end(), nItem);
   return it == pType->order.end() ? -1 : (int)(it - pType->order.begin());
 }

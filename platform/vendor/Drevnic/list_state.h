@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "list_file.h"
@@ -22,6 +23,7 @@ struct IIItem {
 
 struct IIType {
   std::vector<int> order;
+  std::unordered_set<int> members;  // the items of order, so that a look-up needs no walk
   std::set<int> selected;
 };
 

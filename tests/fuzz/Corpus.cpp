@@ -1,0 +1,148 @@
+#include "Corpus.h"
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <random>
+#include <set>
+#include "TempDir.h"
+#include "list_file.h"
+
+namespace fuzz {
+
+namespace {
+
+const unsigned long kExtremes[] = {0,       1,         2,          0x7F,       0xFF,       0xFFFF,
+                                   0x10000, 0x1000000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xFFFFFFFE};
+
+void PutWord(std::string& bytes, size_t nAt, unsigned long v, bool bBigEndian) {
+  for (int i = 0; i < 4 && nAt + i < bytes.size(); i++) bytes[nAt + i] = (char)(v >> (8 * (bBigEndian ? 3 - i : i)));
+}
+
+// The input being loaded, named when the process dies on it.
+const std::string* g_pCurrent = NULL;
+
+LONG WINAPI NameTheInput(EXCEPTION_POINTERS* pInfo) {
+  fprintf(stderr, "fault 0x%08lx while loading %s\n", pInfo->ExceptionRecord->ExceptionCode,
+          g_pCurrent != NULL ? g_pCurrent->c_str() : "no input");
+  fflush(stderr);
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+std::set<std::string> FolderFiles(const std::string& folder) {
+  std::set<std::string> names;
+  WIN32_FIND_DATAA fd;
+  HANDLE hFind = FindFirstFileA((folder + "*").c_str(), &fd);
+  if (hFind == INVALID_HANDLE_VALUE) return names;
+  do names.insert(fd.cFileName);
+  while (FindNextFileA(hFind, &fd));
+  FindClose(hFind);
+  return names;
+}
+
+int EnvNumber(const char* pszName, int nDefault) {
+  const char* psz = getenv(pszName);
+  return psz != NULL && atoi(psz) > 0 ? atoi(psz) : nDefault;
+}
+
+}  // namespace
+
+std::vector<Input> SeededCorpus(const std::string& seed, int nCount, unsigned nSeed, const Fixup& fix,
+                                const std::vector<size_t>& fields) {
+  std::mt19937 random(nSeed + EnvNumber("OSTREL_FUZZ_SEED", 0));
+  auto below = [&](size_t n) { return n == 0 ? 0 : (size_t)(random() % n); };
+  auto place = [&]() {
+    const unsigned nWhere = random() % 4;
+    if (nWhere < 2 && !fields.empty()) return std::min(fields[below(fields.size())] + below(4), seed.size() - 1);
+    return below(nWhere == 2 ? std::min<size_t>(512, seed.size()) : seed.size());
+  };
+  std::vector<Input> inputs;
+  nCount *= EnvNumber("OSTREL_FUZZ_SCALE", 1);
+  for (int i = 0; i < nCount; i++) {
+    Input in{seed, ""};
+    std::string& b = in.bytes;
+    const size_t nAt = place();
+    switch (i % 5) {
+      case 0:
+        b.resize(below(b.size()));
+        in.what = "cut to " + std::to_string(b.size());
+        break;
+      case 1:
+        for (int n = 1 + (int)below(3); n > 0; n--) {
+          const size_t nBit = place() * 8 + below(8);
+          b[nBit / 8] ^= (char)(1 << (nBit % 8));
+          in.what += "flip bit " + std::to_string(nBit) + "; ";
+        }
+        break;
+      case 2: {
+        const size_t nWordAt = random() % 2 ? nAt & ~(size_t)3 : nAt;
+        const unsigned long v = kExtremes[below(sizeof kExtremes / sizeof kExtremes[0])];
+        const bool bBig = random() % 2;
+        PutWord(b, nWordAt, v, bBig);
+        in.what = "word " + std::to_string(v) + (bBig ? " big-endian" : "") + " at " + std::to_string(nWordAt);
+        break;
+      }
+      case 3: {
+        const size_t n = 1 + below(std::min<size_t>(64, b.size() - nAt));
+        b.erase(nAt, n);
+        in.what = "removed " + std::to_string(n) + " at " + std::to_string(nAt);
+        break;
+      }
+      default: {
+        const size_t n = 1 + below(std::min<size_t>(64, b.size() - nAt));
+        b.insert(nAt, b.substr(nAt, n));
+        in.what = "repeated " + std::to_string(n) + " at " + std::to_string(nAt);
+        break;
+      }
+    }
+    if (fix && i % 5 != 0) fix(b);
+    inputs.push_back(std::move(in));
+  }
+  return inputs;
+}
+
+std::vector<Input> ExtremeFields(const std::string& seed, const std::vector<size_t>& fields, const Fixup& fix) {
+  std::vector<Input> inputs;
+  for (size_t nAt : fields) {
+    for (unsigned long v : kExtremes) {
+      Input in{seed, "word " + std::to_string(v) + " in the field at " + std::to_string(nAt)};
+      PutWord(in.bytes, nAt, v, false);
+      if (fix) fix(in.bytes);
+      inputs.push_back(std::move(in));
+    }
+  }
+  return inputs;
+}
+
+Tally RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const std::string& name,
+                const Loader& load) {
+  ostrel_test::TempDir dir;
+  const std::string path = dir.Write(name, seed);
+  const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
+  EXPECT_TRUE(load(path)) << name << ": the good file itself is refused";
+  Tally tally;
+  LPTOP_LEVEL_EXCEPTION_FILTER pOuter = SetUnhandledExceptionFilter(NameTheInput);
+  for (const Input& in : inputs) {
+    const std::string current = name + ", " + in.what;
+    g_pCurrent = &current;
+    dir.Write(name, in.bytes);
+    const std::set<std::string> before = FolderFiles(folder);
+    const bool bLoaded = load(path);
+    tally.nTried++;
+    tally.nLoaded += bLoaded;
+    EXPECT_EQ(in.bytes, ReadFile(path)) << name << ", " << in.what << ": the file changed";
+    EXPECT_EQ(before, FolderFiles(folder)) << name << ", " << in.what << ": files came or went";
+    if (::testing::Test::HasFailure()) break;
+  }
+  g_pCurrent = NULL;
+  SetUnhandledExceptionFilter(pOuter);
+  printf("%s: %d inputs, %d loaded, %d refused\n", name.c_str(), tally.nTried, tally.nLoaded,
+         tally.nTried - tally.nLoaded);
+  return tally;
+}
+
+std::string ReadFile(const std::string& path) { return ostrel_test::TempDir::Read(path); }
+
+unsigned long Crc32(const std::string& bytes, size_t nAt, size_t nLength) {
+  return IICrc32((const unsigned char*)bytes.data() + nAt, nLength);
+}
+
+}  // namespace fuzz
