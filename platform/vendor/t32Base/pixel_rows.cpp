@@ -1,5 +1,6 @@
 #include "pixel_rows.h"
 #include <cstring>
+#include <intrin.h>
 
 namespace t32 {
 
@@ -25,7 +26,8 @@ void CopyPixels(BYTE* dst, int dx, const BYTE* src, int sx, int n, int bits) {
   if (n <= 0) return;
   if (bits >= 8) {
     int bpp = bits / 8;
-    memcpy(dst + size_t(dx) * bpp, src + size_t(sx) * bpp, size_t(n) * bpp);
+    // The string move: the fastest copy of a run of a few hundred bytes on current processors.
+    __movsb(dst + size_t(dx) * bpp, src + size_t(sx) * bpp, size_t(n) * bpp);
     return;
   }
   int perByte = 8 / bits;
