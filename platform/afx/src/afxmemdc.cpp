@@ -3,19 +3,6 @@
 
 IMPLEMENT_DYNAMIC(CMemDC, CDC)
 
-// A 32-bit DIB section: drawing into it and copying it to a window stay in the DIB engine, with no
-// device bitmap to convert.
-static HBITMAP MakeBuffer(HDC hMem, int cx, int cy) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = cx;
-  bi.bmiHeader.biHeight = -cy;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* pBits = NULL;
-  return ::CreateDIBSection(hMem, &bi, DIB_RGB_COLORS, &pBits, NULL, 0);
-}
-
 CMemDC::CMemDC(CDC* pTarget, const RECT& rect) { Init(pTarget->GetSafeHdc(), rect); }
 
 CMemDC::CMemDC(HDC hTarget, const RECT& rect) { Init(hTarget, rect); }
@@ -30,7 +17,7 @@ void CMemDC::Init(HDC hTarget, const RECT& rect) {
   if (hTarget == NULL) return;
   const int cx = m_rect.Width(), cy = m_rect.Height();
   HDC hMem = cx > 0 && cy > 0 ? ::CreateCompatibleDC(hTarget) : NULL;
-  HBITMAP hBitmap = hMem != NULL ? MakeBuffer(hMem, cx, cy) : NULL;
+  HBITMAP hBitmap = hMem != NULL ? ::CreateCompatibleBitmap(hTarget, cx, cy) : NULL;
   if (hBitmap == NULL || !Attach(hMem)) {
     if (hBitmap != NULL) ::DeleteObject(hBitmap);
     if (hMem != NULL) ::DeleteDC(hMem);
