@@ -20,17 +20,30 @@ void CClrBoxes::OnPaint() {
     PaintNoGrad(&memDC);
 }
 
-// A sunken frame; style 2 adds a darker inner frame. Dark top and left edges (each one pixel
-// short of the far corner), light right and bottom edges.
-void CClrBoxes::DrawBound(CDC* pDC, CRect rect, int style) {
-  int dark = COLOR_BTNSHADOW, light = COLOR_BTNHIGHLIGHT;
-  for (int pass = 0; pass < (style == 2 ? 2 : 1) && !rect.IsRectEmpty(); pass++) {
-    pDC->Draw3dRect(&rect, ::GetSysColor(dark), ::GetSysColor(light));
+namespace {
+
+// The four colours of a sunken frame: outer dark and light, inner dark and light.
+struct FrameColours {
+  COLORREF c[4];
+  FrameColours() {
+    const int kIndex[4] = {COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW, COLOR_BTNFACE};
+    for (int i = 0; i < 4; i++) c[i] = ::GetSysColor(kIndex[i]);
+  }
+};
+
+// Dark top and left edges (each one pixel short of the far corner), light right and bottom
+// edges; style 2 adds the inner ring.
+void DrawFrame(CDC* pDC, CRect rect, int style, const FrameColours& colours) {
+  for (int ring = 0; ring < (style == 2 ? 2 : 1) && !rect.IsRectEmpty(); ring++) {
+    pDC->Draw3dRect(&rect, colours.c[ring * 2], colours.c[ring * 2 + 1]);
     rect.DeflateRect(1, 1);
-    dark = COLOR_3DDKSHADOW;
-    light = COLOR_BTNFACE;
   }
 }
+
+}  // namespace
+
+// A sunken frame; style 2 adds a darker inner frame.
+void CClrBoxes::DrawBound(CDC* pDC, CRect rect, int style) { DrawFrame(pDC, rect, style, FrameColours()); }
 
 // Fills a rectangle with one colour.
 void CClrBoxes::FillBox(CDC* pDC, const RECT& rect, COLORREF color) {
@@ -173,14 +186,15 @@ void CClrBoxes::ClipUnusedRgn() {
 }
 
 void CClrBoxes::Align(CDC* pDC) {
-  DrawBound(pDC, m_rcUse, 1);
+  const FrameColours colours;  // read once for all the frames
+  DrawFrame(pDC, m_rcUse, 1, colours);
   CRect use(m_rcUse);
   use.DeflateRect(1, 1);
   FillBox(pDC, use, m_color);
   int h = m_nCount / 2;
   for (int i = 0; i < h; i++) {
-    DrawBound(pDC, m_pCellRects[i], 2);
-    DrawBound(pDC, m_pCellRects[h + i], 2);
+    DrawFrame(pDC, m_pCellRects[i], 2, colours);
+    DrawFrame(pDC, m_pCellRects[h + i], 2, colours);
     CRect top(m_pCellRects[i]), bottom(m_pCellRects[h + i]);
     top.DeflateRect(2, 2);
     bottom.DeflateRect(2, 2);
