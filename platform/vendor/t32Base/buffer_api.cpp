@@ -8,7 +8,7 @@ using namespace t32;
 namespace {
 
 // Copies the part of the w x h block at (x, y) that lies inside the image, between the buffer's
-// cells and the packed caller block mem: cell by cell, a run of whole rows each.
+// cells and the packed caller block mem: row by row, one run for each cell the row crosses.
 bool TransferBlock(const Buffer* b, int x, int y, int w, int h, BYTE* mem, bool intoBuffer) {
   const int x0 = std::max(x, 0), y0 = std::max(y, 0);
   const int x1 = int(std::min<int64_t>(int64_t(x) + w, b->width));
