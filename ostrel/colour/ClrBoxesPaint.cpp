@@ -1,6 +1,8 @@
 // CClrBoxes: painting, the layout of use box and cells, the window region and the hover marks.
 #include <Ostrel/ClrBoxes.h>
 #include <Ostrel/VexTip.h>
+#include <algorithm>
+#include <vector>
 
 // Gap between the use box and the cells (layouts 0 to 3).
 static const int kUseGap = 8;
@@ -18,38 +20,34 @@ void CClrBoxes::OnPaint() {
     PaintNoGrad(&memDC);
 }
 
-// A sunken frame; style 2 adds a darker inner frame.
-void CClrBoxes::DrawBound(CDC* pDC, CRect rect, int style) {
-  int dark = COLOR_BTNSHADOW, light = COLOR_BTNHIGHLIGHT;
-  for (int pass = 0; pass < (style == 2 ? 2 : 1); pass++) {
-    CPen darkPen(PS_SOLID, 1, ::GetSysColor(dark));
-    CPen lightPen(PS_SOLID, 1, ::GetSysColor(light));
-    CPen* pOldPen = pDC->SelectObject(&darkPen);
-    pDC->MoveTo(rect.left, rect.top);
-    pDC->LineTo(rect.right - 1, rect.top);
-    pDC->MoveTo(rect.left, rect.top);
-    pDC->LineTo(rect.left, rect.bottom - 1);
-    pDC->SelectObject(&lightPen);
-    pDC->MoveTo(rect.right - 1, rect.top);
-    pDC->LineTo(rect.right - 1, rect.bottom);
-    pDC->MoveTo(rect.left, rect.bottom - 1);
-    pDC->LineTo(rect.right, rect.bottom - 1);
-    pDC->SelectObject(pOldPen);
+namespace {
+
+// The four colours of a sunken frame: outer dark and light, inner dark and light.
+struct FrameColours {
+  COLORREF c[4];
+  FrameColours() {
+    const int kIndex[4] = {COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW, COLOR_BTNFACE};
+    for (int i = 0; i < 4; i++) c[i] = ::GetSysColor(kIndex[i]);
+  }
+};
+
+// Dark top and left edges (each one pixel short of the far corner), light right and bottom
+// edges; style 2 adds the inner ring.
+void DrawFrame(CDC* pDC, CRect rect, int style, const FrameColours& colours) {
+  for (int ring = 0; ring < (style == 2 ? 2 : 1) && !rect.IsRectEmpty(); ring++) {
+    pDC->Draw3dRect(&rect, colours.c[ring * 2], colours.c[ring * 2 + 1]);
     rect.DeflateRect(1, 1);
-    dark = COLOR_3DDKSHADOW;
-    light = COLOR_BTNFACE;
   }
 }
 
-// Fills a rectangle with a solid pen and brush of one colour.
+}  // namespace
+
+// A sunken frame; style 2 adds a darker inner frame.
+void CClrBoxes::DrawBound(CDC* pDC, CRect rect, int style) { DrawFrame(pDC, rect, style, FrameColours()); }
+
+// Fills a rectangle with one colour.
 void CClrBoxes::FillBox(CDC* pDC, const RECT& rect, COLORREF color) {
-  CPen pen(PS_SOLID, 1, color);
-  CBrush brush(color);
-  CPen* pOldPen = pDC->SelectObject(&pen);
-  CBrush* pOldBrush = pDC->SelectObject(&brush);
-  pDC->Rectangle(&rect);
-  pDC->SelectObject(pOldBrush);
-  pDC->SelectObject(pOldPen);
+  if (rect.right > rect.left && rect.bottom > rect.top) pDC->FillSolidRect(&rect, color);
 }
 
 void CClrBoxes::PaintSimple(CDC* pDC) {
@@ -60,8 +58,14 @@ void CClrBoxes::PaintSimple(CDC* pDC) {
 
 void CClrBoxes::PaintNoGrad(CDC* pDC) {
   ActivateTips(0);
+  // The window's shape follows the layout: made again only when the layout has moved.
+  const std::vector<RECT> before(m_pCellRects, m_pCellRects + (m_pCellRects != NULL ? m_nCount : 0));
+  const RECT useBefore = m_rcUse;
   PrepAlign();
-  ClipUnusedRgn();
+  if (m_hRgn == NULL || !::EqualRect(&useBefore, &m_rcUse) ||
+      !std::equal(before.begin(), before.end(), m_pCellRects,
+                  [](const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != 0; }))
+    ClipUnusedRgn();
   Align(pDC);
   ActivateTips(1);
 }
@@ -175,19 +179,22 @@ void CClrBoxes::ClipUnusedRgn() {
   }
   if (SetWindowRgn(hRgn, FALSE))
     m_hRgn = hRgn;
-  else
+  else {
     ::DeleteObject(hRgn);
+    m_hRgn = NULL;  // the next paint tries again
+  }
 }
 
 void CClrBoxes::Align(CDC* pDC) {
-  DrawBound(pDC, m_rcUse, 1);
+  const FrameColours colours;  // read once for all the frames
+  DrawFrame(pDC, m_rcUse, 1, colours);
   CRect use(m_rcUse);
   use.DeflateRect(1, 1);
   FillBox(pDC, use, m_color);
   int h = m_nCount / 2;
   for (int i = 0; i < h; i++) {
-    DrawBound(pDC, m_pCellRects[i], 2);
-    DrawBound(pDC, m_pCellRects[h + i], 2);
+    DrawFrame(pDC, m_pCellRects[i], 2, colours);
+    DrawFrame(pDC, m_pCellRects[h + i], 2, colours);
     CRect top(m_pCellRects[i]), bottom(m_pCellRects[h + i]);
     top.DeflateRect(2, 2);
     bottom.DeflateRect(2, 2);
@@ -201,13 +208,11 @@ void CClrBoxes::Align(CDC* pDC) {
 
 void CClrBoxes::HilightCell(CRect rect, unsigned long color) {
   CClientDC dc(this);
-  CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-  CPen* pOldPen = dc.SelectObject(&light);
-  dc.MoveTo(rect.left, rect.top);
-  dc.LineTo(rect.right - 1, rect.top);
-  dc.MoveTo(rect.left, rect.top);
-  dc.LineTo(rect.left, rect.bottom - 1);
-  dc.SelectObject(pOldPen);
+  const COLORREF crLight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  if (rect.Width() > 1 && rect.Height() > 1) {
+    dc.FillSolidRect(rect.left, rect.top, rect.Width() - 1, 1, crLight);
+    dc.FillSolidRect(rect.left, rect.top, 1, rect.Height() - 1, crLight);
+  }
   FillBox(&dc, CRect(rect.left + 1, rect.top + 1, rect.right, rect.bottom), color);
 }
 

@@ -1,5 +1,5 @@
-// Image buffers: pixels round-trip through cells and partial cells, byte order, buffer locks,
-// bad input.
+// Image buffers: pixels round-trip through cells and partial cells, cell locks, byte order,
+// buffer locks, bad input.
 #include <gtest/gtest.h>
 #include "t32Base.h"
 #include <vector>
@@ -75,6 +75,33 @@ TEST_P(BufferDepth, PixelsRoundTripAcrossCellsAndPartialCells) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, BufferDepth, ::testing::Values(1, 4, 8, 24, 32));
+
+// Cell 2 of 300 x 200 is an edge cell 44 pixels wide, cell 1 a whole one. Both are handed out as
+// 128 x 128 cells; the edge cell's writes land at its last unlock, the part beyond the image
+// holds the fill value.
+TEST(Buffer, LockedCellsAreWholeAndEdgeCellsWriteBack) {
+  const DWORD fill = RGB(1, 2, 3);
+  Buf b(24, 300, 200, BUF32_ALLOC_FILL, &fill);
+  BYTE *edge = nullptr, *again = nullptr, *whole = nullptr;
+  ASSERT_TRUE(buf32CellLock(b.h, 2, reinterpret_cast<void**>(&edge)));
+  ASSERT_TRUE(buf32CellLock(b.h, 2, reinterpret_cast<void**>(&again)));
+  EXPECT_EQ(edge, again);
+  const BYTE* corner = edge + 127 * 384 + 127 * 3;
+  EXPECT_EQ(fill, RGB(corner[0], corner[1], corner[2]));
+  edge[5 * 384 + 43 * 3] = 0xEE;  // pixel (256 + 43, 5)
+  EXPECT_TRUE(buf32CellUnlock(b.h, 2));
+  EXPECT_TRUE(buf32CellUnlock(b.h, 2));
+  EXPECT_FALSE(buf32CellUnlock(b.h, 2));
+  ASSERT_TRUE(buf32CellLock(b.h, 1, reinterpret_cast<void**>(&whole)));
+  whole[3 * 384 + 7 * 3] = 0xDD;  // pixel (128 + 7, 3), seen at once
+  BYTE px[3];
+  ASSERT_TRUE(buf32GetMem(b.h, 135, 3, 1, 1, px));
+  EXPECT_EQ(0xDD, px[0]);
+  EXPECT_TRUE(buf32CellUnlock(b.h, 1));
+  ASSERT_TRUE(buf32GetMem(b.h, 299, 5, 1, 1, px));
+  EXPECT_EQ(0xEE, px[0]);
+  EXPECT_EQ(2, px[1]);
+}
 
 TEST(Buffer, TwentyFourBitPixelsAreRedGreenBlueBytes) {
   const DWORD fill = RGB(0x11, 0x22, 0x33);

@@ -196,11 +196,16 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) {
   FillSolidRect(&rect, clr);
 }
 
+// Two edges of each colour, the colour set once for both.
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight) {
-  FillSolidRect(x, y, cx - 1, 1, clrTopLeft);
-  FillSolidRect(x, y, 1, cy - 1, clrTopLeft);
-  FillSolidRect(x + cx - 1, y, 1, cy, clrBottomRight);
-  FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);
+  const RECT edges[4] = {{x, y, x + cx - 1, y + 1},
+                         {x, y, x + 1, y + cy - 1},
+                         {x + cx - 1, y, x + cx, y + cy},
+                         {x, y + cy - 1, x + cx, y + cy}};
+  for (int i = 0; i < 4; ++i) {
+    if (i % 2 == 0) ::SetBkColor(m_hDC, i == 0 ? clrTopLeft : clrBottomRight);
+    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &edges[i], NULL, 0, NULL);
+  }
 }
 
 // --- text ---

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include <array>
+#include <cstdint>
 #include <set>
 
 #include "list_settings.h"
@@ -20,8 +21,11 @@ static_assert(sizeof(_IIOData) == 96, "settings record is 24 words");
 
 class Writer {
  public:
+  explicit Writer(size_t nExpected) { m_bytes.reserve(nExpected); }
   void Word(unsigned long v) {
-    for (int i = 0; i < 4; i++) m_bytes.push_back((unsigned char)(v >> (8 * i)));
+    const unsigned char b[4] = {(unsigned char)v, (unsigned char)(v >> 8), (unsigned char)(v >> 16),
+                                (unsigned char)(v >> 24)};
+    Bytes(b, 4);
   }
   void Bytes(const void* p, size_t n) {
     const unsigned char* b = (const unsigned char*)p;
@@ -151,25 +155,41 @@ unsigned long long IIPictureBytes(int nBits, int nWidth, int nHeight) {
   return ((unsigned long long)nWidth * nBits + 7) / 8 * nHeight;
 }
 
-static std::array<unsigned long, 256> MakeCrcTable() {
-  std::array<unsigned long, 256> table;
-  for (unsigned long i = 0; i < 256; i++) {
-    unsigned long c = i;
+// Eight tables: table k gives the CRC of a byte followed by k zero bytes, so eight bytes are taken
+// in one step.
+typedef std::array<std::array<uint32_t, 256>, 8> CrcTables;
+
+static CrcTables MakeCrcTables() {
+  CrcTables t;
+  for (uint32_t i = 0; i < 256; i++) {
+    uint32_t c = i;
     for (int k = 0; k < 8; k++) c = (c & 1) ? 0xEDB88320UL ^ (c >> 1) : c >> 1;
-    table[i] = c;
+    t[0][i] = c;
   }
-  return table;
+  for (int k = 1; k < 8; k++)
+    for (int i = 0; i < 256; i++) t[k][i] = (t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xFF];
+  return t;
 }
 
 unsigned long IICrc32(const unsigned char* p, size_t n) {
-  static const std::array<unsigned long, 256> table = MakeCrcTable();
-  unsigned long crc = 0xFFFFFFFFUL;
-  for (size_t i = 0; i < n; i++) crc = table[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);
+  static const CrcTables t = MakeCrcTables();
+  uint32_t crc = 0xFFFFFFFFUL;
+  for (; n >= 8; p += 8, n -= 8) {
+    const uint32_t lo = crc ^ (p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24);
+    const uint32_t hi = p[4] | p[5] << 8 | p[6] << 16 | uint32_t(p[7]) << 24;
+    crc = t[7][lo & 0xFF] ^ t[6][(lo >> 8) & 0xFF] ^ t[5][(lo >> 16) & 0xFF] ^ t[4][lo >> 24] ^ t[3][hi & 0xFF] ^
+          t[2][(hi >> 8) & 0xFF] ^ t[1][(hi >> 16) & 0xFF] ^ t[0][hi >> 24];
+  }
+  for (; n > 0; p++, n--) crc = t[0][(crc ^ *p) & 0xFF] ^ (crc >> 8);
   return crc ^ 0xFFFFFFFFUL;
 }
 
 std::vector<unsigned char> IIFileWrite(const IIFileImage& image) {
-  Writer w;
+  size_t nExpected = sizeof kMagic + 4 * (kSettingWords + 5);
+  for (const IIFileItem& item : image.items)
+    nExpected += 32 + item.strName.size() + item.picture.pixels.size() + item.palette.size() * 4 + item.data.size();
+  for (const IIFileType& type : image.types) nExpected += 12 + 4 * (type.order.size() + type.selected.size());
+  Writer w(nExpected);
   w.Bytes(kMagic, sizeof kMagic);
   w.Word(kVersion);
   const int* pWords = (const int*)&image.settings;

@@ -139,8 +139,9 @@ void CIIListWindow::OnPaint() {
   CPaintDC dc(this);
   RECT rcClient;
   GetClientRect(&rcClient);
-  CMemDC mem(&dc, rcClient);  // drawn off screen, then copied in one go
-  FillRect(mem, &rcClient, GetSysColorBrush(COLOR_WINDOW));
+  // Straight to the paint DC: the window surface reaches the screen only once the paint is over,
+  // and an off-screen copy would cost more than the whole strip.
+  FillRect(dc, &rcClient, GetSysColorBrush(COLOR_WINDOW));
   if (m_pIIList == NULL) return;
   IIListState& s = IIListAccess::Of(*m_pIIList);
   const IIType& type = s.Active();
@@ -150,7 +151,7 @@ void CIIListWindow::OnPaint() {
   const int nFirst = s.opt.nScrollPos * l.nPerLine;
   const int nEnd = std::min(nCount, nFirst + (l.nFullLines + 1) * l.nPerLine);
   for (int nPos = nFirst; nPos < nEnd; nPos++) {
-    _IIPAINT paint = {mem, IICellRect(l, nPos, s.opt.nScrollPos), type.order[nPos], nPos, 0, 0};
+    _IIPAINT paint = {dc, IICellRect(l, nPos, s.opt.nScrollPos), type.order[nPos], nPos, 0, 0};
     RECT rcShown;
     if (!IntersectRect(&rcShown, &paint.rcCell, &dc.m_ps.rcPaint)) continue;
     paint.bSelected = type.selected.count(paint.nItem) != 0;

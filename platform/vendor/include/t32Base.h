@@ -15,9 +15,12 @@
 // (w * bits + 7) / 8 bytes long (no padding to 4 bytes).
 //
 // Cells: a buffer is cut into cells of 128 x 128 pixels, left to right then
-// top to bottom (cell k is at column k % columns, row k / columns). Every cell
-// is stored whole (128 rows of 128 * bits / 8 bytes) even at the right and
-// bottom edges; the part beyond the image is kept at the fill value.
+// top to bottom (cell k is at column k % columns, row k / columns). Cells at
+// the right and bottom edges are stored at their real size, so a small buffer
+// costs no more than its pixels. buf32CellLock hands every cell out whole
+// (128 rows of 128 * bits / 8 bytes), an edge cell with the part beyond the
+// image at the fill value; what is written into a locked edge cell reaches the
+// buffer when its last lock is released.
 //
 // Colour values (fill and border values): for 24 and 32 bits a COLORREF
 // 0x00BBGGRR (32 bits: the high byte is A); for 1, 4 and 8 bits a palette index.
@@ -47,7 +50,7 @@ struct BUF32INFO {
   int nCellCount;      // 0x14 columns x rows
   int nLockCount;      // 0x18 how many buf32Lock calls are outstanding
   int nTotalBytes;     // 0x1C packed pixel bytes of the whole image: rowbytes x height  (eighth word)
-  int nCellBytes;      // 0x20 bytes of one stored cell: 128 * 128 * bits / 8
+  int nCellBytes;      // 0x20 bytes of one locked cell: 128 * 128 * bits / 8
   int nCellRowBytes;   // 0x24 bytes of one cell row: 128 * bits / 8
   int nLockMode;       // 0x28 mode of the last buf32Lock (0 when not locked)
   int nReserved[3];    // 0x2C..0x34 zero
@@ -77,7 +80,8 @@ T32BASE_API int T32API buf32Alloc(HANDLE* phBuf, int nBitsPerPixel, int nWidth, 
                                   const void* pOptionData);
 T32BASE_API int T32API buf32Free(HANDLE hBuf);
 
-// Locks count up and down; *ppMem (may be NULL) receives cell 0's pixels.
+// Locks count up and down; *ppMem (may be NULL) receives cell 0's stored
+// pixels (rows of its real width when the image is narrower than a cell).
 // Locks do not block the other calls; they record intent and are checked for
 // balance by buf32Unlock (0 when the buffer is not locked).
 T32BASE_API int T32API buf32Lock(HANDLE hBuf, int nMode, void** ppMem);

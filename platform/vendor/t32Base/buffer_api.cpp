@@ -7,26 +7,26 @@ using namespace t32;
 
 namespace {
 
-// Copies the part of the w x h block at (x, y) that lies inside the image,
-// between the buffer's cells and the packed caller block mem.
+// Copies the part of the w x h block at (x, y) that lies inside the image, between the buffer's
+// cells and the packed caller block mem: row by row, one run for each cell the row crosses.
 bool TransferBlock(const Buffer* b, int x, int y, int w, int h, BYTE* mem, bool intoBuffer) {
-  int x0 = std::max(x, 0), y0 = std::max(y, 0);
-  int x1 = int(std::min<int64_t>(int64_t(x) + w, b->width));
-  int y1 = int(std::min<int64_t>(int64_t(y) + h, b->height));
+  const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+  const int x1 = int(std::min<int64_t>(int64_t(x) + w, b->width));
+  const int y1 = int(std::min<int64_t>(int64_t(y) + h, b->height));
   if (x0 >= x1 || y0 >= y1) return false;
-  size_t memRow = size_t(PackedRowBytes(w, b->bits));
+  const size_t memRow = size_t(PackedRowBytes(w, b->bits));
   for (int iy = y0; iy < y1; ++iy) {
+    const int cy = iy / T32_CELL_SIZE;
     BYTE* memLine = mem + memRow * size_t(iy - y);
-    for (int ix = x0; ix < x1;) {
-      int cx = ix / T32_CELL_SIZE;
-      int inCell = ix % T32_CELL_SIZE;
-      int n = std::min(x1 - ix, T32_CELL_SIZE - inCell);
-      BYTE* cellLine = b->cellRow(cx, iy);
+    for (int cx = x0 / T32_CELL_SIZE; cx * T32_CELL_SIZE < x1; ++cx) {
+      const int left = std::max(x0, cx * T32_CELL_SIZE), right = std::min(x1, (cx + 1) * T32_CELL_SIZE);
+      const size_t pitch = size_t(b->cellPitch(cx));
+      BYTE* cellLine = b->cell(cx, cy) + pitch * (iy - cy * T32_CELL_SIZE);
+      const int inCell = left - cx * T32_CELL_SIZE, n = right - left;
       if (intoBuffer)
-        CopyPixels(cellLine, inCell, memLine, ix - x, n, b->bits);
+        CopyPixels(cellLine, inCell, memLine, left - x, n, b->bits);
       else
-        CopyPixels(memLine, ix - x, cellLine, inCell, n, b->bits);
-      ix += n;
+        CopyPixels(memLine, left - x, cellLine, inCell, n, b->bits);
     }
   }
   return true;
@@ -140,14 +140,15 @@ T32BASE_API int T32API buf32MergeMem(HANDLE hBuf, int x, int y, int w, int h, co
 T32BASE_API int T32API buf32CellLock(HANDLE hBuf, int nCell, void** ppCell) {
   Buffer* b = Lookup(hBuf);
   if (!b || !ppCell || nCell < 0 || nCell >= int(b->cellLocks.size())) return 0;
-  ++b->cellLocks[nCell];
-  *ppCell = b->cell(nCell);
+  BYTE* cell = LockCell(b, nCell);
+  if (!cell) return 0;
+  *ppCell = cell;
   return 1;
 }
 
 T32BASE_API int T32API buf32CellUnlock(HANDLE hBuf, int nCell) {
   Buffer* b = Lookup(hBuf);
   if (!b || nCell < 0 || nCell >= int(b->cellLocks.size()) || b->cellLocks[nCell] == 0) return 0;
-  --b->cellLocks[nCell];
+  UnlockCell(b, nCell);
   return 1;
 }

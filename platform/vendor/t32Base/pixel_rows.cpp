@@ -21,13 +21,7 @@ void SetSubBytePixel(BYTE* row, int x, int bits, int v) {
 
 }  // namespace
 
-void CopyPixels(BYTE* dst, int dx, const BYTE* src, int sx, int n, int bits) {
-  if (n <= 0) return;
-  if (bits >= 8) {
-    int bpp = bits / 8;
-    memcpy(dst + size_t(dx) * bpp, src + size_t(sx) * bpp, size_t(n) * bpp);
-    return;
-  }
+void CopySubBytePixels(BYTE* dst, int dx, const BYTE* src, int sx, int n, int bits) {
   int perByte = 8 / bits;
   if (dx % perByte == 0 && sx % perByte == 0) {
     int whole = n / perByte;
