@@ -22,10 +22,14 @@ struct HandleSlot {
 
 const int kHandleSlots = 0x10000;
 
+// The 32-bit NtCurrentTeb reads fs:[0x18], which GCC takes for an access to an empty array.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"
 BYTE* GdiHandleTable() {
   BYTE* pPeb = (BYTE*)NtCurrentTeb()->ProcessEnvironmentBlock;
   return *(BYTE**)(pPeb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
 }
+#pragma GCC diagnostic pop
 
 BOOL CALLBACK CountOne(HWND, LPARAM lParam) {
   ++*(int*)lParam;
@@ -69,7 +73,8 @@ int CountWindows() {
 int CountThreads() {
   HANDLE hSnap = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   if (hSnap == INVALID_HANDLE_VALUE) return -1;
-  THREADENTRY32 te = {sizeof(te)};
+  THREADENTRY32 te{};
+  te.dwSize = sizeof(te);
   int nCount = 0;
   for (BOOL b = ::Thread32First(hSnap, &te); b; b = ::Thread32Next(hSnap, &te))
     if (te.th32OwnerProcessID == ::GetCurrentProcessId()) nCount++;
