@@ -3,6 +3,7 @@
 // GetAsyncKeyState(VK_ESCAPE) measured in the same run (best of several rounds).
 #include <Ostrel.h>
 #include "../BenchClock.h"
+#include "../BenchHost.h"
 #include "../BenchReport.h"
 #include <cstdio>
 #include <functional>
@@ -15,12 +16,7 @@ const int kCalls = 200000, kRounds = 5;
 }  // namespace
 
 int main() {
-  char szPath[MAX_PATH] = "";
-  GetModuleFileNameA(NULL, szPath, MAX_PATH);
-  std::string folder(szPath);
-  folder.erase(folder.find_last_of("\\/") + 1);
-  _ButtonVexBmpInst = LoadLibraryA((folder + "ButtonBmp.dll").c_str());
-  AfxWinInit(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOW);
+  StartBenchHost();
 
   CWnd panel;
   if (!panel.CreateEx(0, AfxRegisterWndClass(0), "bench_progress", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 120,

@@ -5,6 +5,7 @@
 #include <Drevnic.h>
 #include <t32Base.h>
 #include "../BenchClock.h"
+#include "../BenchHost.h"
 #include "../BenchReport.h"
 #include <cstdio>
 #include <memory>
@@ -109,12 +110,7 @@ HWND BalloonTip(CWnd& host, CVexTip& tip, const CRect& rc) {
 }  // namespace
 
 int main() {
-  char szPath[MAX_PATH] = "";
-  GetModuleFileNameA(NULL, szPath, MAX_PATH);
-  std::string folder(szPath);
-  folder.erase(folder.find_last_of("\\/") + 1);
-  _ButtonVexBmpInst = LoadLibraryA((folder + "ButtonBmp.dll").c_str());
-  AfxWinInit(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOW);
+  StartBenchHost();
   CWnd host;
   host.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_BTNFACE + 1)), "bench_repaint",
                 WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 900, 700, NULL, NULL);
