@@ -29,14 +29,6 @@ LRESULT CALLBACK RecordMain(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcA(g_mainProc, hWnd, msg, wParam, lParam);
 }
 
-// The library believes the executable lives in the test's temporary folder.
-std::string* g_fakeExe = NULL;
-DWORD WINAPI FakeModuleFileName(HMODULE hModule, LPSTR buffer, DWORD size) {
-  if (hModule != NULL || g_fakeExe == NULL) return GetModuleFileNameA(hModule, buffer, size);
-  lstrcpynA(buffer, g_fakeExe->c_str(), (int)size);
-  return (DWORD)strlen(buffer);
-}
-
 typedef void(__cdecl* SetUpProc)(int, unsigned char, unsigned char, unsigned char);
 typedef int(__cdecl* CallsProc)(unsigned char*);
 
@@ -46,18 +38,15 @@ bool IsMessageBox(HWND h) { return !IsPicker(h) && !MessageBoxText(h).empty(); }
 class ClrSourcesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_fakeExe = m_temp.File("host.exe");
-    g_fakeExe = &m_fakeExe;
     g_events = &m_events;
     g_mainProc = (WNDPROC)SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)RecordMain);
-    ASSERT_TRUE(m_patch.Applied());
+    ASSERT_TRUE(m_fakeExe.Applied());
     ASSERT_TRUE(m_box.Create(kId, CRect(10, 10, 40, 30), &m_parent, CLRBOX_SIMPLE, NULL, 0, 0));
     m_box.UpdateWindow();
   }
   void TearDown() override {
     SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_mainProc);
     g_events = NULL;
-    g_fakeExe = NULL;
     if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);
   }
   // Puts one of the test plug-ins in place as Plugin\TKP1.TKP and keeps it loaded, so its state
@@ -110,8 +99,7 @@ class ClrSourcesTest : public ::testing::Test {
   static CPoint Cell(CColorPicker* p, int j) { return CRect(p->m_rcCells[j]).CenterPoint(); }
 
   TempDir m_temp;
-  std::string m_fakeExe;
-  ImportPatch m_patch{"Ostrel.dll", "GetModuleFileNameA", (void*)FakeModuleFileName};
+  FakeExePath m_fakeExe{m_temp.File("host.exe")};  // the library looks for plug-ins beside it
   std::vector<std::string> m_events;
   std::unique_ptr<ModalDriver> m_boxDriver;
   HMODULE m_hPlugin = NULL;
