@@ -7,7 +7,6 @@
 #include "ProbeBoxes.h"
 #include "RecordingParent.h"
 #include "PrintGeometry.h"
-#include "TestApp.h"
 
 using namespace ostrel_test;
 

@@ -7,7 +7,6 @@
 #include "Input.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
-#include "TestApp.h"
 
 using namespace ostrel_test;
 

@@ -4,10 +4,8 @@
 #include <Ostrel.h>
 #include <string.h>
 #include <functional>
-#include <string>
 #include <vector>
 #include "Tkp1Res.h"
-#include "Input.h"
 #include "ModalDriver.h"
 #include "Pixels.h"
 #include "TestApp.h"

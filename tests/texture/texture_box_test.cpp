@@ -4,7 +4,6 @@
 #include "TextureFixture.h"
 #include "ModalDriver.h"
 #include "Pixels.h"
-#include "TestApp.h"
 #include <t32Base.h>
 #include <set>
 #include <vector>
