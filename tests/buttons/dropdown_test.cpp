@@ -2,13 +2,10 @@
 // where it opens, the choice reaching the parent and the face, and bad item lists.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
-#include <string>
-#include <vector>
 #include "ButtonFixture.h"
 #include "Input.h"
 #include "Pixels.h"
 #include "ShownMenu.h"
-#include "TestApp.h"
 
 using namespace ostrel_test;
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 #include "ButtonBmpHost.h"
@@ -33,36 +34,22 @@ class TestButton : public COkButton {
   }
 };
 
-// A strip whose pixels tell where they came from: red = 40 + 50 x column, green = 3 + 4 x row.
-HBITMAP CodedStrip(int cellWidth, int height) {
+// A 32-bit bitmap whose pixel (x, y) is colour(x, y), as 0x00RRGGBB.
+HBITMAP MakeBitmap(int width, int height, const std::function<DWORD(int, int)>& colour) {
   BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = cellWidth * 4;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader = {sizeof(bi.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* pBits = NULL;
   HBITMAP hBmp = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, &pBits, NULL, 0);
-  DWORD* px = (DWORD*)pBits;
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < cellWidth * 4; ++x)
-      px[y * cellWidth * 4 + x] = (DWORD)(40 + 50 * (x / cellWidth)) << 16 | (DWORD)(3 + 4 * y) << 8 | 200;
+    for (int x = 0; x < width; ++x) ((DWORD*)pBits)[y * width + x] = colour(x, y);
   return hBmp;
 }
 
-HBITMAP SolidBitmap(int cx, int cy, COLORREF colour) {
-  HDC hScreen = GetDC(NULL);
-  HBITMAP hBmp = CreateCompatibleBitmap(hScreen, cx, cy);
-  HDC hDC = CreateCompatibleDC(hScreen);
-  HGDIOBJ hOld = SelectObject(hDC, hBmp);
-  HBRUSH hBrush = CreateSolidBrush(colour);
-  RECT rc = {0, 0, cx, cy};
-  FillRect(hDC, &rc, hBrush);
-  DeleteObject(hBrush);
-  SelectObject(hDC, hOld);
-  DeleteDC(hDC);
-  ReleaseDC(NULL, hScreen);
-  return hBmp;
+// A strip whose pixels tell where they came from: red = 40 + 50 x column, green = 3 + 4 x row.
+HBITMAP CodedStrip(int cellWidth, int height) {
+  return MakeBitmap(cellWidth * 4, height, [=](int x, int y) {
+    return (DWORD)(40 + 50 * (x / cellWidth)) << 16 | (DWORD)(3 + 4 * y) << 8 | 200;
+  });
 }
 
 struct Source {
@@ -112,10 +99,8 @@ class OkButtonTest : public ::testing::Test {
   std::vector<HWND> m_plain;
 };
 
-TEST_F(OkButtonTest, CreateFailsWithoutItemParentOrPictures) {
+TEST_F(OkButtonTest, CreateFailsWithoutPictures) {
   TestButton button;
-  EXPECT_FALSE(button.Create(NULL, 5, COkButton::BITMAP_CUSTOM, 0, NULL));
-  EXPECT_FALSE(button.Create(&m_parent, 999, COkButton::BITMAP_CUSTOM, 0, NULL));
   m_plain.push_back(Item("x", BS_PUSHBUTTON, 6));
   GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   EXPECT_FALSE(button.Create(&m_parent, 6, COkButton::BITMAP_CUSTOM, 4242, _ButtonVexBmpInst));  // no such strip
@@ -159,8 +144,8 @@ TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
   p->GetClientRect(&client);
   ASSERT_EQ(client.Size(), CSize(82, 36));
   const COLORREF white = RGB(255, 255, 255);
-  p->UseStrip(SolidBitmap(328, 36, white));
-  p->UseFace(SolidBitmap(82, 36, white));
+  p->UseStrip(MakeBitmap(328, 36, [](int, int) { return 0xFFFFFFu; }));
+  p->UseFace(MakeBitmap(82, 36, [](int, int) { return 0xFFFFFFu; }));
   // The bounding box of everything not white is the caption.
   auto inkBox = [&]() {
     p->Invalidate(FALSE);
@@ -194,6 +179,13 @@ TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
   EXPECT_EQ(Shown(push).column, COkButton::PART_PRESSED);
   push->SendMessage(WM_ENABLE, FALSE);
   EXPECT_EQ(Shown(push).column, COkButton::PART_DISABLED);
+  // A template item made disabled draws enabled until it hears WM_ENABLE.
+  TestButton* disabled = Make("", BS_PUSHBUTTON | WS_DISABLED, 50, COkButton::BITMAP_CUSTOM, 0, NULL, 150, 10);
+  disabled->UseStrip(CodedStrip(30, 20));
+  EXPECT_EQ(Shown(disabled).column, COkButton::PART_NORMAL);
+  disabled->EnableWindow(TRUE);
+  disabled->EnableWindow(FALSE);
+  EXPECT_EQ(Shown(disabled).column, COkButton::PART_DISABLED);
 
   // Two-state check box: checked row on top, unchecked below; three-state: thirds.
   TestButton* check = Make("Check", BS_AUTOCHECKBOX, 41, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
@@ -208,15 +200,6 @@ TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
   EXPECT_EQ(Shown(three).row, 0);
   three->SendMessage(BM_SETCHECK, BST_INDETERMINATE);
   EXPECT_EQ(Shown(three).row, 32);
-}
-
-TEST_F(OkButtonTest, DisabledTemplateItemDrawsEnabledUntilWmEnable) {
-  TestButton* p = Make("", BS_PUSHBUTTON | WS_DISABLED, 50);
-  p->UseStrip(CodedStrip(30, 20));
-  EXPECT_EQ(Shown(p).column, COkButton::PART_NORMAL);
-  p->EnableWindow(TRUE);
-  p->EnableWindow(FALSE);
-  EXPECT_EQ(Shown(p).column, COkButton::PART_DISABLED);
 }
 
 TEST_F(OkButtonTest, Auto3StateCyclesAndPushButtonHasNoCheck) {

@@ -29,14 +29,6 @@ LRESULT CALLBACK RecordMain(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcA(g_mainProc, hWnd, msg, wParam, lParam);
 }
 
-// The library believes the executable lives in the test's temporary folder.
-std::string* g_fakeExe = NULL;
-DWORD WINAPI FakeModuleFileName(HMODULE hModule, LPSTR buffer, DWORD size) {
-  if (hModule != NULL || g_fakeExe == NULL) return GetModuleFileNameA(hModule, buffer, size);
-  lstrcpynA(buffer, g_fakeExe->c_str(), (int)size);
-  return (DWORD)strlen(buffer);
-}
-
 typedef void(__cdecl* SetUpProc)(int, unsigned char, unsigned char, unsigned char);
 typedef int(__cdecl* CallsProc)(unsigned char*);
 
@@ -46,18 +38,15 @@ bool IsMessageBox(HWND h) { return !IsPicker(h) && !MessageBoxText(h).empty(); }
 class ClrSourcesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_fakeExe = m_temp.File("host.exe");
-    g_fakeExe = &m_fakeExe;
     g_events = &m_events;
     g_mainProc = (WNDPROC)SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)RecordMain);
-    ASSERT_TRUE(m_patch.Applied());
+    ASSERT_TRUE(m_fakeExe.Applied());
     ASSERT_TRUE(m_box.Create(kId, CRect(10, 10, 40, 30), &m_parent, CLRBOX_SIMPLE, NULL, 0, 0));
     m_box.UpdateWindow();
   }
   void TearDown() override {
     SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_mainProc);
     g_events = NULL;
-    g_fakeExe = NULL;
     if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);
   }
   // Puts one of the test plug-ins in place as Plugin\TKP1.TKP and keeps it loaded, so its state
@@ -100,12 +89,17 @@ class ClrSourcesTest : public ::testing::Test {
     EXPECT_TRUE(popup.Acted());
     EXPECT_FALSE(popup.TimedOut());
   }
+  // Clicks the box and chooses the plug-in: what the main window heard and which boxes showed.
+  std::vector<std::string> RunPlugin() {
+    m_events.clear();
+    ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+    return m_events;
+  }
   static CPoint Item(CColorPicker* p, int i) { return CRect(p->m_rcItems[i]).CenterPoint(); }
   static CPoint Cell(CColorPicker* p, int j) { return CRect(p->m_rcCells[j]).CenterPoint(); }
 
   TempDir m_temp;
-  std::string m_fakeExe;
-  ImportPatch m_patch{"Ostrel.dll", "GetModuleFileNameA", (void*)FakeModuleFileName};
+  FakeExePath m_fakeExe{m_temp.File("host.exe")};  // the library looks for plug-ins beside it
   std::vector<std::string> m_events;
   std::unique_ptr<ModalDriver> m_boxDriver;
   HMODULE m_hPlugin = NULL;
@@ -130,14 +124,11 @@ TEST_F(ClrSourcesTest, AGridColourChangesTheColourWithoutThePlugin) {
 TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
   InstallPlugin("clrbox_plugin.dll", 1, 1, 2, 3);
   m_box.SetColor(RGB(10, 20, 30));
-  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
+  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), RunPlugin());
   unsigned char record[64];
   ASSERT_EQ(1, PluginCalls(record));
-  EXPECT_EQ(10, record[36]);
-  EXPECT_EQ(20, record[37]);
-  EXPECT_EQ(30, record[38]);
+  EXPECT_EQ(std::string("\x0A\x14\x1E"), std::string((const char*)record + 36, 3));
   EXPECT_EQ(RGB(1, 2, 3), m_box.GetColor());
-  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), m_events);
   auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
   ASSERT_EQ(1u, changes.size());
   EXPECT_EQ((LPARAM)RGB(1, 2, 3), changes[0].lParam);
@@ -146,29 +137,20 @@ TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
 TEST_F(ClrSourcesTest, FailuresOfThePluginLeaveTheColourAndStillFrameTheRun) {
   m_box.SetColor(0x00010101);
   // Missing: the library's own message between the two messages to the main window.
-  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
-  EXPECT_EQ((std::vector<std::string>{kStart, "box:The required library cannot be found.", kEnd}), m_events);
+  EXPECT_EQ((std::vector<std::string>{kStart, "box:The required library cannot be found.", kEnd}), RunPlugin());
 
   // Its own error: the message library's "operation failed".
-  m_events.clear();
   InstallPlugin("clrbox_plugin.dll", -1);
-  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
-  ASSERT_EQ(3u, m_events.size());
+  ASSERT_EQ(3u, RunPlugin().size());
   EXPECT_EQ(0u, m_events[1].find("box:")) << m_events[1];
   EXPECT_NE("box:The required library cannot be found.", m_events[1]);
   EXPECT_EQ(1, PluginCalls());
 
-  // Cancelled inside the plug-in: silent.
-  m_events.clear();
+  // Cancelled inside the plug-in, or without its export: silent.
   InstallPlugin("clrbox_plugin.dll", 0);
-  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
-  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), m_events);
-
-  // Without the export: silent too.
-  m_events.clear();
+  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), RunPlugin());
   InstallPlugin("clrbox_plugin_noexport.dll");
-  ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Item(p, 0); });
-  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), m_events);
+  EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), RunPlugin());
 
   EXPECT_EQ(0x00010101u, m_box.GetColor());
   EXPECT_TRUE(m_parent.Of(CLRBOX_COLORCHANGE).empty());

@@ -102,13 +102,11 @@ TEST_F(PickerTest, EnterEndsWithOneAndEveryOtherWayOutCancels) {
   UpdateWindow(hOther);
   RECT rw;
   GetWindowRect(hOther, &rw);
-  // A click in the client at a point relative to cell 9.
-  auto clickNearCell = [](int where) {
-    return [where](CColorPicker& p, HWND hWnd) {
+  // A click in the client on the separator or in the gutter below cell 9.
+  auto clickNearCell = [](bool separator) {
+    return [separator](CColorPicker& p, HWND hWnd) {
       const RECT& c = p.m_rcCells[9];
-      POINT pt = where == 0   ? POINT{(c.left + c.right) / 2, p.m_rcCells[0].top - 4}  // separator
-                 : where == 1 ? POINT{c.right, (c.top + c.bottom) / 2}                 // right gutter
-                              : POINT{(c.left + c.right) / 2, c.bottom};               // gutter below
+      POINT pt = {(c.left + c.right) / 2, separator ? p.m_rcCells[0].top - 4 : c.bottom};
       ClientToScreen(hWnd, &pt);
       InputClick(pt.x, pt.y);
     };
@@ -116,9 +114,8 @@ TEST_F(PickerTest, EnterEndsWithOneAndEveryOtherWayOutCancels) {
   const std::function<void(CColorPicker&, HWND)> ways[] = {
       [](CColorPicker&, HWND h) { PostMessageA(h, WM_KEYDOWN, VK_RETURN, 0); },
       [](CColorPicker&, HWND h) { PostMessageA(h, WM_KEYDOWN, VK_ESCAPE, 0); },
-      clickNearCell(0),
-      clickNearCell(1),
-      clickNearCell(2),
+      clickNearCell(true),
+      clickNearCell(false),
       [](CColorPicker&, HWND h) { SendMessageA(h, WM_ACTIVATEAPP, FALSE, 0); },
       [](CColorPicker&, HWND h) { PostMessageA(h, WM_COMMAND, IDCANCEL, 0); },  // as the hook posts it
       [&](CColorPicker&, HWND) {                                                // another window's caption: swallowed
@@ -156,20 +153,16 @@ TEST_F(PickerTest, DefaultColourReachesLaterPopUpsAndIsPainted) {
   CColorPicker::SetDefaultColor(0x000000FF);
   for (int run = 0; run < 2; run++) {
     CColorPicker picker(MainWnd());
-    COLORREF painted = CLR_INVALID, white = CLR_INVALID, line = CLR_INVALID;
+    COLORREF painted = CLR_INVALID;
     PickerRun r = RunPicker(picker, [&](CColorPicker& p, HWND hWnd) {
       Pixels px = ReadClient(hWnd);
       const RECT& c0 = p.m_rcCells[0];
       painted = px.At((c0.left + c0.right) / 2, (c0.top + c0.bottom) / 2);
-      white = px.At(p.m_rcCells[47].left + 2, p.m_rcCells[47].top + 2);
-      line = px.At(10, c0.top - 4);
       ClickCell(p, hWnd, 0);
     });
     EXPECT_EQ(r.result, 48);
     EXPECT_EQ(picker.m_color, 0x0000FFu);
     EXPECT_EQ(painted, 0x0000FFu);
-    EXPECT_EQ(white, 0xFFFFFFu);
-    EXPECT_EQ(line, 0u);
   }
 }
 

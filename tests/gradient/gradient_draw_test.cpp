@@ -59,7 +59,7 @@ TEST(DrawGradientRect, FillsExactlyItsRectangleInEveryDirection) {
     }
 }
 
-TEST(DrawGradientRect, ShiftMovesTheMiddleAndKeepsTheEnds) {
+TEST(DrawGradientRect, ShiftMovesTheMiddleAndKeepsTheEndsAndEmptyRectanglesDrawNothing) {
   const RECT rc = {0, 0, 3, 21};
   BackgroundCanvas plain(3, 21), shifted(3, 21);
   DrawGradientRect(CDC::FromHandle(plain.dc()), rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
@@ -69,15 +69,12 @@ TEST(DrawGradientRect, ShiftMovesTheMiddleAndKeepsTheEnds) {
   EXPECT_EQ(a.At(1, 20), s.At(1, 20));
   // The start colour holds on longer: more red left in the middle row.
   EXPECT_GT(GetRValue(s.At(1, 10)), GetRValue(a.At(1, 10)));
-}
 
-TEST(DrawGradientRect, EmptyRectanglesAndNullDCDrawNothing) {
-  BackgroundCanvas canvas(10, 10);
-  CDC* pDC = CDC::FromHandle(canvas.dc());
-  const RECT empty[] = {{2, 2, 2, 8}, {2, 2, 8, 2}, {8, 8, 2, 2}};
-  for (const RECT& rc : empty) DrawGradientRect(pDC, rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
+  BackgroundCanvas untouched(10, 10);  // empty rectangles and no DC draw nothing
+  for (const RECT& rc : {RECT{2, 2, 2, 8}, RECT{2, 2, 8, 2}, RECT{8, 8, 2, 2}})
+    DrawGradientRect(CDC::FromHandle(untouched.dc()), rc, kStart, kEnd, GRADDIR_VERTICAL, 0);
   DrawGradientRect(NULL, RECT{0, 0, 5, 5}, kStart, kEnd, GRADDIR_VERTICAL, 0);
-  EXPECT_EQ(0, canvas.Painted());
+  EXPECT_EQ(0, untouched.Painted());
 }
 
 TEST(DrawBufferToDC, ShowsTheTopLeftPartOneToOne) {

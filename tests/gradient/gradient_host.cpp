@@ -8,24 +8,9 @@ namespace gradient_test {
 
 namespace {
 const DWORD kTimeoutMs = 10000;
-std::string* g_exe = NULL;
-
-// The library asks for the executable's name: it gets one in the temporary folder.
-DWORD WINAPI FakeModuleFileName(HMODULE hModule, LPSTR buffer, DWORD size) {
-  if (g_exe == NULL || (hModule != NULL && hModule != GetModuleHandleA(NULL)))
-    return GetModuleFileNameA(hModule, buffer, size);
-  lstrcpynA(buffer, g_exe->c_str(), (int)size);
-  return (DWORD)strlen(buffer);
-}
 }  // namespace
 
-HostFolder::HostFolder()
-    : m_exe(m_temp.File("host.exe")), m_patch("Ostrel.dll", "GetModuleFileNameA", (void*)FakeModuleFileName) {
-  CreateDirectoryA(m_temp.File("Tarvik.dat").c_str(), NULL);
-  g_exe = &m_exe;
-}
-
-HostFolder::~HostFolder() { g_exe = NULL; }
+HostFolder::HostFolder() : m_exe(m_temp.File("host.exe")) { CreateDirectoryA(m_temp.File("Tarvik.dat").c_str(), NULL); }
 
 GFILL_OPTION Record(COLORREF clrStart, COLORREF clrEnd, int nDirection, int nShift, int w, int h) {
   return MakeGradOption(clrStart, clrEnd, nShift, nDirection, GRADLINE_PREVIEW, w, h);

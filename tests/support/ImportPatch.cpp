@@ -40,4 +40,21 @@ void ImportPatch::Write(void** slot, void* value) {
   VirtualProtect(slot, sizeof(void*), old, &old);
 }
 
+static const std::string* g_exePath = NULL;  // the live FakeExePath's
+
+// The library asks for the executable's name: it gets the fake one.
+static DWORD WINAPI FakeModuleFileName(HMODULE hModule, LPSTR buffer, DWORD size) {
+  if (g_exePath == NULL || (hModule != NULL && hModule != GetModuleHandleA(NULL)))
+    return GetModuleFileNameA(hModule, buffer, size);
+  lstrcpynA(buffer, g_exePath->c_str(), (int)size);
+  return (DWORD)lstrlenA(buffer);
+}
+
+FakeExePath::FakeExePath(const std::string& exePath)
+    : m_path(exePath), m_patch("Ostrel.dll", "GetModuleFileNameA", (void*)FakeModuleFileName) {
+  g_exePath = &m_path;
+}
+
+FakeExePath::~FakeExePath() { g_exePath = NULL; }
+
 }  // namespace ostrel_test

@@ -20,8 +20,6 @@ void CRecordingParent::CopyPayload(UINT message, std::function<std::string(LPARA
   m_copiers[message] = std::move(copier);
 }
 
-void CRecordingParent::Answer(UINT message, LRESULT result) { m_answers[message] = result; }
-
 std::vector<RecordedMessage> CRecordingParent::Of(UINT message) const {
   std::vector<RecordedMessage> found;
   for (const RecordedMessage& m : m_messages)
@@ -41,8 +39,6 @@ LRESULT CRecordingParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   auto copier = m_copiers.find(message);
   if (copier != m_copiers.end() && lParam != 0) record.payload = copier->second(lParam);
   m_messages.push_back(record);
-  auto answer = m_answers.find(message);
-  if (answer != m_answers.end()) return answer->second;
   return CWnd::WindowProc(message, wParam, lParam);
 }
 

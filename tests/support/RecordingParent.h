@@ -24,8 +24,6 @@ class CRecordingParent : public CWnd {
 
   // lParam of `message` points at something worth keeping: copy it while it is valid.
   void CopyPayload(UINT message, std::function<std::string(LPARAM)> copier);
-  // What a message answers (default: DefWindowProc).
-  void Answer(UINT message, LRESULT result);
 
   const std::vector<RecordedMessage>& Messages() const { return m_messages; }
   std::vector<RecordedMessage> Of(UINT message) const;
@@ -39,7 +37,6 @@ class CRecordingParent : public CWnd {
  private:
   std::vector<RecordedMessage> m_messages;
   std::map<UINT, std::function<std::string(LPARAM)>> m_copiers;
-  std::map<UINT, LRESULT> m_answers;
 };
 
 }  // namespace ostrel_test

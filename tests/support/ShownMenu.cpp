@@ -4,7 +4,8 @@
 
 namespace ostrel_test {
 
-std::vector<ShownMenuItem> ShownMenuItems(HWND hMenuWnd) {
+// The items of the menu that a window of class "#32768" shows.
+static std::vector<ShownMenuItem> ShownMenuItems(HWND hMenuWnd) {
   std::vector<ShownMenuItem> items;
   HMENU hMenu = (HMENU)SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0);
   for (int i = 0; hMenu != NULL && i < GetMenuItemCount(hMenu); ++i) {

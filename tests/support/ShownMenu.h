@@ -24,8 +24,6 @@ struct ShownMenu {
   bool timedOut = true;  // no menu came, or it did not close
 };
 
-// The items of the menu that a window of class "#32768" shows.
-std::vector<ShownMenuItem> ShownMenuItems(HWND hMenuWnd);
 // Runs `open`, which shows a menu modally; once it is up, notes what it shows and chooses item
 // nPos with a real click (-1: closes the menu). Returns when `open` has returned.
 ShownMenu WhileMenuShown(const std::function<void()>& open, int nPos);

@@ -101,15 +101,7 @@ static std::string BuiltSamplePath() { return ExeFolder() + "Tarvik.dat\\Sordune
 // ---------------------------------------------------------------------------------------------
 // The box fixture
 
-static std::string g_exePath;  // the executable as the fixture's Ostrel.dll sees it
-static DWORD WINAPI FakeModuleFileName(HMODULE hModule, LPSTR buffer, DWORD size) {
-  if (hModule != NULL) return GetModuleFileNameA(hModule, buffer, size);
-  lstrcpynA(buffer, g_exePath.c_str(), (int)size);
-  return (DWORD)lstrlenA(buffer);
-}
-
-TextureBoxTest::TextureBoxTest() : m_fakeExe("Ostrel.dll", "GetModuleFileNameA", (void*)FakeModuleFileName) {
-  g_exePath = m_temp.File("host.exe");
+TextureBoxTest::TextureBoxTest() : m_fakeExe(m_temp.File("host.exe")) {
   CreateDirectoryA(m_temp.File("tarvik.dat").c_str(), NULL);
   CopyFileA(BuiltSamplePath().c_str(), SamplePath().c_str(), FALSE);
   m_parent.CopyPayload(TXTBOX_TEXTURECHANGE,

@@ -76,7 +76,7 @@ class TextureBoxTest : public ::testing::Test {
   ::testing::AssertionResult ShowsTexture(CTextureBoxes& box, int nTexture, const RECT& rc, int dx = 0, int dy = 0);
 
   ostrel_test::TempDir m_temp;
-  ostrel_test::ImportPatch m_fakeExe;  // Ostrel.dll takes m_temp for the executable's folder
+  ostrel_test::FakeExePath m_fakeExe;  // Ostrel.dll takes m_temp for the executable's folder
   CountingModule m_module;
   ostrel_test::CRecordingParent m_parent;
   std::vector<std::string> m_shown;

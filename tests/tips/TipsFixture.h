@@ -1,7 +1,6 @@
 // What the tip tests share: a parent with buttons, screen reading and a solid backdrop.
 #pragma once
 #include <afxwin.h>
-#include <vector>
 #include "Pixels.h"
 #include "RecordingParent.h"
 #include "TestApp.h"

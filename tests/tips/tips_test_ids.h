@@ -5,6 +5,5 @@
 #define IDC_TIP_OPEN     2102  // a plain tip
 #define IDC_TIP_CALLBACK 2103  // "$": text from the owner
 #define IDC_TIP_NONE     2104  // no string: no tool
-#define IDC_TIP_SHARP    2105  // "#": the tool-tip window's own text
 #define IDS_TIPEX_SHORT  2201
 #define IDS_TIPEX_BARS   2202
