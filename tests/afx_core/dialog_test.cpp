@@ -49,17 +49,6 @@ TEST(Dialog, ModalWithDataExchangeAndOk) {
   EXPECT_EQ((HWND)NULL, dlg.m_hWnd);
 }
 
-TEST(Dialog, CancelKeepsTheMember) {
-  CNameDialog dlg;
-  dlg.m_name = "kept";
-  ModalDriver driver(ModalDriver::DialogTitled("Name"), [](HWND hDlg) {
-    SetDlgItemTextA(hDlg, 100, "dropped");
-    PressButton(hDlg, IDCANCEL);
-  });
-  EXPECT_EQ(IDCANCEL, dlg.DoModal());
-  EXPECT_STREQ("kept", (const char*)dlg.m_name);
-}
-
 TEST(Dialog, LibraryTemplateByIdAlone) {
   ASSERT_NE((HINSTANCE)NULL, _ClrBoxInst) << "the library is loaded";
   CDialog dlg(435);
