@@ -26,7 +26,7 @@ HWND MakeStatic(const char* text = "") {
 }
 
 // The system may make an input-method window inside the call that creates ours, before it.
-TEST(MessageMap, CreationHookPassesOverAnInputMethodWindowMadeFirst) {
+TEST(CreationHook, PassesOverAnInputMethodWindowMadeFirst) {
   CClickWnd probe;
   AfxHookWindowCreate(&probe);
   HWND hIme = CreateWindowExA(0, "IME", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
