@@ -247,6 +247,10 @@ LRESULT CALLBACK CProgress::CancelWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, L
     case WM_LBUTTONDOWN:
       BringTopAncestorForward();
       break;
+    case WM_MOUSEACTIVATE:
+      // Left to the default, a click on Cancel would ask the bar - on the busy thread, which pumps
+      // no messages during the run - whether to activate, and wait for its answer until the run ends.
+      return MA_NOACTIVATE;
   }
   return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
 }
