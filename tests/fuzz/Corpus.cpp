@@ -112,13 +112,12 @@ std::vector<Input> ExtremeFields(const std::string& seed, const std::vector<size
   return inputs;
 }
 
-Tally RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const std::string& name,
-                const Loader& load) {
+void RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const std::string& name, const Loader& load) {
   ostrel_test::TempDir dir;
   const std::string path = dir.Write(name, seed);
   const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
   EXPECT_TRUE(load(path)) << name << ": the good file itself is refused";
-  Tally tally;
+  int nTried = 0, nLoaded = 0;
   LPTOP_LEVEL_EXCEPTION_FILTER pOuter = SetUnhandledExceptionFilter(NameTheInput);
   for (const Input& in : inputs) {
     const std::string current = name + ", " + in.what;
@@ -126,20 +125,16 @@ Tally RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const
     dir.Write(name, in.bytes);
     const std::set<std::string> before = FolderFiles(folder);
     const bool bLoaded = load(path);
-    tally.nTried++;
-    tally.nLoaded += bLoaded;
-    EXPECT_EQ(in.bytes, ReadFile(path)) << name << ", " << in.what << ": the file changed";
+    nTried++;
+    nLoaded += bLoaded;
+    EXPECT_EQ(in.bytes, ostrel_test::TempDir::Read(path)) << name << ", " << in.what << ": the file changed";
     EXPECT_EQ(before, FolderFiles(folder)) << name << ", " << in.what << ": files came or went";
     if (::testing::Test::HasFailure()) break;
   }
   g_pCurrent = NULL;
   SetUnhandledExceptionFilter(pOuter);
-  printf("%s: %d inputs, %d loaded, %d refused\n", name.c_str(), tally.nTried, tally.nLoaded,
-         tally.nTried - tally.nLoaded);
-  return tally;
+  printf("%s: %d inputs, %d loaded, %d refused\n", name.c_str(), nTried, nLoaded, nTried - nLoaded);
 }
-
-std::string ReadFile(const std::string& path) { return ostrel_test::TempDir::Read(path); }
 
 unsigned long Crc32(const std::string& bytes, size_t nAt, size_t nLength) {
   return IICrc32((const unsigned char*)bytes.data() + nAt, nLength);

@@ -30,16 +30,9 @@ std::vector<Input> ExtremeFields(const std::string& seed, const std::vector<size
 // Loads one file: true when the reader accepted it (and used what it read), false when refused.
 using Loader = std::function<bool(const std::string& path)>;
 
-struct Tally {
-  int nTried = 0, nLoaded = 0;
-};
-
 // Writes each input as `name` in a fresh folder and loads it. Fails the test, naming the input,
 // when the file's bytes change or the folder's list of files does; the seed itself must load.
-Tally RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const std::string& name, const Loader& load);
-
-// The bytes of a file, empty when it cannot be read.
-std::string ReadFile(const std::string& path);
+void RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const std::string& name, const Loader& load);
 
 // The CRC-32 of the item-list and PNG files.
 unsigned long Crc32(const std::string& bytes, size_t nAt, size_t nLength);

@@ -55,7 +55,7 @@ struct Format {
 std::string Encoded(REFGUID container, const char* pszName) {
   ostrel_test::TempDir dir;
   const std::string path = dir.File(pszName);
-  return WriteImage(path, container, 21, 13, 96) ? fuzz::ReadFile(path) : std::string();
+  return WriteImage(path, container, 21, 13, 96) ? ostrel_test::TempDir::Read(path) : std::string();
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ std::string GoodListFile(const std::string& path) {
     if (i < 3) list.TypeSetSelectII(i % 2, nItem, TRUE);
   }
   list.Save(path.c_str());
-  return fuzz::ReadFile(path);
+  return ostrel_test::TempDir::Read(path);
 }
 
 }  // namespace

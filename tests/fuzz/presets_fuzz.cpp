@@ -5,6 +5,7 @@
 #include <t32Base.h>
 #include "Corpus.h"
 #include "ListFiles.h"
+#include "TempDir.h"
 #include "TestApp.h"
 
 namespace {
@@ -28,7 +29,7 @@ bool LoadPresets(const std::string& path) {
 }  // namespace
 
 TEST(FileFuzz, GradientPresetFile) {
-  const std::string seed = fuzz::ReadFile(ostrel_test::ExeFolder() + "Tarvik.dat\\" GRADWND_FILE);
+  const std::string seed = ostrel_test::TempDir::Read(ostrel_test::ExeFolder() + "Tarvik.dat\\" GRADWND_FILE);
   ASSERT_FALSE(seed.empty()) << "the build writes the starter presets";
   const auto inputs = fuzz::ListCorpus(seed, 400, 2);
   fuzz::RunCorpus(seed, inputs, GRADWND_FILE, LoadPresets);

@@ -4,6 +4,7 @@
 #include <Ostrel.h>
 #include "Corpus.h"
 #include "ListFiles.h"
+#include "TempDir.h"
 #include "TestApp.h"
 #include "Txtur3.h"
 
@@ -39,7 +40,7 @@ class TextureModule {
 
 TEST(FileFuzz, TextureSampleFile) {
   TextureModule module;
-  const std::string seed = fuzz::ReadFile(ostrel_test::ExeFolder() + "Tarvik.dat\\Sordune.smp");
+  const std::string seed = ostrel_test::TempDir::Read(ostrel_test::ExeFolder() + "Tarvik.dat\\Sordune.smp");
   ASSERT_FALSE(seed.empty()) << "the build writes the texture sample";
   int nTextures = 0;
   const auto load = [&](const std::string& path) {
