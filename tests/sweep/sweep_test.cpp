@@ -6,6 +6,7 @@
 #include <t32Cfg.h>
 #include <string>
 #include <vector>
+#include "Input.h"
 #include "LiveObjects.h"
 #include "ModalDriver.h"
 #include "Sweep.h"
@@ -48,33 +49,10 @@ class ModalCloser {
   UINT_PTR m_timer;
 };
 
-// Real input, then the queue is served until the system has delivered all of it.
-void Send(std::vector<INPUT> in) {
-  ::SendInput((UINT)in.size(), in.data(), sizeof in[0]);
-  PumpUntil([] { return HIWORD(::GetQueueStatus(QS_INPUT)) == 0 && !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000); }, 500);
-}
-
-INPUT Mouse(POINT pt, DWORD flags) {
-  INPUT in = {};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = (LONG)(pt.x * 65535.0 / (::GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
-  in.mi.dy = (LONG)(pt.y * 65535.0 / (::GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
-  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  return in;
-}
-
-void Move(POINT pt) { Send({Mouse(pt, 0)}); }
-void Click(POINT pt, bool bRight = false) {
-  Send({Mouse(pt, bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
-        Mouse(pt, bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)});
-}
-
-void Press(WORD vk) {
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_KEYBOARD;
-  in[0].ki.wVk = in[1].ki.wVk = vk;
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  Send({in[0], in[1]});
+// Keys are queued; they have been handled when the queue holds no input.
+void Press(int vk) {
+  InputKey((WORD)vk);
+  PumpUntil([] { return HIWORD(::GetQueueStatus(QS_INPUT)) == 0; }, 500);
 }
 
 // Paint, hover, click, right-click, keys, then the end of the window.
@@ -89,15 +67,16 @@ void LiveOnce(const SweepLife& life, CWnd* pParent) {
   pWnd->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   CRect rc;
   pWnd->GetWindowRect(&rc);
-  Move(rc.CenterPoint());
-  Click(rc.TopLeft() + CPoint(5, 5));
-  Click(rc.CenterPoint());
-  Click(rc.CenterPoint(), true);
+  const CPoint centre = rc.CenterPoint();
+  InputMove(centre.x, centre.y);
+  InputClick(rc.left + 5, rc.top + 5);
+  InputClick(centre.x, centre.y);
+  InputClick(centre.x, centre.y, true);
   if (::IsWindow(pWnd->m_hWnd)) {
     pWnd->SetFocus();
-    for (int vk : {VK_RIGHT, VK_DOWN, VK_HOME, VK_END, (int)'A', VK_BACK, VK_ESCAPE}) Press((WORD)vk);
+    for (int vk : {VK_RIGHT, VK_DOWN, VK_HOME, VK_END, (int)'A', VK_BACK, VK_ESCAPE}) Press(vk);
   }
-  Move(rc.BottomRight() + CPoint(40, 40));  // the pointer leaves: hover ends
+  InputMove(rc.right + 40, rc.bottom + 40);  // the pointer leaves: hover ends
   CloseThreadModals();
   if (::IsWindow(pWnd->m_hWnd)) pWnd->DestroyWindow();
   if (life.bDeletesItself) pWnd.release();
