@@ -22,19 +22,6 @@ void TapEscape() {
 
 }  // namespace
 
-// Runs before any bar exists in the process (and again holds once a bar is gone).
-TEST(ProgressNoBar, EveryEntryFailsAndChangesNothing) {
-  ASSERT_EQ(CProgress::m_pBar, (CProgress*)NULL);
-  CProgress unmade;
-  double halves[2] = {0.5, 0.5};
-  EXPECT_EQ(CProgress::SimplePCB(BEGIN, 0, 0, NULL), 0);
-  EXPECT_EQ(CProgress::SimplePCB(7, 0, 0, NULL), 0);
-  EXPECT_EQ(unmade.NestedBegin(2, halves), 0);
-  EXPECT_EQ(unmade.NestedEnd(), 0);
-  EXPECT_EQ(unmade.IsBarRunning(), 0);
-  EXPECT_TRUE(StacksEmpty());
-}
-
 TEST_F(ProgressTest, TopLevelShowsReportedPercentAndClampsOvershoot) {
   EXPECT_EQ(Pcb(BEGIN), 1);
   EXPECT_EQ(m_bar->IsBarRunning(), 1);
