@@ -87,16 +87,6 @@ class CStoppableBar : public CProgress {
 
 }  // namespace
 
-TEST_F(ProgressTest, OnlyOneBarPerProcess) {
-  CProgress second;
-  CRect rc(0, 0, 50, 50);
-  EXPECT_EQ(second.Create(kBarId + 1, rc, m_panel.get()), 0);
-  EXPECT_EQ(second.m_hWnd, (HWND)NULL);
-  EXPECT_EQ(CProgress::m_pBar, m_bar.get());
-  CProgress orphan;
-  EXPECT_EQ(orphan.Create(kBarId, rc, NULL), 0);
-}
-
 TEST_F(ProgressTest, CellsAndTheBoxFollowThePercentZeroShowingOne) {
   Pcb(BEGIN);
   m_bar->SetInterruptable(0);
@@ -165,19 +155,6 @@ TEST_F(ProgressTest, TheCancelButtonSitsTopRightAndPrivateMessagesNeedTheBarsId)
   EXPECT_EQ(holderAt(), CPoint((kPanelWidth - 82) / 2, kPanelHeight - 36 - 18));
   m_bar->SendMessage(WM_USER + 127, kBarId, 0);
   EXPECT_EQ(holderAt(), CPoint(-100, -100));
-}
-
-TEST_F(ProgressTest, CancelClickOnItsOwnThreadCancelsTheNextReport) {
-  ASSERT_NE(GetWindowThreadProcessId(CProgress::m_hCancel, NULL), GetCurrentThreadId());
-  Pcb(BEGIN);
-  EXPECT_EQ(Pcb(DOING, 10), 1);
-  SendMessageA(CProgress::m_hCancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-  SendMessageA(CProgress::m_hCancel, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-  EXPECT_EQ(m_bar->IsCancelPressed(), 1);
-  EXPECT_EQ(m_bar->IsBarRunning(), 1);
-  EXPECT_EQ(Pcb(DOING, 11), 0);
-  EXPECT_EQ(m_bar->IsBarRunning(), 0);
-  EXPECT_EQ(m_bar->IsCancelPressed(), 0);
 }
 
 TEST_F(ProgressTest, RealClickOnCancelStopsARunThatPumpsNoMessages) {
