@@ -60,25 +60,6 @@ TEST(Startup, LibraryResourcesAreFoundThroughTheChain) {
   dlg.DestroyWindow();
 }
 
-DWORD WINAPI IdleThread(LPVOID) { return 7; }
-
-TEST(Startup, ThreadNotificationsChangeNothing) {
-  int chain = LibraryChainLength();
-  HINSTANCE before = _ClrBoxInst;
-  for (int i = 0; i < 3; ++i) {
-    HANDLE hThread = CreateThread(NULL, 0, IdleThread, NULL, 0, NULL);
-    ASSERT_NE((HANDLE)NULL, hThread);
-    WaitForSingleObject(hThread, 5000);
-    DWORD code = 0;
-    GetExitCodeThread(hThread, &code);
-    CloseHandle(hThread);
-    EXPECT_EQ(7u, code);
-  }
-  EXPECT_EQ(chain, LibraryChainLength());
-  EXPECT_EQ(before, _ClrBoxInst);
-  EXPECT_EQ(before, _ProgressInst);
-}
-
 TEST(Startup, SecondCopyLoadsWhileTheClassesExistAndLeavesCleanly) {
   TempDir dir;
   std::string copy = dir.File("OstrelCopy.dll");
