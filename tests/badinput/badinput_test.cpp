@@ -6,45 +6,23 @@
 #include <set>
 #include <string>
 #include "BadInput.h"
-#include "TempDir.h"
+#include "ChildProcess.h"
 
 namespace {
 
 const char kGroupVariable[] = "OSTREL_BADINPUT_GROUP";
 const DWORD kChildTimeoutMs = 60000;
 
-struct ChildResult {
-  DWORD dwExitCode;
-  std::string output;
-};
-
-ChildResult RunGroup(const std::string& group) {
-  ostrel_test::TempDir dir;
-  const std::string log = dir.File("child.log");
-  SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, TRUE};
-  HANDLE hLog = CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS, 0, NULL);
+ostrel_test::ChildRun RunGroup(const std::string& group) {
   char szExe[MAX_PATH];
   GetModuleFileNameA(NULL, szExe, MAX_PATH);
-  std::string command = std::string("\"") + szExe +
-                        "\" --gtest_also_run_disabled_tests --gtest_filter=BadInputChild.DISABLED_RunsItsGroup";
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  si.hStdOutput = si.hStdError = hLog;
-  PROCESS_INFORMATION pi = {};
   SetEnvironmentVariableA(kGroupVariable, group.c_str());
-  const BOOL bStarted = CreateProcessA(NULL, &command[0], NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
+  const ostrel_test::ChildRun run =
+      ostrel_test::RunChild(std::string("\"") + szExe +
+                                "\" --gtest_also_run_disabled_tests --gtest_filter=BadInputChild.DISABLED_RunsItsGroup",
+                            kChildTimeoutMs);
   SetEnvironmentVariableA(kGroupVariable, NULL);
-  CloseHandle(hLog);
-  ChildResult result = {(DWORD)-1, "not started"};
-  if (!bStarted) return result;
-  if (WaitForSingleObject(pi.hProcess, kChildTimeoutMs) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 259);
-  GetExitCodeProcess(pi.hProcess, &result.dwExitCode);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  result.output = ostrel_test::TempDir::Read(log);
-  return result;
+  return run;
 }
 
 }  // namespace
@@ -54,9 +32,8 @@ TEST(BadInput, EveryGroupGivesItsResultsInAChildProcess) {
   std::set<std::string> groups;
   for (const BadInputCase& c : BadInputCases()) groups.insert(c.group);
   for (const std::string& group : groups) {
-    const ChildResult child = RunGroup(group);
-    EXPECT_EQ(0u, child.dwExitCode) << group << " (exit code 0x" << std::hex << child.dwExitCode << "):\n"
-                                    << child.output;
+    const ostrel_test::ChildRun child = RunGroup(group);
+    EXPECT_EQ(0u, child.exitCode) << group << " (exit code 0x" << std::hex << child.exitCode << "):\n" << child.output;
   }
 }
 

@@ -2,6 +2,7 @@
 // lists them, and a clear failure when a picture cannot be written.
 #include <gtest/gtest.h>
 #include <wincodec.h>
+#include "ChildProcess.h"
 #include "GalleryLayout.h"
 #include "PictureFile.h"
 #include "TempDir.h"
@@ -15,44 +16,12 @@ namespace {
 
 const DWORD kTimeoutMs = 120000;
 
-struct RunResult {
-  DWORD exitCode = 0xFFFFFFFF;
-  std::string errors;  // what the gallery wrote to stderr
-};
-
 // Runs the gallery with "--shots dir" and waits for it; a run that outlasts the time-out is ended.
-RunResult RunShots(const std::string& dir) {
-  RunResult result;
-  SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, TRUE};
-  HANDLE hRead = NULL, hWrite = NULL;
-  if (!CreatePipe(&hRead, &hWrite, &sa, 0)) return result;
-  SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-
-  std::string cmd = "\"" + ostrel_test::ExeFolder() + "gallery.exe\" --shots \"" + dir + "\"";
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  si.hStdOutput = hWrite;
-  si.hStdError = hWrite;
-  PROCESS_INFORMATION pi = {};
-  BOOL started = CreateProcessA(NULL, &cmd[0], NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
-  CloseHandle(hWrite);
-  if (started) {
-    if (WaitForSingleObject(pi.hProcess, kTimeoutMs) != WAIT_OBJECT_0) {
-      TerminateProcess(pi.hProcess, 99);
-      ADD_FAILURE() << "gallery.exe did not finish within " << kTimeoutMs / 1000 << " s";
-      WaitForSingleObject(pi.hProcess, 5000);
-    }
-    GetExitCodeProcess(pi.hProcess, &result.exitCode);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    char buf[512];
-    DWORD n = 0;
-    while (ReadFile(hRead, buf, sizeof buf, &n, NULL) && n > 0) result.errors.append(buf, n);
-  }
-  CloseHandle(hRead);
-  return result;
+ostrel_test::ChildRun RunShots(const std::string& dir) {
+  ostrel_test::ChildRun run =
+      ostrel_test::RunChild("\"" + ostrel_test::ExeFolder() + "gallery.exe\" --shots \"" + dir + "\"", kTimeoutMs);
+  EXPECT_FALSE(run.timedOut) << "gallery.exe did not finish within " << kTimeoutMs / 1000 << " s";
+  return run;
 }
 
 // The picture files named by the index's <img src="..."> elements.
@@ -75,8 +44,8 @@ class GalleryShots : public ::testing::Test {
 TEST_F(GalleryShots, EveryPageIsAPictureOfTheMainWindow) {
   TempDir dir;
   const std::string out = dir.File("shots");  // not there yet: the gallery makes it
-  RunResult run = RunShots(out);
-  ASSERT_EQ(0u, run.exitCode) << run.errors;
+  ostrel_test::ChildRun run = RunShots(out);
+  ASSERT_EQ(0u, run.exitCode) << run.output;
 
   std::vector<std::string> files = IndexedPictures(TempDir::Read(out + "\\index.html"));
   ASSERT_FALSE(files.empty()) << "index.html lists no pictures";
@@ -102,16 +71,16 @@ TEST_F(GalleryShots, UnwritablePlacesFailWithAMessage) {
   const std::string out = dir.File("blocked");
   CreateDirectoryA(out.c_str(), NULL);
   CreateDirectoryA((out + "\\dial.png").c_str(), NULL);
-  RunResult run = RunShots(out);
+  ostrel_test::ChildRun run = RunShots(out);
   EXPECT_NE(0u, run.exitCode);
-  EXPECT_NE(std::string::npos, run.errors.find("dial.png")) << run.errors;
+  EXPECT_NE(std::string::npos, run.output.find("dial.png")) << run.output;
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((out + "\\index.html").c_str()));
 
   // A folder that cannot be made below a plain file.
   const std::string file = dir.Write("plain.txt", "x");
   run = RunShots(file + "\\shots");
   EXPECT_NE(0u, run.exitCode);
-  EXPECT_NE(std::string::npos, run.errors.find("cannot make the folder")) << run.errors;
+  EXPECT_NE(std::string::npos, run.output.find("cannot make the folder")) << run.output;
 }
 
 }  // namespace
