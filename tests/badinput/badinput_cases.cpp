@@ -132,13 +132,7 @@ const std::vector<BadInputCase>& BadInputCases() {
          CString empty, bars("|||");
          return Parse(empty) == 1 && empty.IsEmpty() && Parse(bars) == 1 && bars == "||";
        }},
-      // Strings and buttons.
-      {"frame", "a missing string resource",
-       [] {
-         CExString text;
-         text = "before";
-         return text.LoadString(_ClrBoxInst, 65000) == 0 && text.IsEmpty();
-       }},
+      // Buttons and lists.
       {"buttons", "owner-drawn button with no parent or no item",
        [] {
          COkButton button1, button2;

@@ -9,17 +9,13 @@ namespace {
 struct Counts {
   std::set<HGDIOBJ> live;
   std::map<HGDIOBJ, int> deleted;
-  int created = 0;
   int dcsHeld = 0;
 };
 Counts* g_counts = NULL;  // the active tracker's counts
 std::map<std::string, void*> g_realByName;
 
 void Made(HGDIOBJ h) {
-  if (g_counts != NULL && h != NULL) {
-    g_counts->live.insert(h);
-    g_counts->created++;
-  }
+  if (g_counts != NULL && h != NULL) g_counts->live.insert(h);
 }
 void Gone(HGDIOBJ h) {
   if (g_counts != NULL) g_counts->live.erase(h);
@@ -159,13 +155,11 @@ GdiTracker::GdiTracker(std::initializer_list<const char*> modules) {
   }
   g_counts->live.clear();
   g_counts->deleted.clear();
-  g_counts->created = 0;
   g_counts->dcsHeld = 0;
 }
 
 GdiTracker::~GdiTracker() { m_patches.clear(); }
 
-int GdiTracker::Created() const { return g_counts->created; }
 int GdiTracker::Outstanding() const { return (int)g_counts->live.size(); }
 int GdiTracker::DCsHeld() const { return g_counts->dcsHeld; }
 int GdiTracker::Deleted(HGDIOBJ h) const {

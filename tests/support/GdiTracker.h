@@ -18,7 +18,6 @@ class GdiTracker {
   GdiTracker(const GdiTracker&) = delete;
   GdiTracker& operator=(const GdiTracker&) = delete;
 
-  int Created() const;           // GDI objects made
   int Outstanding() const;       // made and neither deleted nor handed to the system
   int DCsHeld() const;           // window DCs got and not released
   int Deleted(HGDIOBJ h) const;  // how often h was deleted (DeleteObject or DeleteDC)
