@@ -47,7 +47,7 @@ BOOL CALLBACK CountWithChildren(HWND hWnd, LPARAM lParam) {
 
 }  // namespace
 
-std::map<DWORD, int> CountGdiObjects() {
+static std::map<DWORD, int> CountGdiObjects() {
   std::map<DWORD, int> live;
   BYTE* pTable = GdiHandleTable();
   if (pTable == NULL) return live;
@@ -61,7 +61,7 @@ std::map<DWORD, int> CountGdiObjects() {
   return live;
 }
 
-int CountWindows() {
+static int CountWindows() {
   int nCount = 0;
   ::EnumWindows(CountWithChildren, (LPARAM)&nCount);
   for (HWND h = ::FindWindowExA(HWND_MESSAGE, NULL, NULL, NULL); h != NULL;
@@ -70,7 +70,7 @@ int CountWindows() {
   return nCount;
 }
 
-int CountThreads() {
+static int CountThreads() {
   HANDLE hSnap = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   if (hSnap == INVALID_HANDLE_VALUE) return -1;
   THREADENTRY32 te{};
@@ -82,11 +82,7 @@ int CountThreads() {
   return nCount;
 }
 
-int LiveObjects::GdiTotal() const {
-  int nTotal = 0;
-  for (const auto& kind : gdi) nTotal += kind.second;
-  return nTotal;
-}
+LiveObjects LiveObjects::Now() { return {CountGdiObjects(), CountWindows(), CountThreads()}; }
 
 std::string LiveObjects::Difference(const LiveObjects& before) const {
   static const char* const kKinds[] = {"",

@@ -7,20 +7,14 @@
 
 namespace ostrel_test {
 
-// Live GDI objects of this process by kind (OBJ_PEN, OBJ_BITMAP, ...). GetGuiResources answers 0
-// under Wine, so the process's GDI handle table is walked instead: each used slot gives a handle,
-// confirmed with GetObjectType. Empty when the table cannot be found.
-std::map<DWORD, int> CountGdiObjects();
-// Windows of this process: top-level, message-only and all their descendants.
-int CountWindows();
-// Threads of this process.
-int CountThreads();
-
 struct LiveObjects {
+  // Live GDI objects by kind (OBJ_PEN, OBJ_BITMAP, ...). GetGuiResources answers 0 under Wine, so
+  // the process's GDI handle table is walked instead: each used slot gives a handle, confirmed with
+  // GetObjectType. Empty when the table cannot be found.
   std::map<DWORD, int> gdi;
-  int windows, threads;
-  static LiveObjects Now() { return {CountGdiObjects(), CountWindows(), CountThreads()}; }
-  int GdiTotal() const;
+  int windows;  // top-level, message-only and all their descendants
+  int threads;
+  static LiveObjects Now();
   // "" when equal; otherwise what grew or shrank, e.g. "bitmaps +3, memory DCs +3, windows +1".
   std::string Difference(const LiveObjects& before) const;
 };
