@@ -132,20 +132,12 @@ const std::vector<BadInputCase>& BadInputCases() {
          CString empty, bars("|||");
          return Parse(empty) == 1 && empty.IsEmpty() && Parse(bars) == 1 && bars == "||";
        }},
-      // Buttons and lists.
+      // Buttons.
       {"buttons", "owner-drawn button with no parent or no item",
        [] {
          COkButton button1, button2;
          return !button1.Create(NULL, kId, COkButton::BITMAP_PUSH_ALT1, 0, NULL) &&
                 !button2.Create(MainWnd(), 0xFFFF, COkButton::BITMAP_PUSH_ALT1, 0, NULL) && button2.m_hWnd == NULL;
-       }},
-      {"lists", "bitmap list box strips before its window exists",
-       [] { return !CBitmapListBox().AssociateBitmaps(_ClrBoxInst, 1, 2, 3, 4); }},
-      {"lists", "bitmap combo items without a picture keep their captions",
-       [] {
-         CBmpCombo combo(MainWnd());
-         return combo.CreateCombo(CRect(10, 10, 110, 110), MainWnd(), kId) && !combo.AddItem("none", (HBITMAP)NULL) &&
-                !combo.AddItem((void*)NULL, "none") && combo.GetCount() == 2 && DestroyedTwice(combo);
        }},
       // The maker's libraries under the controls.
       {"vendor", "image buffers of no, negative or huge size, or an unknown depth",

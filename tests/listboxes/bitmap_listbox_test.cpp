@@ -31,6 +31,7 @@ TEST_F(BitmapListBoxTest, StripsMustDivideIntoTheCells) {
   EXPECT_FALSE(m_list.AssociateBitmaps(Skin(), 9999, kLinesSelected, kLinesHot, 4));  // no such strip
   EXPECT_FALSE(Associate(0));
   EXPECT_FALSE(Associate(3));  // 448 pixels
+  EXPECT_FALSE(CBitmapListBox().AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, 4)) << "no window";
   EXPECT_EQ(m_list.GetCount(), 0);
 
   EXPECT_TRUE(Associate(4));
