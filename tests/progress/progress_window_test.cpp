@@ -129,10 +129,13 @@ TEST_F(ProgressTest, IdleBarOrUnchangedPercentOrCellCountDrawsNothingNew) {
 }
 
 TEST_F(ProgressTest, TheCancelButtonSitsTopRightAndPrivateMessagesNeedTheBarsId) {
-  CRect rc;
-  GetWindowRect(CProgress::m_hCancelP, &rc);
-  m_bar->ScreenToClient(&rc);
-  EXPECT_EQ(rc, CRect(kPanelWidth - 82 - 2, 5, kPanelWidth - 2, 5 + 36));
+  auto holder = [&]() {
+    CRect rc;
+    GetWindowRect(CProgress::m_hCancelP, &rc);
+    m_bar->ScreenToClient(&rc);
+    return rc;
+  };
+  EXPECT_EQ(holder(), CRect(kPanelWidth - 82 - 2, 5, kPanelWidth - 2, 5 + 36));
   EXPECT_TRUE(IsWindowVisible(CProgress::m_hCancel));
   EXPECT_EQ(GetAncestor(CProgress::m_hCancelP, GA_PARENT), m_bar->m_hWnd);
 
@@ -142,19 +145,13 @@ TEST_F(ProgressTest, TheCancelButtonSitsTopRightAndPrivateMessagesNeedTheBarsId)
   m_bar->SendMessage(WM_USER + 128, kBarId, 0);
   EXPECT_EQ(m_bar->IsBarRunning(), 0);
 
-  auto holderAt = [&]() {
-    CRect rc;
-    GetWindowRect(CProgress::m_hCancelP, &rc);
-    m_bar->ScreenToClient(&rc);
-    return rc.TopLeft();
-  };
-  CPoint before = holderAt();
+  const CRect before = holder();
   m_bar->SendMessage(WM_USER + 127, kBarId + 1, 1);
-  EXPECT_EQ(holderAt(), before);
+  EXPECT_EQ(holder(), before);
   m_bar->SendMessage(WM_USER + 127, kBarId, 1);  // centred, 18 above the panel's bottom
-  EXPECT_EQ(holderAt(), CPoint((kPanelWidth - 82) / 2, kPanelHeight - 36 - 18));
+  EXPECT_EQ(holder().TopLeft(), CPoint((kPanelWidth - 82) / 2, kPanelHeight - 36 - 18));
   m_bar->SendMessage(WM_USER + 127, kBarId, 0);
-  EXPECT_EQ(holderAt(), CPoint(-100, -100));
+  EXPECT_EQ(holder().TopLeft(), CPoint(-100, -100));
 }
 
 TEST_F(ProgressTest, RealClickOnCancelStopsARunThatPumpsNoMessages) {
