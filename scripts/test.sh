@@ -12,12 +12,12 @@ cmake --build build/x86_64 -j "$jobs"
 run_suite() {  # $1 = build folder
   local dir=$1
   export WINEPREFIX="$PWD/$dir/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  wineserver -p 2>/dev/null || true   # one server for the whole run, so executables start fast
   local rc=0
-  # Wine's background services are started first, on the same display and with no output attached:
-  # started by the first test they would inherit ctest's output pipe and keep that test "running"
-  # until its time-out.
-  scripts/with-display.sh bash -c 'wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+  # One server for the whole run, so executables start fast; Wine's background services are started
+  # first, on the same display and with no output attached: started by the first test they would
+  # inherit ctest's output pipe and keep that test "running" until its time-out.
+  scripts/with-display.sh bash -c 'wineserver -p 2>/dev/null || true
+                                   wine cmd.exe /c exit </dev/null >/dev/null 2>&1
                                    ctest --test-dir "$0" --output-on-failure -j 1 || exit $?
                                    exec scripts/check-install.sh "$0"' "$dir" || rc=$?
   wineserver -k 2>/dev/null || true
