@@ -42,7 +42,7 @@ std::string GradBytes(const SGRADOPTION& g) { return std::string((const char*)&g
 class GradBoxesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(m_buttons.Loaded());
+    ASSERT_TRUE(IconButtonsLoaded());
     m_parent.CopyPayload(GRADBOX_CHANGE, [](LPARAM l) { return GradBytes(*(SGRADOPTION*)l); });
     SGRADOPTION grad = kRedToBlue;
     ASSERT_TRUE(m_box.Create(kBoxId, CRect(10, 10, 50, 40), &m_parent, &grad));
@@ -63,7 +63,6 @@ class GradBoxesTest : public ::testing::Test {
   }
 
   HostFolder m_host;
-  IconButtonModule m_buttons;
   CRecordingParent m_parent{40, 40, 300, 200};
   CGradBoxes m_box;
 };

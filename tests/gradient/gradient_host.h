@@ -24,18 +24,11 @@ class HostFolder {
   ostrel_test::FakeExePath m_exe;
 };
 
-// IconBtn.dll, loaded for the scope as a host loads it.
-class IconButtonModule {
- public:
-  IconButtonModule() : m_hModule(LoadLibraryA("IconBtn.dll")) {}
-  ~IconButtonModule() {
-    if (m_hModule != NULL) FreeLibrary(m_hModule);
-  }
-  bool Loaded() const { return m_hModule != NULL; }
-
- private:
-  HMODULE m_hModule;
-};
+// Loads IconBtn.dll once, as a host does; whether it is there.
+inline bool IconButtonsLoaded() {
+  static HMODULE hModule = LoadLibraryA("IconBtn.dll");
+  return hModule != NULL;
+}
 
 // A record as the dialog keeps it, for a w x h preview.
 GFILL_OPTION Record(COLORREF clrStart, COLORREF clrEnd, int nDirection, int nShift, int w = 40, int h = 40);

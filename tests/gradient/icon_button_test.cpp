@@ -16,7 +16,7 @@ const int kSize = 24;
 
 class IconButtonTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(m_module.Loaded()); }
+  void SetUp() override { ASSERT_TRUE(IconButtonsLoaded()); }
   // A button showing a cell of the library's bitmap 16, as dialog 370 makes them.
   HWND Make(int nID, DWORD dwStyle, int x, const char* pszCell = "16;0,0,16,16") {
     return CreateWindowExA(0, "TV32IconBtn", pszCell, WS_CHILD | WS_VISIBLE | dwStyle, x, 10, kSize, kSize,
@@ -29,7 +29,6 @@ class IconButtonTest : public ::testing::Test {
     return ids;
   }
 
-  IconButtonModule m_module;
   CRecordingParent m_parent{40, 40, 300, 100};
 };
 

@@ -1,5 +1,7 @@
-// The icon list: loading its strips once, the normal and selected cells, the hover look that the
-// host's command-UI updates move with the pointer.
+// The list boxes that take their pictures from the host's skin strips. The bitmap list box: cutting
+// the strips, the normal, selected and hot cells, its background. The icon list: loading its strips
+// once, the normal and selected cells, the hover look that the host's command-UI updates move with
+// the pointer.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <string>
@@ -11,6 +13,61 @@
 using namespace ostrel_test;
 
 namespace {
+
+const int kCellWidth = 112, kCellHeight = 24;
+
+class BitmapListBoxTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_NE(Skin(), (HINSTANCE)NULL); }
+  void SetUp() override {
+    ASSERT_TRUE(m_list.Create(WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY, CRect(10, 10, 130, 160), &m_parent, 5));
+  }
+  BOOL Associate(int nCells) {
+    return m_list.AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, nCells);
+  }
+  // What the four items show: 'N'ormal, 'S'elected or 'H'ot cell, or '?'.
+  std::string Looks() {
+    Pixels shown = ReadClient(m_list.m_hWnd);
+    std::string looks;
+    for (int i = 0; i < 4; ++i) {
+      CRect rc;
+      m_list.GetItemRect(i, &rc);
+      int s = 0;
+      while (s < 3 && !ShowsCell(shown, rc.left, rc.top, m_strips[s], kCellWidth * i, 0, kCellWidth, kCellHeight)) ++s;
+      looks += "NSH?"[s];
+    }
+    return looks;
+  }
+
+  CRecordingParent m_parent;
+  CBitmapListBox m_list;
+  Pixels m_strips[3] = {SkinBitmap(kLinesNormal), SkinBitmap(kLinesSelected), SkinBitmap(kLinesHot)};
+};
+
+TEST_F(BitmapListBoxTest, StripsMustDivideIntoTheCells) {
+  EXPECT_FALSE(m_list.AssociateBitmaps(NULL, kLinesNormal, kLinesSelected, kLinesHot, 4));
+  EXPECT_FALSE(m_list.AssociateBitmaps(Skin(), 9999, kLinesSelected, kLinesHot, 4));  // no such strip
+  EXPECT_FALSE(Associate(0));
+  EXPECT_FALSE(Associate(3));  // 448 pixels
+  EXPECT_FALSE(CBitmapListBox().AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, 4)) << "no window";
+  EXPECT_EQ(m_list.GetCount(), 0);
+
+  EXPECT_TRUE(Associate(4));
+  EXPECT_EQ(m_list.GetCount(), 4);
+  EXPECT_EQ(m_list.GetItemHeight(0), kCellHeight);
+}
+
+TEST_F(BitmapListBoxTest, ItemsShowTheirCellOfTheNormalSelectedOrHotStrip) {
+  ASSERT_TRUE(Associate(4));
+  m_list.SetCurSel(2);
+  SendMouse(m_list.m_hWnd, WM_MOUSEMOVE, 20, kCellHeight + 5);  // over item 1
+  EXPECT_EQ(Looks(), "NHSN");
+  SendMouse(m_list.m_hWnd, WM_MOUSEMOVE, 20, 2 * kCellHeight + 5);  // over the selected item
+  EXPECT_EQ(Looks(), "NNSN");
+  // Below the items the list shows white.
+  EXPECT_EQ(ReadClient(m_list.m_hWnd).Count(CRect(0, 4 * kCellHeight + 2, 100, 140), RGB(255, 255, 255)), 100 * 42);
+}
+
 
 const int kIcon = 40, kIcons = 6;
 
