@@ -12,8 +12,8 @@ class ButtonFixture : public ::testing::Test {
   static void SetUpTestSuite() { ASSERT_NE((HINSTANCE)NULL, InstallButtonBitmaps()); }
   void SetUp() override { SetCursorPos(780, 580); }
 
-  HWND Item(UINT nID, int x = 10, int y = 10, int cx = 60, int cy = 30) {
-    return ::CreateWindowExA(0, "button", "", WS_CHILD | WS_VISIBLE, x, y, cx, cy, m_parent.m_hWnd,
+  HWND Item(UINT nID, int x = 10, int y = 10, int cx = 60, int cy = 30, DWORD style = 0, const char* text = "") {
+    return ::CreateWindowExA(0, "button", text, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy, m_parent.m_hWnd,
                              (HMENU)(UINT_PTR)nID, NULL, NULL);
   }
 

@@ -47,9 +47,6 @@ const COLORREF kNormalBack = RGB(236, 233, 224), kCheckedBack = RGB(196, 214, 24
 
 class CheckButtonTest : public ButtonFixture {
  protected:
-  void TearDown() override {
-    for (auto& p : m_buttons) p->DestroyWindow();
-  }
   CBitmapCheckButton* Make(int nID, int x) {
     m_buttons.emplace_back(new CBitmapCheckButton);
     EXPECT_TRUE(m_buttons.back()->SubclassWindow(Item(nID, x, 10, 24, 24)));

@@ -1,15 +1,17 @@
-// The owner-drawn button: layout, state cells, check rules, notifications and fonts.
+// The owner-drawn button: layout, state cells, check rules, notifications and fonts; its picture
+// drop-down: identifiers with a base, the menu cut from one strip, where it opens, the choice
+// reaching the parent and the face, and bad item lists.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
-#include "ButtonBmpHost.h"
+#include "ButtonFixture.h"
 #include "GdiTracker.h"
 #include "Input.h"
 #include "Pixels.h"
-#include "RecordingParent.h"
+#include "ShownMenu.h"
 #include "TestApp.h"
 
 using namespace ostrel_test;
@@ -23,15 +25,16 @@ class TestButton : public COkButton {
  public:
   using COkButton::GetImageRect;
   using COkButton::GetTextRect;
+  using COkButton::m_bmpButton;
+  using COkButton::m_bmpFace;
   using COkButton::m_font;
-  void UseStrip(HBITMAP hBmp) {
-    m_bmpButton.DeleteObject();
-    m_bmpButton.Attach(hBmp);
+  using COkButton::m_menuPopup;
+  UINT CheckedItems() const {  // bit k: drop-down item k is checked
+    UINT nBits = 0;
+    for (int k = 0; k < 4; ++k) nBits |= (m_menuPopup.GetMenuState(k, MF_BYPOSITION) & MF_CHECKED) ? 1u << k : 0;
+    return nBits;
   }
-  void UseFace(HBITMAP hBmp) {
-    m_bmpFace.DeleteObject();
-    m_bmpFace.Attach(hBmp);
-  }
+  void UseStrip(HBITMAP hBmp) { m_bmpButton.DeleteObject(), m_bmpButton.Attach(hBmp); }
 };
 
 // A 32-bit bitmap whose pixel (x, y) is colour(x, y), as 0x00RRGGBB.
@@ -40,8 +43,7 @@ HBITMAP MakeBitmap(int width, int height, const std::function<DWORD(int, int)>& 
   bi.bmiHeader = {sizeof(bi.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* pBits = NULL;
   HBITMAP hBmp = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, &pBits, NULL, 0);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) ((DWORD*)pBits)[y * width + x] = colour(x, y);
+  for (int i = 0; i < width * height; ++i) ((DWORD*)pBits)[i] = colour(i % width, i / width);
   return hBmp;
 }
 
@@ -52,56 +54,55 @@ HBITMAP CodedStrip(int cellWidth, int height) {
   });
 }
 
-struct Source {
-  int column;
-  int row;
-};
+// Brush shapes: strip 880 has a 40 x 28 row per item for the face, strip 881 a 64 x 26 row per
+// menu item; both have four state columns.
+UINT g_ids[4] = {65535, 65536, 65537, 65538};  // base 2, commands 1 to 4
 
-class OkButtonTest : public ::testing::Test {
+class OkButtonTest : public ButtonFixture {
  protected:
-  static void SetUpTestSuite() { ASSERT_NE(InstallButtonBitmaps(), (HINSTANCE)NULL); }
-
-  void TearDown() override {
-    for (auto& button : m_buttons)
-      if (button->m_hWnd != NULL) button->DestroyWindow();
-    for (HWND hWnd : m_plain) DestroyWindow(hWnd);
-  }
-
-  HWND Item(const char* text, DWORD style, int id, int x = 10, int y = 10, int cx = 120, int cy = 30) {
-    HWND hWnd = CreateWindowExA(0, "button", text, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy, m_parent.m_hWnd,
-                                (HMENU)(INT_PTR)id, NULL, NULL);
-    EXPECT_NE(hWnd, (HWND)NULL);
-    return hWnd;
-  }
-
   TestButton* Make(const char* text, DWORD style, int id, COkButton::BITMAPDEFAULT look = COkButton::BITMAP_CUSTOM,
                    UINT nBitmap = 0, HINSTANCE hInst = NULL, int x = 10, int y = 10) {
-    Item(text, style, id, x, y);
+    Item(id, x, y, 120, 30, style, text);
     m_buttons.emplace_back(new TestButton);
-    TestButton* p = m_buttons.back().get();
-    EXPECT_TRUE(p->Create(&m_parent, id, look, nBitmap, hInst));
-    return p;
+    EXPECT_TRUE(m_buttons.back()->Create(&m_parent, id, look, nBitmap, hInst));
+    return m_buttons.back().get();
   }
 
-  // Which strip cell the button's image shows: read back from the coded strip.
-  static Source Shown(TestButton* p) {
+  // Which strip cell the button's image shows, read back from the coded strip: x is the state
+  // column, y the row.
+  static CPoint Shown(TestButton* p) {
     CRect image;
     p->GetImageRect(&image);
     Pixels px = ReadClient(p->m_hWnd);
     COLORREF c = px.At(image.left + 2, image.top + 2);
-    return Source{((int)GetRValue(c) - 40) / 50, ((int)GetGValue(c) - 3) / 4 - 2};
+    return CPoint(((int)GetRValue(c) - 40) / 50, ((int)GetGValue(c) - 3) / 4 - 2);
   }
 
   static int Check(COkButton* p) { return (int)p->SendMessage(BM_GETCHECK); }
+  static CSize ClientSize(CWnd* p) {
+    CRect rc;
+    p->GetClientRect(&rc);
+    return rc.Size();
+  }
+  // A picture drop-down at (x, y) of the parent.
+  TestButton* MakeDropDown(int x, int y) {
+    TestButton* p = Make("", BS_PUSHBUTTON, 501, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst, x, y);
+    EXPECT_TRUE(p->CreateSubDB(g_ids, 4, 881, _ButtonVexBmpInst));
+    return p;
+  }
+  // Clicks the button and chooses item nPos of its menu (-1: closes it).
+  static ShownMenu ClickAndChoose(CWnd* button, int nPos) {
+    ShownMenu shown = WhileMenuShown([&] { SendClick(button->m_hWnd, 5, 5); }, nPos);
+    EXPECT_FALSE(shown.timedOut);
+    return shown;
+  }
 
-  CRecordingParent m_parent{40, 40, 400, 300};
   std::vector<std::unique_ptr<TestButton>> m_buttons;
-  std::vector<HWND> m_plain;
 };
 
 TEST_F(OkButtonTest, CreateFailsWithoutPictures) {
   TestButton button;
-  m_plain.push_back(Item("x", BS_PUSHBUTTON, 6));
+  Item(6);
   GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   EXPECT_FALSE(button.Create(&m_parent, 6, COkButton::BITMAP_CUSTOM, 4242, _ButtonVexBmpInst));  // no such strip
   HINSTANCE hSaved = _ButtonVexBmpInst;
@@ -121,31 +122,24 @@ TEST_F(OkButtonTest, CheckImageSitsBesideTheCaptionAsTheAlignmentBitsSay) {
   EXPECT_EQ(image.right, client.right);
   EXPECT_EQ(image.Width(), 16);  // 873 is 64 x 32: two rows of 16 x 16 cells
   EXPECT_EQ(text.left, 0);
-  EXPECT_LE(text.right, image.left);
   // Self-sized: image, gap of 4 and the caption side by side.
   EXPECT_EQ(client.Width(), 16 + 4 + text.Width());
 
-  struct Case {
-    DWORD style;
-    int top;
-  } cases[] = {{BS_VCENTER, 0}, {BS_TOP, 0}, {BS_BOTTOM, 40 - 16}, {0, (40 - 16) / 2}};
   int id = 20;
-  for (const Case& c : cases) {
-    TestButton* radio = Make("Radio", BS_AUTORADIOBUTTON | c.style, ++id);
+  for (auto c : {std::make_pair(BS_VCENTER, 0), {BS_TOP, 0}, {BS_BOTTOM, 40 - 16}, {0, (40 - 16) / 2}}) {
+    TestButton* radio = Make("Radio", BS_AUTORADIOBUTTON | c.first, ++id);
     radio->SetWindowPos(NULL, 0, 0, 100, 40, SWP_NOMOVE | SWP_NOZORDER);
     radio->GetImageRect(&image);
-    EXPECT_EQ(image, CRect(0, c.top, 16, c.top + 16)) << "style " << std::hex << c.style;
+    EXPECT_EQ(image, CRect(0, c.second, 16, c.second + 16)) << "style " << std::hex << c.first;
   }
 }
 
 TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
   TestButton* p = Make("Cancel", BS_PUSHBUTTON, 30, COkButton::BITMAP_CUSTOM, kIdCancelStrip, _ClrBoxInst);
-  CRect client;
-  p->GetClientRect(&client);
-  ASSERT_EQ(client.Size(), CSize(82, 36));
+  ASSERT_EQ(ClientSize(p), CSize(82, 36));
   const COLORREF white = RGB(255, 255, 255);
   p->UseStrip(MakeBitmap(328, 36, [](int, int) { return 0xFFFFFFu; }));
-  p->UseFace(MakeBitmap(82, 36, [](int, int) { return 0xFFFFFFu; }));
+  p->m_bmpFace.DeleteObject(), p->m_bmpFace.Attach(MakeBitmap(82, 36, [](int, int) { return 0xFFFFFFu; }));
   // The bounding box of everything not white is the caption.
   auto inkBox = [&]() {
     p->Invalidate(FALSE);
@@ -172,34 +166,37 @@ TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
 TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
   TestButton* push = Make("", BS_PUSHBUTTON, 40);
   push->UseStrip(CodedStrip(30, 20));
-  EXPECT_EQ(Shown(push).column, COkButton::PART_NORMAL);
+  EXPECT_EQ(Shown(push).x, COkButton::PART_NORMAL);
   push->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_EQ(Shown(push).column, COkButton::PART_HOT);
+  EXPECT_EQ(Shown(push).x, COkButton::PART_HOT);
+  // The 50 ms hover timer looks at the real cursor, which is far away.
+  EXPECT_TRUE(PumpUntil([&] { return Shown(push).x == COkButton::PART_NORMAL; }));
+  push->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   push->SendMessage(BM_SETSTATE, 1);
-  EXPECT_EQ(Shown(push).column, COkButton::PART_PRESSED);
+  EXPECT_EQ(Shown(push).x, COkButton::PART_PRESSED);
   push->SendMessage(WM_ENABLE, FALSE);
-  EXPECT_EQ(Shown(push).column, COkButton::PART_DISABLED);
+  EXPECT_EQ(Shown(push).x, COkButton::PART_DISABLED);
   // A template item made disabled draws enabled until it hears WM_ENABLE.
   TestButton* disabled = Make("", BS_PUSHBUTTON | WS_DISABLED, 50, COkButton::BITMAP_CUSTOM, 0, NULL, 150, 10);
   disabled->UseStrip(CodedStrip(30, 20));
-  EXPECT_EQ(Shown(disabled).column, COkButton::PART_NORMAL);
+  EXPECT_EQ(Shown(disabled).x, COkButton::PART_NORMAL);
   disabled->EnableWindow(TRUE);
   disabled->EnableWindow(FALSE);
-  EXPECT_EQ(Shown(disabled).column, COkButton::PART_DISABLED);
+  EXPECT_EQ(Shown(disabled).x, COkButton::PART_DISABLED);
 
   // Two-state check box: checked row on top, unchecked below; three-state: thirds.
   TestButton* check = Make("Check", BS_AUTOCHECKBOX, 41, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
   check->UseStrip(CodedStrip(16, 32));
-  EXPECT_EQ(Shown(check).row, 16);
+  EXPECT_EQ(Shown(check).y, 16);
   check->SendMessage(BM_SETCHECK, BST_CHECKED);
-  EXPECT_EQ(Shown(check).row, 0);
+  EXPECT_EQ(Shown(check).y, 0);
   TestButton* three = Make("Three", BS_AUTO3STATE, 42, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst, 10, 110);
   three->UseStrip(CodedStrip(16, 48));
-  EXPECT_EQ(Shown(three).row, 16);
+  EXPECT_EQ(Shown(three).y, 16);
   three->SendMessage(BM_SETCHECK, BST_CHECKED);
-  EXPECT_EQ(Shown(three).row, 0);
+  EXPECT_EQ(Shown(three).y, 0);
   three->SendMessage(BM_SETCHECK, BST_INDETERMINATE);
-  EXPECT_EQ(Shown(three).row, 32);
+  EXPECT_EQ(Shown(three).y, 32);
 }
 
 TEST_F(OkButtonTest, Auto3StateCyclesAndPushButtonHasNoCheck) {
@@ -221,8 +218,7 @@ TEST_F(OkButtonTest, AutoRadioUnchecksOnlyOkButtonAutoRadiosOfItsGroup) {
   TestButton* first = Make("One", BS_AUTORADIOBUTTON | WS_GROUP, 70, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 10);
   TestButton* second = Make("Two", BS_AUTORADIOBUTTON, 71, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 45);
   TestButton* manual = Make("Manual", BS_RADIOBUTTON, 72, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 80);
-  HWND hPlain = Item("Plain", BS_AUTORADIOBUTTON, 73, 10, 115);
-  m_plain.push_back(hPlain);
+  HWND hPlain = Item(73, 10, 115, 120, 30, BS_AUTORADIOBUTTON, "Plain");
   TestButton* other =
       Make("Other group", BS_AUTORADIOBUTTON | WS_GROUP, 74, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 150);
 
@@ -232,11 +228,10 @@ TEST_F(OkButtonTest, AutoRadioUnchecksOnlyOkButtonAutoRadiosOfItsGroup) {
   first->SendMessage(BM_SETCHECK, BST_CHECKED);
   SendClick(second->m_hWnd, 3, 3);
 
-  EXPECT_EQ(Check(second), 1);
-  EXPECT_EQ(Check(first), 0);
-  EXPECT_EQ(Check(manual), 1);
-  EXPECT_EQ(SendMessageA(hPlain, BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(Check(other), 1);
+  // Only the first is unchecked: the manual radio, the plain item and the other group keep theirs.
+  EXPECT_EQ((std::vector<int>{0, 1, 1, BST_CHECKED, 1}),
+            (std::vector<int>{Check(first), Check(second), Check(manual), (int)SendMessageA(hPlain, BM_GETCHECK, 0, 0),
+                              Check(other)}));
   SendClick(second->m_hWnd, 3, 3);  // a checked radio stays checked
   EXPECT_EQ(Check(second), 1);
 }
@@ -263,16 +258,6 @@ TEST_F(OkButtonTest, ClickSendsPushedThenClickedDragOutOnlyPushed) {
   EXPECT_TRUE(m_parent.Commands(BN_CLICKED).empty());
   EXPECT_EQ(p->SendMessage(BM_GETSTATE) & BST_PUSHED, 0);
   EXPECT_NE(GetCapture(), p->m_hWnd);
-}
-
-TEST_F(OkButtonTest, HoverEndsWhenTheTimerFindsTheCursorGone) {
-  TestButton* p = Make("", BS_PUSHBUTTON, 85);
-  p->UseStrip(CodedStrip(30, 20));
-  SetCursorPos(700, 500);  // far from the button
-  p->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_EQ(Shown(p).column, COkButton::PART_HOT);
-  // The 50 ms hover timer looks at the real cursor.
-  EXPECT_TRUE(PumpUntil([&] { return Shown(p).column == COkButton::PART_NORMAL; }));
 }
 
 // Counts WM_SETFOCUS arriving at the main window.
@@ -303,23 +288,72 @@ TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFits) {
   EXPECT_EQ(lfShort.lfHeight, 15);
   EXPECT_LT(lfLong.lfHeight, 15);
   // At the chosen height the whole caption is narrower than the template item (120 wide).
-  HDC hDC = GetDC(NULL);
-  HGDIOBJ hOld = SelectObject(hDC, longOne->m_font.m_hObject);
-  SIZE size;
-  const char* text = "A caption far too long for this button";
-  GetTextExtentPoint32A(hDC, text, lstrlenA(text), &size);
-  SelectObject(hDC, hOld);
-  ReleaseDC(NULL, hDC);
+  CClientDC dc(longOne);
+  dc.SelectObject(&longOne->m_font);
+  const CSize size = dc.GetTextExtent("A caption far too long for this button", 38);
   EXPECT_TRUE(size.cx < 120 || lfLong.lfHeight < 2);
 }
 
 TEST_F(OkButtonTest, BuiltInImageLookIsCaptionlessPushOfOneThirdRow) {
   TestButton* p = Make("ignored", BS_AUTOCHECKBOX, 95, COkButton::BITMAP_IMAGE2);
-  CRect client;
-  p->GetClientRect(&client);
-  EXPECT_EQ(client.Size(), CSize(28, 28));  // 871: 112 x 84, three rows
+  EXPECT_EQ(ClientSize(p), CSize(28, 28));  // 871: 112 x 84, three rows
   EXPECT_EQ(Check(p), 0);                   // treated as a push button
   EXPECT_EQ(p->m_font.m_hObject, (HGDIOBJ)NULL);
+}
+
+TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFace) {
+  TestButton& button = *MakeDropDown(10, 10);
+  CRect rcButton;
+  button.GetWindowRect(&rcButton);
+  EXPECT_EQ(CSize(40, 28), rcButton.Size());  // one row of the face strip
+  m_parent.Clear();
+  ShownMenu shown = ClickAndChoose(&button, 1);
+  EXPECT_EQ(rcButton.left, shown.window.left);  // below the button, from its left edge
+  EXPECT_EQ(rcButton.bottom, shown.window.top);
+  Pixels menuStrip = BitmapPixels(_ButtonVexBmpInst, 881);
+  ASSERT_EQ(4u, shown.items.size());
+  for (int k = 0; k < 4; ++k) {
+    int x = shown.items[k].rect.left - shown.origin.x, y = shown.items[k].rect.top - shown.origin.y;
+    int column = k == 0 ? 3 : 0;  // the first item starts checked
+    EXPECT_TRUE(ShowsCell(shown.pixels, x, y, menuStrip, 64 * column, 26 * k, 20, 20)) << k;
+  }
+  EXPECT_EQ(65536, button.GetCurMenuID());
+  EXPECT_EQ(0x2u, button.CheckedItems());
+  ASSERT_EQ(1u, m_parent.Commands(0).size());
+  EXPECT_EQ(0u, m_parent.Commands(0)[0].wParam);  // the low 16 bits of 65536, code 0
+  EXPECT_EQ((LPARAM)button.m_hWnd, m_parent.Commands(0)[0].lParam);
+  Pixels strip = BitmapPixels(_ButtonVexBmpInst, 880), face = ReadClient(button.m_hWnd);
+  int nShownRow = -1;  // the strip row whose cell, in any state column, the face shows
+  for (int cell = 0; cell < 16; ++cell)
+    if (ShowsCell(face, 0, 0, strip, 40 * (cell % 4), 28 * (cell / 4), 40, 28)) nShownRow = cell / 4;
+  EXPECT_EQ(1, nShownRow);
+
+  ClickAndChoose(&button, -1);  // dismissed: nothing changes, nothing is said
+  EXPECT_EQ(65536, button.GetCurMenuID());
+  EXPECT_EQ(1u, m_parent.Commands(0).size());
+}
+
+TEST_F(OkButtonTest, DropDownOpensTowardsTheRoomAndKeepsItsListAgainstBadOnes) {
+  CRect rcParent;
+  m_parent.GetClientRect(&rcParent);
+  TestButton& button = *MakeDropDown(rcParent.right - 45, rcParent.bottom - 30);  // the parent's bottom-right corner
+  CRect rcButton;
+  button.GetWindowRect(&rcButton);
+  ShownMenu shown = ClickAndChoose(&button, -1);
+  EXPECT_EQ(rcButton.right, shown.window.right);
+  EXPECT_EQ(rcButton.top, shown.window.bottom);
+
+  EXPECT_FALSE(button.SetCurMenuID(2));  // a command without its base is not an identifier
+  EXPECT_TRUE(button.SetCurMenuID(65537));
+  EXPECT_EQ(0x4u, button.CheckedItems());
+  MEASUREITEMSTRUCT mis = {ODT_MENU, 0, 3, 0, 0, 0};
+  button.SendMessage(WM_MEASUREITEM, 0, (LPARAM)&mis);
+  EXPECT_EQ((UINT)(64 - GetSystemMetrics(SM_CXMENUCHECK)), mis.itemWidth);
+  EXPECT_EQ(26u, mis.itemHeight);
+  EXPECT_FALSE(button.CreateSubDB(g_ids, 0, 881, _ButtonVexBmpInst));
+  EXPECT_FALSE(button.CreateSubDB(NULL, 3, 881, _ButtonVexBmpInst));
+  EXPECT_EQ(4, (int)button.m_menuPopup.GetMenuItemCount());  // the old list stays
+  EXPECT_EQ(65537, button.GetCurMenuID());
 }
 
 }  // namespace
