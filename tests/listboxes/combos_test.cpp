@@ -81,9 +81,13 @@ TEST_F(CombosTest, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) 
   EXPECT_FALSE(IsBuffer(hBlueBuf));
 }
 
-TEST_F(CombosTest, FontComboListsEachTrueTypeFamilyOnceInItsOwnFace) {
-  CFontCombo combo;
+TEST_F(CombosTest, FontComboListsEachTrueTypeFamilyOnceInItsOwnFaceAndSelectsByName) {
+  // By prefix at first, by exact name later.
+  CFontCombo combo(&m_parent, "DejaVu Ser"), missing(&m_parent, "No Such Face");
   ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 250, 280), &m_parent, 31));
+  ASSERT_TRUE(missing.CreateCombo(CRect(260, 10, 390, 200), &m_parent, 42));
+  EXPECT_STREQ(combo.GetSelectedFont()->lfFaceName, "DejaVu Serif");
+  EXPECT_EQ(missing.GetCurSel(), 0);
   std::set<std::string> families, listed;
   CClientDC dc(&combo);
   EnumFontFamiliesA(dc.m_hDC, NULL, AddTrueType, (LPARAM)&families);
@@ -108,23 +112,15 @@ TEST_F(CombosTest, FontComboListsEachTrueTypeFamilyOnceInItsOwnFace) {
     return canvas.Read().Bits();
   };
   EXPECT_NE(drawn(combo.GetItemData(nSerif)), drawn(combo.GetItemData(combo.FindStringExact(-1, "DejaVu Sans Mono"))));
-}
-
-TEST_F(CombosTest, FontComboSelectsByPrefixAtFirstAndByExactNameLater) {
-  CFontCombo byPrefix(&m_parent, "DejaVu Ser"), missing(&m_parent, "No Such Face");
-  ASSERT_TRUE(byPrefix.CreateCombo(CRect(10, 10, 200, 200), &m_parent, 41));
-  ASSERT_TRUE(missing.CreateCombo(CRect(210, 10, 400, 200), &m_parent, 42));
-  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Serif");
-  EXPECT_EQ(missing.GetCurSel(), 0);
 
   char lower[] = "dejavu sans", exact[] = "DejaVu Sans";
-  byPrefix.SetFontName(lower);
-  byPrefix.SetFontName(NULL);
-  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Serif");
-  byPrefix.SetFontName(exact);
-  EXPECT_STREQ(byPrefix.GetSelectedFont()->lfFaceName, "DejaVu Sans");
-  byPrefix.Clear();  // the copies go, the names stay
-  EXPECT_EQ(byPrefix.GetSelectedFont(), (LOGFONTA*)NULL);
+  combo.SetFontName(lower);
+  combo.SetFontName(NULL);
+  EXPECT_STREQ(combo.GetSelectedFont()->lfFaceName, "DejaVu Serif");
+  combo.SetFontName(exact);
+  EXPECT_STREQ(combo.GetSelectedFont()->lfFaceName, "DejaVu Sans");
+  combo.Clear();  // the copies go, the names stay
+  EXPECT_EQ(combo.GetSelectedFont(), (LOGFONTA*)NULL);
 }
 
 }  // namespace

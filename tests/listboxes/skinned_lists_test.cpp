@@ -68,7 +68,6 @@ TEST_F(BitmapListBoxTest, ItemsShowTheirCellOfTheNormalSelectedOrHotStrip) {
   EXPECT_EQ(ReadClient(m_list.m_hWnd).Count(CRect(0, 4 * kCellHeight + 2, 100, 140), RGB(255, 255, 255)), 100 * 42);
 }
 
-
 const int kIcon = 40, kIcons = 6;
 
 class IconListTest : public ::testing::Test {

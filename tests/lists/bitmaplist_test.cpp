@@ -21,20 +21,14 @@ const COLORREF kWhite = RGB(255, 255, 255), kGray = RGB(128, 128, 128), kBlack =
 class DotStrip : public CListBitmapSource {
  public:
   int given = 0;
-  HBITMAP GetBitmap(HDC hdc) override {
-    HBITMAP hStrip = CreateCompatibleBitmap(hdc, 300, 30);
-    HDC hMem = CreateCompatibleDC(hdc);
-    HGDIOBJ hOld = SelectObject(hMem, hStrip);
-    RECT all = {0, 0, 300, 30};
-    FillRect(hMem, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
-    for (int i = 0; i < 10; i++) {
-      HBRUSH hDot = CreateSolidBrush(RGB(20 * i, 100, 200));
-      RECT dot = {30 * i + 10, 10, 30 * i + 20, 20};
-      FillRect(hMem, &dot, hDot);
-      DeleteObject(hDot);
+  HBITMAP GetBitmap(HDC) override {
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), 300, -30, 1, 32, BI_RGB}};
+    DWORD* bits = NULL;
+    HBITMAP hStrip = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, (void**)&bits, NULL, 0);
+    for (int i = 0; i < 300 * 30; i++) {
+      const int x = i % 300 % 30, y = i / 300;
+      bits[i] = x >= 10 && x < 20 && y >= 10 && y < 20 ? (DWORD)(20 * (i % 300 / 30)) << 16 | 100 << 8 | 200 : 0xFFFFFF;
     }
-    SelectObject(hMem, hOld);
-    DeleteDC(hMem);
     given++;
     return hStrip;
   }

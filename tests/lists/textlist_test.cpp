@@ -21,8 +21,14 @@ class ProbeTextList : public CTextList {
   CTextLineEditor& Editor() { return m_editor; }
 };
 
+// Dispatches until the input sent so far, and the characters it made, have all been handled.
+void Settle() {
+  EXPECT_TRUE(PumpUntil([] { return HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0; }, 3000));
+}
+
 void Keys(std::initializer_list<WORD> keys) {
   for (WORD vk : keys) InputKey(vk);
+  Settle();
 }
 
 void Type(const wchar_t* text) {
@@ -34,11 +40,7 @@ void Type(const wchar_t* text) {
     in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
     SendInput(2, in, sizeof(INPUT));
   }
-}
-
-// Dispatches until the input sent so far, and the characters it made, have all been handled.
-void Settle() {
-  EXPECT_TRUE(PumpUntil([] { return HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0; }, 3000));
+  Settle();
 }
 
 class TextListTest : public ::testing::Test {
@@ -63,13 +65,9 @@ class TextListTest : public ::testing::Test {
   }
   // Width of the text in the list's font, measured as a host would.
   int Width(const std::string& text) {
-    HDC hdc = ::GetDC(m_list.m_hWnd);
-    HGDIOBJ hOld = SelectObject(hdc, (HFONT)m_list.SendMessage(WM_GETFONT));
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(hdc, text.data(), (int)text.size(), &size);
-    SelectObject(hdc, hOld);
-    ::ReleaseDC(m_list.m_hWnd, hdc);
-    return size.cx;
+    CClientDC dc(&m_list);
+    dc.SelectObject(m_list.GetFont());
+    return dc.GetTextExtent(text.data(), (int)text.size()).cx;
   }
   static POINT Caret() {
     POINT pt = {-1, -1};
@@ -88,23 +86,18 @@ TEST_F(TextListTest, TypedKeysEditTheCurrentLineInTheListBox) {
   ClickLine(0, 150);  // past the end: the caret goes to the line's end
   Keys({VK_LEFT, VK_LEFT});
   Type(L"x");
-  Settle();
   EXPECT_EQ(Line(0), "abxcd");
   EXPECT_EQ(Caret().x, Width("abx"));
   Type(L".(");  // punctuation goes in like any other character
-  Settle();
   EXPECT_EQ(Line(0), "abx.(cd");
 
   Keys({VK_HOME, VK_RIGHT, VK_BACK});
-  Settle();
   EXPECT_EQ(Line(0), "bx.(cd");
   EXPECT_EQ(Caret().x, 0);
   Keys({VK_BACK, VK_END, VK_DELETE});  // nothing before the start, nothing after the end
-  Settle();
   EXPECT_EQ(Line(0), "bx.(cd");
   EXPECT_EQ(Caret().x, Width("bx.(cd"));
   Keys({VK_LEFT, VK_LEFT, VK_DELETE});
-  Settle();
   EXPECT_EQ(Line(0), "bx.(d");
   EXPECT_EQ(Caret().x, Width("bx.("));
 
@@ -117,17 +110,13 @@ TEST_F(TextListTest, DoubleByteCharactersAreTypedAndRemovedWhole) {
   Fill({"abc"});
   ClickLine(0, 150);
   Type(L"\u65E5\u672C");  // two characters, four bytes in code page 932
-  Settle();
   EXPECT_EQ(Line(0), "abc\x93\xFA\x96\x7B");
   Keys({VK_LEFT});
-  Settle();
   EXPECT_EQ(Caret().x, Width("abc\x93\xFA"));
   Keys({VK_BACK});
-  Settle();
   EXPECT_EQ(Line(0), "abc\x96\x7B");
   EXPECT_EQ(Caret().x, Width("abc"));
   Keys({VK_DELETE});
-  Settle();
   EXPECT_EQ(Line(0), "abc");
 }
 
@@ -135,21 +124,19 @@ TEST_F(TextListTest, LongLinesScrollSidewaysToKeepTheCaretInView) {
   const std::string wide(40, 'W'), huge(3000, 'M');
   Fill({"short", wide, huge});
   ClickLine(1, 2);
-  for (int i = 0; i < 40; i++) Keys({VK_RIGHT});
+  for (int i = 0; i < 40; i++) InputKey(VK_RIGHT);
   Settle();
   ASSERT_GT(First(), 0);
   EXPECT_LT(Width(wide.substr(First())), kRightEdge);
   EXPECT_GE(Width(wide.substr(First() - 1)), kRightEdge);  // scrolled no further than needed
   EXPECT_EQ(Caret().x, Width(wide.substr(First())));
   Keys({VK_HOME});
-  Settle();
   EXPECT_EQ(First(), 0);
   EXPECT_EQ(Caret().x, 0);
 
   ClickLine(2, 2);
   Keys({VK_END});
   Type(L"!");
-  Settle();
   EXPECT_EQ(Line(2), huge + "!");
   EXPECT_LT(Caret().x, kRightEdge);
   EXPECT_GE(Caret().x, 0);
@@ -168,7 +155,7 @@ TEST_F(TextListTest, UpAndDownScrollOneRowAtTheEdges) {
   } steps[] = {{VK_DOWN, 6, 6, 0}, {VK_DOWN, 1, 7, 1}, {VK_DOWN, 3, 9, 4},
                {VK_DOWN, 1, 9, 4}, {VK_UP, 5, 4, 4},   {VK_UP, 1, 3, 3}};
   for (const Step& s : steps) {
-    for (int i = 0; i < s.count; i++) Keys({s.key});
+    for (int i = 0; i < s.count; i++) InputKey(s.key);
     Settle();
     EXPECT_EQ(m_list.GetCurSel(), s.cur);
     EXPECT_EQ(m_list.Bar().GetPos(), s.top);
@@ -181,7 +168,6 @@ TEST_F(TextListTest, BarScrollsThePaintedRows) {
   for (int i = 0; i < 10; i++) Fill({"Layer " + std::to_string(i)});
   ClickLine(2, 5);
   Type(L"z");
-  Settle();
   SendClick(m_list.m_hWnd, kWidth - 5, kRows * kRow - 4);  // the bar's lower end zone
   EXPECT_EQ(m_list.Bar().GetPos(), 4);
   EXPECT_EQ(Caret().y, kRow * (2 - 4));  // the caret moved with its row, out of view
@@ -196,7 +182,6 @@ TEST_F(TextListTest, NoCurrentLineOrNoLinesChangeNothing) {
   m_list.SetFocus();
   Type(L"q");
   Keys({VK_BACK, VK_DELETE, VK_END, VK_RIGHT});
-  Settle();
   EXPECT_EQ(m_list.GetCount(), 2);
   EXPECT_EQ(Line(0) + Line(1), "onetwo");
   EXPECT_EQ(m_list.SendMessage(LB_ADDSTRING, 0, (LPARAM) "three"), 1);  // not the new index
@@ -206,7 +191,6 @@ TEST_F(TextListTest, NoCurrentLineOrNoLinesChangeNothing) {
   ClickLine(3, 5);
   Keys({VK_DOWN, VK_UP});
   Type(L"z");
-  Settle();
   EXPECT_EQ(m_list.GetCount(), 0);
 }
 
