@@ -147,7 +147,7 @@ TEST_F(BitmapListTest, HeldEndZoneRepeatsUntilReleased) {
   p->DestroyWindow();
 }
 
-TEST_F(BitmapListTest, MissingStripsPaintAnEmptyListAndLeakNothing) {
+TEST_F(BitmapListTest, MissingStripsPaintAnEmptyListAndLeakNothingAndFailuresDeleteTheObject) {
   struct NoStrip : CListBitmapSource {
     HBITMAP GetBitmap(HDC) override { return NULL; }
     void ReleaseBitmap(HBITMAP) override { ADD_FAILURE() << "nothing was given"; }
@@ -165,9 +165,7 @@ TEST_F(BitmapListTest, MissingStripsPaintAnEmptyListAndLeakNothing) {
     EXPECT_TRUE(m_deleted);  // the object went with its window
   }
   EXPECT_EQ(tracker.Outstanding(), 0);
-}
-
-TEST_F(BitmapListTest, FailedCreationDeletesTheObjectToo) {
+  m_deleted = false;  // a failed creation deletes the object too
   ProbeList* p = new ProbeList(&m_deleted);
   EXPECT_FALSE(p->CreateEx(0, "NoSuchListClass", "", WS_CHILD, CRect(0, 0, 50, 50), &m_parent, 8));
   EXPECT_TRUE(m_deleted);
