@@ -119,7 +119,7 @@ TEST(DrawEdgeFrame, RaisedAndSunkenPixelsAndNothingWithoutARectangleOrDC) {
   EXPECT_EQ(0, untouched.Painted());
 }
 
-TEST(DrawBufferToDC, ShowsTheTopLeftPartOneToOneAndBlackBeyondTheBuffer) {
+TEST(DrawBufferToDC, ShowsTheTopLeftPartOneToOneBlackBeyondAndAMessageForAnUnusableBuffer) {
   HANDLE hBuf = PatternBuffer(6, 5);
   ASSERT_NE((HANDLE)NULL, hBuf);
   Blank canvas(16, 12);
@@ -136,17 +136,18 @@ TEST(DrawBufferToDC, ShowsTheTopLeftPartOneToOneAndBlackBeyondTheBuffer) {
   EXPECT_EQ(RGB(0, 0, 0), large.At(6, 0));
   EXPECT_EQ(RGB(0, 0, 0), large.At(0, 5));
   buf32Free(hBuf);
-}
 
-TEST(DrawBufferToDC, UnlockableBufferShowsMessage10101AndDrawsNothing) {
+  // A buffer that cannot be locked (the freed one, or none): message 10101 and nothing drawn.
   char expected[256] = "";
   ASSERT_GT(LoadStringA(GetModuleHandleA("qsComm.dll"), 10101, expected, sizeof expected), 0);
-  HANDLE hGone = PatternBuffer(4, 4);
-  buf32Free(hGone);  // a stale handle cannot be locked
-  for (HANDLE hBuf : {hGone, (HANDLE)NULL}) {
-    Blank canvas(8, 8);
-    EXPECT_EQ(expected, AnswerBox([&] { EXPECT_FALSE(DrawBufferToDC(hBuf, RECT{0, 0, 4, 4}, canvas.dc())); }, IDOK));
-    EXPECT_EQ(0, canvas.Painted());
+  for (HANDLE hStale : {hBuf, (HANDLE)NULL}) {
+    Blank untouched(8, 8);
+    EXPECT_EQ(expected, AnswerBox(
+                            [&] {
+                              EXPECT_FALSE(DrawBufferToDC(hStale, RECT{0, 0, 4, 4}, untouched.dc()));
+                            },
+                            IDOK));
+    EXPECT_EQ(0, untouched.Painted());
   }
 }
 

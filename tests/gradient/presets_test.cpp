@@ -267,13 +267,29 @@ TEST_F(GradDialogTest, OkKeepsTheRecordAndThePresetsAndLeavesNoGdiObjects) {
   EXPECT_GT(pAdded->ptEnd.x, 0);
 }
 
-TEST_F(GradDialogTest, PresetButtonsSayWhatIsMissing) {
+TEST_F(GradDialogTest, OpensOnTheRecordAppliesAClickedPresetAndThePresetButtonsSayWhatIsMissing) {
   WritePresets(&m_parent, {m_records[1], m_records[2]});
+  m_record.nColorShift = 55;
   CProbeGradDlg dlg(&m_parent, &m_record);
   Run(dlg, [&](HWND h) {
+    EXPECT_EQ(5, ShiftPosition(h));
+    EXPECT_TRUE(Checked(h, 1061));
+    EXPECT_EQ(CPoint(0, dlg.m_rcPreview.Height()), CPoint(m_record.ptEnd));  // the line in the preview's frame
+    PressButton(h, 1118);
+    EXPECT_EQ(370u, AfxGetApp()->m_dwLastHelpContext);
+    EXPECT_EQ(370, SendMessageA(h, 0x0366, 0, MAKELPARAM(5, 5)));
     EXPECT_EQ("Please select a template first.", AnswerBox([&] { PressButton(h, kUpdate); }, IDOK));
     EXPECT_EQ("Select a template first.", AnswerBox([&] { PressButton(h, kDelete); }, IDOK));
-    EXPECT_EQ(2, dlg.PresetCount());
+
+    // A click on the first preset: its colours, shift and direction, the line in the preview's frame.
+    HWND hStrip = dlg.m_pPresetWnd->m_hWnd;
+    SendMessageA(hStrip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
+    SendMessageA(hStrip, WM_LBUTTONUP, 0, MAKELPARAM(8, 8));
+    EXPECT_TRUE(PumpUntil([&] { return m_record.clrStart == m_records[1].clrStart; }));
+    EXPECT_EQ(3, ShiftPosition(h));
+    EXPECT_TRUE(Checked(h, 1062));
+    EXPECT_FALSE(Checked(h, 1061));
+    EXPECT_EQ(CPoint(dlg.m_rcPreview.Width(), 0), CPoint(m_record.ptEnd));
 
     dlg.SelectPreset(1);
     EXPECT_EQ("Are you sure you want to delete the template?", AnswerBox([&] { PressButton(h, kDelete); }, IDNO));
@@ -284,35 +300,8 @@ TEST_F(GradDialogTest, PresetButtonsSayWhatIsMissing) {
     EXPECT_EQ("Cannot delete the last template.", AnswerBox([&] { PressButton(h, kDelete); }, IDOK));
     PressButton(h, IDOK);
   });
-  std::vector<std::string> stored = StoredRecords();
-  ASSERT_EQ(1u, stored.size());
-  EXPECT_EQ(Bytes(m_records[1]), stored[0]);
-}
-
-TEST_F(GradDialogTest, OpensOnTheRecordAndAppliesASelectedPreset) {
-  WritePresets(&m_parent, {m_records[1]});
-  m_record.nColorShift = 55;
-  CProbeGradDlg dlg(&m_parent, &m_record);
-  Run(dlg, [&](HWND h) {
-    EXPECT_EQ(5, ShiftPosition(h));
-    EXPECT_TRUE(Checked(h, 1061));
-    EXPECT_EQ(CPoint(0, dlg.m_rcPreview.Height()), CPoint(m_record.ptEnd));  // the line in the preview's frame
-    PressButton(h, 1118);
-    EXPECT_EQ(370u, AfxGetApp()->m_dwLastHelpContext);
-    EXPECT_EQ(370, SendMessageA(h, 0x0366, 0, MAKELPARAM(5, 5)));
-
-    // A click on the preset: its colours, shift and direction, the line in the preview's frame.
-    HWND hStrip = dlg.m_pPresetWnd->m_hWnd;
-    SendMessageA(hStrip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
-    SendMessageA(hStrip, WM_LBUTTONUP, 0, MAKELPARAM(8, 8));
-    EXPECT_TRUE(PumpUntil([&] { return m_record.clrStart == m_records[1].clrStart; }));
-    EXPECT_EQ(3, ShiftPosition(h));
-    EXPECT_TRUE(Checked(h, 1062));
-    EXPECT_FALSE(Checked(h, 1061));
-    EXPECT_EQ(CPoint(dlg.m_rcPreview.Width(), 0), CPoint(m_record.ptEnd));
-    PressButton(h, IDOK);
-  });
   EXPECT_EQ(m_records[1].clrEnd, m_record.clrEnd);
+  EXPECT_EQ((std::vector<std::string>{Bytes(m_records[1])}), StoredRecords());
 }
 
 }  // namespace
