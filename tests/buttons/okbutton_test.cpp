@@ -199,22 +199,7 @@ TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
   EXPECT_EQ(Shown(three).y, 32);
 }
 
-TEST_F(OkButtonTest, Auto3StateCyclesAndPushButtonHasNoCheck) {
-  TestButton* p = Make("Three", BS_AUTO3STATE, 60, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst);
-  std::vector<int> seen;
-  for (int i = 0; i < 4; ++i) {
-    SendClick(p->m_hWnd, 3, 3);
-    seen.push_back(Check(p));
-  }
-  EXPECT_EQ(seen, (std::vector<int>{1, 2, 0, 1}));
-
-  TestButton* push = Make("Push", BS_PUSHBUTTON, 61, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
-  push->SendMessage(BM_SETCHECK, 1);
-  EXPECT_EQ(Check(push), 0);
-  EXPECT_EQ(push->SendMessage(BM_GETSTATE) & 3, 1);  // the bit is kept, only not reported
-}
-
-TEST_F(OkButtonTest, AutoRadioUnchecksOnlyOkButtonAutoRadiosOfItsGroup) {
+TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtons) {
   TestButton* first = Make("One", BS_AUTORADIOBUTTON | WS_GROUP, 70, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 10);
   TestButton* second = Make("Two", BS_AUTORADIOBUTTON, 71, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 45);
   TestButton* manual = Make("Manual", BS_RADIOBUTTON, 72, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 80);
@@ -234,6 +219,19 @@ TEST_F(OkButtonTest, AutoRadioUnchecksOnlyOkButtonAutoRadiosOfItsGroup) {
                               Check(other)}));
   SendClick(second->m_hWnd, 3, 3);  // a checked radio stays checked
   EXPECT_EQ(Check(second), 1);
+
+  TestButton* three = Make("Three", BS_AUTO3STATE, 60, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst);
+  std::vector<int> seen;
+  for (int i = 0; i < 4; ++i) {
+    SendClick(three->m_hWnd, 3, 3);
+    seen.push_back(Check(three));
+  }
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 0, 1}));
+
+  TestButton* push = Make("Push", BS_PUSHBUTTON, 61, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
+  push->SendMessage(BM_SETCHECK, 1);
+  EXPECT_EQ(Check(push), 0);
+  EXPECT_EQ(push->SendMessage(BM_GETSTATE) & 3, 1);  // the bit is kept, only not reported
 }
 
 TEST_F(OkButtonTest, ClickSendsPushedThenClickedDragOutOnlyPushed) {
@@ -278,7 +276,7 @@ TEST_F(OkButtonTest, FocusIsHandedToTheMainWindow) {
   EXPECT_EQ(g_mainFocus, 1);
 }
 
-TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFits) {
+TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFitsAndTheImageLookHasNone) {
   TestButton* shortOne = Make("OK", BS_PUSHBUTTON, 90);
   TestButton* longOne =
       Make("A caption far too long for this button", BS_PUSHBUTTON, 91, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
@@ -292,13 +290,11 @@ TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFits) {
   dc.SelectObject(&longOne->m_font);
   const CSize size = dc.GetTextExtent("A caption far too long for this button", 38);
   EXPECT_TRUE(size.cx < 120 || lfLong.lfHeight < 2);
-}
-
-TEST_F(OkButtonTest, BuiltInImageLookIsCaptionlessPushOfOneThirdRow) {
-  TestButton* p = Make("ignored", BS_AUTOCHECKBOX, 95, COkButton::BITMAP_IMAGE2);
-  EXPECT_EQ(ClientSize(p), CSize(28, 28));  // 871: 112 x 84, three rows
-  EXPECT_EQ(Check(p), 0);                   // treated as a push button
-  EXPECT_EQ(p->m_font.m_hObject, (HGDIOBJ)NULL);
+  // The built-in image look: a captionless push button of one third row, without a font.
+  TestButton* image = Make("ignored", BS_AUTOCHECKBOX, 95, COkButton::BITMAP_IMAGE2);
+  EXPECT_EQ(ClientSize(image), CSize(28, 28));  // 871: 112 x 84, three rows
+  EXPECT_EQ(Check(image), 0);                   // treated as a push button
+  EXPECT_EQ(image->m_font.m_hObject, (HGDIOBJ)NULL);
 }
 
 TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFace) {
