@@ -49,8 +49,7 @@ class ClrSourcesTest : public ::testing::Test {
     g_events = NULL;
     if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);
   }
-  // Puts one of the test plug-ins in place as Plugin\TKP1.TKP and keeps it loaded, so its state
-  // outlives the library's own load and unload.
+  // Puts a test plug-in in place as Plugin\TKP1.TKP, kept loaded so its state outlives the library's.
   void InstallPlugin(const char* dll, int result = 1, BYTE r = 0, BYTE g = 0, BYTE b = 0) {
     if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);  // a loaded file cannot be replaced
     m_hPlugin = NULL;
@@ -109,20 +108,14 @@ class ClrSourcesTest : public ::testing::Test {
 
 const std::string kStart = "1224(0,0)", kEnd = "1225(0,0)";
 
-TEST_F(ClrSourcesTest, AGridColourChangesTheColourWithoutThePlugin) {
-  InstallPlugin("clrbox_plugin.dll");
+TEST_F(ClrSourcesTest, AGridColourLeavesThePluginAloneWhichGetsTheColourBytesAndGivesTheNewOneBack) {
+  InstallPlugin("clrbox_plugin.dll", 1, 1, 2, 3);
   m_box.SetDefaultColor(0x00123456);  // the first grid cell
   ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Cell(p, 0); });
   EXPECT_EQ(0x00123456u, m_box.GetColor());
-  auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
-  ASSERT_EQ(1u, changes.size());
-  EXPECT_EQ((LPARAM)0x00123456, changes[0].lParam);
   EXPECT_TRUE(m_events.empty()) << m_events[0];
   EXPECT_EQ(0, PluginCalls());
-}
 
-TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
-  InstallPlugin("clrbox_plugin.dll", 1, 1, 2, 3);
   m_box.SetColor(RGB(10, 20, 30));
   EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), RunPlugin());
   unsigned char record[64];
@@ -130,8 +123,9 @@ TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
   EXPECT_EQ(std::string("\x0A\x14\x1E"), std::string((const char*)record + 36, 3));
   EXPECT_EQ(RGB(1, 2, 3), m_box.GetColor());
   auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
-  ASSERT_EQ(1u, changes.size());
-  EXPECT_EQ((LPARAM)RGB(1, 2, 3), changes[0].lParam);
+  ASSERT_EQ(2u, changes.size());
+  EXPECT_EQ((LPARAM)0x00123456, changes[0].lParam);
+  EXPECT_EQ((LPARAM)RGB(1, 2, 3), changes[1].lParam);
 }
 
 TEST_F(ClrSourcesTest, FailuresOfThePluginLeaveTheColourAndStillFrameTheRun) {

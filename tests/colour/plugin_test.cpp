@@ -23,31 +23,28 @@ class PluginTest : public ::testing::Test {
     ASSERT_NE(m_hPlugin, (HMODULE)NULL);
     m_pfnShow = (SHOWCOLORPICKERDLG)(void*)GetProcAddress(m_hPlugin, "ShowColorPickerDlg");
     ASSERT_NE(m_pfnShow, (SHOWCOLORPICKERDLG)NULL);
-    memset(m_record, 0xCC, sizeof m_record);
   }
   void TearDown() override {
     if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);
   }
-  void Start(BYTE r, BYTE g, BYTE b) {
+  // Shows the picker on a record of 0xCC bytes starting at (r, g, b); `act` runs on its dialog.
+  int Show(BYTE r, BYTE g, BYTE b, std::function<void(HWND)> act) {
+    memset(m_record, 0xCC, sizeof m_record);
     m_record[36] = r;
     m_record[37] = g;
     m_record[38] = b;
     memcpy(m_before, m_record, sizeof m_record);
-  }
-  // Shows the picker; `act` runs on its dialog once it is up.
-  int Show(std::function<void(HWND)> act) {
     ModalDriver driver(ModalDriver::DialogTitled("Tarvik Color Picker"), act);
     const int result = m_pfnShow(m_record, MainWnd()->m_hWnd);
-    EXPECT_TRUE(driver.Acted());
-    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_TRUE(driver.Acted() && !driver.TimedOut());
     return result;
   }
-  static int Field(HWND hDlg, int id) { return (int)GetDlgItemInt(hDlg, id, NULL, FALSE); }
-  static RECT Placeholder(HWND hDlg, int id) {
+  // The colour at the middle of a dialog item, as the dialog shows it.
+  static COLORREF Swatch(HWND hDlg, int id) {
     RECT rc;
     GetWindowRect(GetDlgItem(hDlg, id), &rc);
     MapWindowPoints(NULL, hDlg, (POINT*)&rc, 2);
-    return rc;
+    return ReadClient(hDlg).At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
   }
 
   HMODULE m_hPlugin = NULL;
@@ -56,36 +53,28 @@ class PluginTest : public ::testing::Test {
   unsigned char m_before[96];
 };
 
-TEST_F(PluginTest, StartingBytesInFieldsAndChosenBytesOut) {
-  Start(10, 20, 30);
-  int shown[3] = {-1, -1, -1};
+TEST_F(PluginTest, StartingBytesInFieldsChosenBytesOutCancelChangesNothing) {
+  std::vector<int> shown;
   COLORREF oldSwatch = CLR_INVALID, newSwatch = CLR_INVALID;
-  const int result = Show([&](HWND hDlg) {
-    for (int i = 0; i < 3; i++) shown[i] = Field(hDlg, IDC_TKP1_RED + i);
-    SetDlgItemTextA(hDlg, IDC_TKP1_RED, "1");
-    SetDlgItemTextA(hDlg, IDC_TKP1_GREEN, "2");
-    SetDlgItemTextA(hDlg, IDC_TKP1_BLUE, "3");
-    Pixels px = ReadClient(hDlg);
-    RECT o = Placeholder(hDlg, IDC_TKP1_OLD), n = Placeholder(hDlg, IDC_TKP1_NEW);
-    oldSwatch = px.At((o.left + o.right) / 2, (o.top + o.bottom) / 2);
-    newSwatch = px.At((n.left + n.right) / 2, (n.top + n.bottom) / 2);
-    PressButton(hDlg, IDOK);
-  });
-  EXPECT_EQ(result, 1);
-  EXPECT_EQ(std::vector<int>(shown, shown + 3), (std::vector<int>{10, 20, 30}));
+  EXPECT_EQ(1, Show(10, 20, 30, [&](HWND hDlg) {
+              for (int i = 0; i < 3; i++) shown.push_back((int)GetDlgItemInt(hDlg, IDC_TKP1_RED + i, NULL, FALSE));
+              SetDlgItemTextA(hDlg, IDC_TKP1_RED, "1");
+              SetDlgItemTextA(hDlg, IDC_TKP1_GREEN, "2");
+              SetDlgItemTextA(hDlg, IDC_TKP1_BLUE, "3");
+              oldSwatch = Swatch(hDlg, IDC_TKP1_OLD);
+              newSwatch = Swatch(hDlg, IDC_TKP1_NEW);
+              PressButton(hDlg, IDOK);
+            }));
+  EXPECT_EQ(shown, (std::vector<int>{10, 20, 30}));
   EXPECT_EQ(oldSwatch, RGB(10, 20, 30));
   EXPECT_EQ(newSwatch, RGB(1, 2, 3));
   memcpy(m_before + 56, "\x01\x02\x03", 3);  // the chosen colour, every other byte as the caller left it
   EXPECT_EQ(memcmp(m_record, m_before, sizeof m_record), 0);
-}
 
-TEST_F(PluginTest, CancelLeavesTheRecordAndNullRecordIsAnError) {
-  Start(1, 2, 3);
-  const int result = Show([](HWND hDlg) {
-    SetDlgItemTextA(hDlg, IDC_TKP1_HUE, "100");
-    PressButton(hDlg, IDCANCEL);
-  });
-  EXPECT_EQ(result, 0);
+  EXPECT_EQ(0, Show(1, 2, 3, [](HWND hDlg) {
+              SetDlgItemTextA(hDlg, IDC_TKP1_HUE, "100");
+              PressButton(hDlg, IDCANCEL);
+            }));
   EXPECT_EQ(memcmp(m_record, m_before, sizeof m_record), 0);
   EXPECT_EQ(m_pfnShow(NULL, MainWnd()->m_hWnd), -1);
 }

@@ -18,14 +18,13 @@ TEST(TextEditTest, FocusChangesAndClicksReachTheParentWithTheirCodes) {
   edit.SetFocus();
   other.SetFocus();
   SendClick(edit.m_hWnd, 5, 5);
-  auto codes = [&](UINT code) { return parent.Commands(code); };
-  ASSERT_EQ(codes(TEXTEDIT_SETFOCUS).size(), 2u);  // by SetFocus, then by the click
-  ASSERT_EQ(codes(TEXTEDIT_KILLFOCUS).size(), 1u);
-  ASSERT_EQ(codes(TEXTEDIT_LBUTTONDOWN).size(), 1u);
-  EXPECT_EQ(codes(TEXTEDIT_SETFOCUS)[0].wParam, MAKEWPARAM(7, TEXTEDIT_SETFOCUS));
-  EXPECT_EQ((HWND)codes(TEXTEDIT_SETFOCUS)[0].lParam, other.m_hWnd);   // the window that lost it
-  EXPECT_EQ((HWND)codes(TEXTEDIT_KILLFOCUS)[0].lParam, other.m_hWnd);  // the window that gains it
-  EXPECT_EQ(codes(TEXTEDIT_LBUTTONDOWN)[0].wParam, MAKEWPARAM(7, TEXTEDIT_LBUTTONDOWN));
-  EXPECT_EQ(codes(TEXTEDIT_LBUTTONDOWN)[0].lParam, 0);
+  auto set = parent.Commands(TEXTEDIT_SETFOCUS), kill = parent.Commands(TEXTEDIT_KILLFOCUS),
+       down = parent.Commands(TEXTEDIT_LBUTTONDOWN);
+  ASSERT_TRUE(set.size() == 2 && kill.size() == 1 && down.size() == 1);  // set by SetFocus, then by the click
+  EXPECT_EQ(set[0].wParam, MAKEWPARAM(7, TEXTEDIT_SETFOCUS));
+  EXPECT_EQ((HWND)set[0].lParam, other.m_hWnd);   // the window that lost it
+  EXPECT_EQ((HWND)kill[0].lParam, other.m_hWnd);  // the window that gains it
+  EXPECT_EQ(down[0].wParam, MAKEWPARAM(7, TEXTEDIT_LBUTTONDOWN));
+  EXPECT_EQ(down[0].lParam, 0);
   EXPECT_EQ(CWnd::GetFocus(), &edit);  // the click's default processing took place
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <vector>
+#include "Canvas.h"
 #include "TestApp.h"
 
 namespace {
@@ -20,40 +21,30 @@ int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARA
 
 TEST(BalloonPixels, FillOutlineAndTheAreaOutside) {
   const int w = 200, h = 60;
-  BITMAPINFO bmi = {};
-  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  DWORD* bits = NULL;
-  HBITMAP hbm = CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, (void**)&bits, NULL, 0);
-  HDC hdc = CreateCompatibleDC(NULL);
-  HGDIOBJ old = SelectObject(hdc, hbm);
-  memset(bits, 0, w * h * 4);
-  HBRUSH hbr = CreateSolidBrush(RGB(0, 0, 255));
-  EXPECT_EQ(1, CreateArrowRegion(0, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, w - 3, h - 3), 0));
-  GdiFlush();
-  auto at = [&](int x, int y) { return bits[y * w + x] & 0xFFFFFF; };  // 0x00RRGGBB
-  EXPECT_EQ(0x0000FFu, at(100, 40)) << "body";
-  EXPECT_EQ(0u, at(100, 10)) << "above the body";
-  EXPECT_EQ(0u, at(1, 21)) << "cut by the rounded corner";
-  EXPECT_EQ(0u, at(w - 2, h - 2)) << "the 3 pixels left free";
-  EXPECT_EQ(0xFF0000u, at(100, 20)) << "outline on the top edge";
+  const COLORREF blue = RGB(0, 0, 255), red = RGB(255, 0, 0), black = 0;
+  HBRUSH hbr = CreateSolidBrush(blue);
+  {
+    ostrel_test::Canvas c(w, h, black);
+    EXPECT_EQ(1, CreateArrowRegion(0, c.dc(), hbr, 1, red, CRect(0, 0, w - 3, h - 3), 0));
+    EXPECT_EQ(blue, c.At(100, 40)) << "body";
+    EXPECT_EQ(black, c.At(100, 10)) << "above the body";
+    EXPECT_EQ(black, c.At(1, 21)) << "cut by the rounded corner";
+    EXPECT_EQ(black, c.At(w - 2, h - 2)) << "the 3 pixels left free";
+    EXPECT_EQ(red, c.At(100, 20)) << "outline on the top edge";
+  }
   // Each direction's pointer at its own corner, none at the other corner of that side.
   const struct {
     POINT in, out;
   } pointers[] = {{{12, 14}, {181, 14}}, {{181, 14}, {12, 14}}, {{15, 43}, {182, 43}}, {{182, 43}, {15, 43}}};
   for (int dir = 0; dir < 4; dir++) {
-    memset(bits, 0, w * h * 4);
-    CreateArrowRegion(dir, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, w - 3, h - 3), 0);
-    GdiFlush();
-    EXPECT_EQ(0x0000FFu, at(pointers[dir].in.x, pointers[dir].in.y)) << "direction " << dir;
-    EXPECT_EQ(0u, at(pointers[dir].out.x, pointers[dir].out.y)) << "direction " << dir;
+    ostrel_test::Canvas c(w, h, black);
+    CreateArrowRegion(dir, c.dc(), hbr, 1, red, CRect(0, 0, w - 3, h - 3), 0);
+    EXPECT_EQ(blue, c.At(pointers[dir].in.x, pointers[dir].in.y)) << "direction " << dir;
+    EXPECT_EQ(black, c.At(pointers[dir].out.x, pointers[dir].out.y)) << "direction " << dir;
   }
-  memset(bits, 0, w * h * 4);  // too narrow for the usual base: it spans from the corner
-  CreateArrowRegion(0, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, 30, h - 3), 0);
-  GdiFlush();
-  EXPECT_EQ(0x0000FFu, at(7, 14)) << "narrow";
-  SelectObject(hdc, old);
-  DeleteDC(hdc);
-  DeleteObject(hbm);
+  ostrel_test::Canvas narrow(w, h, black);  // too narrow for the usual base: it spans from the corner
+  CreateArrowRegion(0, narrow.dc(), hbr, 1, red, CRect(0, 0, 30, h - 3), 0);
+  EXPECT_EQ(blue, narrow.At(7, 14)) << "narrow";
   DeleteObject(hbr);
 }
 
