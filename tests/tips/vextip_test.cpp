@@ -51,6 +51,8 @@ class VexTipTest : public ::testing::Test {
     CVexTip::m_nTransparent = 5;
     CVexTip::m_crTip = 0;
     m_tip.DestroyWindow();
+    m_tip.m_font.DeleteObject();  // as the object's end would
+    EXPECT_EQ(0, m_tracker.Outstanding()) << "a tip's whole life leaves no GDI objects";
   }
   CSize BalloonSize(const char* parsedText) {
     CString text(parsedText);
@@ -63,7 +65,8 @@ class VexTipTest : public ::testing::Test {
     return rc;
   }
 
-  CRecordingParent m_parent;
+  CallbackParent m_parent;
+  GdiTracker m_tracker{"Ostrel.dll", "afx.dll"};
   TestTip m_tip;
   HWND m_hSave = NULL, m_hOpen = NULL, m_hCallback = NULL, m_hNone = NULL;
 };
@@ -192,7 +195,7 @@ TEST_F(VexTipTest, WindowFromPointShowsDisabledControlsAndSkipsDropDownCombos) {
   EXPECT_EQ(1, m_tip.SendMessage(WM_PRINTCLIENT, 0, PRF_ERASEBKGND | PRF_CLIENT));
 }
 
-TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
+TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointerWithTheOwnersTextForDollar) {
   HWND hBack = CreateBackdrop(m_parent, 0, 36, 400, 264);
   SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   m_tip.SetInstance(GetModuleHandleA(NULL));
@@ -211,22 +214,8 @@ TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointer) {
   Pixels shown = ReadScreen(rc);
   EXPECT_EQ(kBackdrop, shown.At(rc.Width() - 3, 5)) << "above the body, right of the pointer";
   EXPECT_EQ(kBackdrop, shown.At(rc.Width() - 1, rc.Height() - 1)) << "the free margin";
+  ASSERT_TRUE(HoverUntilShown(m_tip, m_hCallback)) << "the callback tip did not show";
+  EXPECT_STREQ("Live\ntext", m_tip.m_strText) << "the owner's text, with the mark-up applied";
   InputMove(700, 550);
   DestroyWindow(hBack);
-}
-
-TEST(VexTipCallback, DollarTipsTakeTheTextTheOwnerGivesAndNothingIsLeft) {
-  CallbackParent parent;
-  HWND hButton = AddChild(parent, "BUTTON", 0, IDC_TIP_CALLBACK, 10, 10, 90, 24);
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
-  {
-    CVexTip tip;
-    ASSERT_TRUE(tip.Create(&parent, TTS_ALWAYSTIP));
-    tip.SetInstance(GetModuleHandleA(NULL));
-    tip.SubTipControl(parent.m_hWnd);
-    ASSERT_TRUE(HoverUntilShown(tip, hButton)) << "the tip did not show";
-    EXPECT_STREQ("Live\ntext", tip.m_strText) << "the control's text, with the mark-up applied";
-    InputMove(700, 550);
-  }  // a shown tip's whole life
-  EXPECT_EQ(0, tracker.Outstanding());
 }
