@@ -62,23 +62,7 @@ TEST_F(ColourBarTest, MarkerHeightGivesRedToBlue) {
   EXPECT_EQ(m_notified.colors.size(), 4u);
 }
 
-TEST_F(ColourBarTest, MovesOnlyWithAButtonOrKeyDownAndWrapsAboveTheBar) {
-  Make(20, 100);
-  Press(10);
-  Release(10);
-  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, 0);
-  EXPECT_EQ(m_bar.m_nY, 10);
-  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, MK_SHIFT);
-  EXPECT_EQ(m_bar.m_nY, 90);
-  SendMouse(m_bar.m_hWnd, WM_LBUTTONDBLCLK, 10, 30, MK_LBUTTON);
-  EXPECT_EQ(m_bar.m_nY, 90);
-  EXPECT_EQ(m_notified.colors.size(), 1u);  // only the release tells the host
-  Press(50);
-  Release(-10);  // above the bar each component wraps
-  EXPECT_EQ(m_notified.colors.back(), RGB(24, 0, 231));
-}
-
-TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentre) {
+TEST_F(ColourBarTest, PaintsABarAndAMarkerStartingBottomCentreThatMovesWithAButtonOrKeyDown) {
   Make(20, 100);
   EXPECT_EQ(m_bar.m_nX, -1);
   Pixels px = ReadClient(m_bar.m_hWnd);
@@ -93,6 +77,17 @@ TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentre) {
   EXPECT_EQ(px.At(10, 40), m_bar.getColor());  // the marker's fill is the colour
   EXPECT_EQ(px.At(10, 35), 0u);                // outlined with the DC's default black pen
   EXPECT_EQ(px.At(2, 40), RGB(153, 0, 102));   // the bar beside it
+
+  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, 0);
+  EXPECT_EQ(m_bar.m_nY, 40);
+  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, MK_SHIFT);
+  EXPECT_EQ(m_bar.m_nY, 90);
+  SendMouse(m_bar.m_hWnd, WM_LBUTTONDBLCLK, 10, 30, MK_LBUTTON);
+  EXPECT_EQ(m_bar.m_nY, 90);
+  EXPECT_EQ(m_notified.colors.size(), 1u);  // only the release tells the host
+  Press(50);
+  Release(-10);  // above the bar each component wraps
+  EXPECT_EQ(m_notified.colors.back(), RGB(24, 0, 231));
 }
 
 TEST_F(ColourBarTest, SamplesFadeTowardWhiteDiscByDiscOrRingByRingAndAreLetGo) {
