@@ -1,5 +1,5 @@
-// The angle dial: geometry, presses and drags with their notifications, the sweep, the private
-// messages, the cursor and painting.
+// The angle dial: geometry and set-up, presses and drags with their notifications, the sweep, the
+// private messages, the cursor and painting.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <vector>
@@ -24,6 +24,20 @@ LRESULT CALLBACK RecordPaints(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
   if (msg == WM_PAINT && g_painted != NULL)
     g_painted->push_back((int)CallWindowProcA(g_dialProc, hWnd, CCM_GETANGLE, 0, 0));
   return CallWindowProcA(g_dialProc, hWnd, msg, wParam, lParam);
+}
+
+// From `from` to `to` one degree at a time in direction `dir` (+1 or -1), across 0.
+std::vector<int> Steps(int from, int to, int dir) {
+  std::vector<int> v{from};
+  while (v.back() != to) v.push_back((v.back() + dir + 360) % 360);
+  return v;
+}
+
+CRect InParent(HWND hWnd) {
+  CRect rc;
+  GetWindowRect(hWnd, &rc);
+  MapWindowPoints(NULL, GetParent(hWnd), (POINT*)&rc, 2);
+  return rc;
 }
 
 class CircleCtrlTest : public ::testing::Test {
@@ -67,40 +81,40 @@ class CircleCtrlTest : public ::testing::Test {
       if (folded.empty() || folded.back() != a) folded.push_back(a);
     return folded;
   }
-  static std::vector<int> Range(int from, int to, int step = 1) {
-    std::vector<int> v;
-    for (int a = from; step > 0 ? a <= to : a >= to; a += step) v.push_back(a);
-    return v;
-  }
 
   CRecordingParent m_parent;
   HWND m_hDial = NULL;
 };
 
-CRect InParent(HWND hWnd) {
-  CRect rc;
-  GetWindowRect(hWnd, &rc);
-  MapWindowPoints(NULL, GetParent(hWnd), (POINT*)&rc, 2);
-  return rc;
-}
-
-TEST_F(CircleCtrlTest, SizeFollowsTheFaceAboutTheCentre) {
+TEST_F(CircleCtrlTest, SizeFollowsTheFaceAndPrivateMessagesSetUpAndAngle) {
   HWND hDial = CreateWindowExA(0, CIRCLECTRL_CLASS, "", WS_CHILD, 10, 10, 100, 60, m_parent.m_hWnd, NULL, NULL, NULL);
-  EXPECT_EQ(CRect(18, -2, 102, 82), InParent(hDial));  // the face's 84 x 84, whatever was asked
+  EXPECT_EQ(CRect(18, -2, 102, 82), InParent(hDial));  // the face's 84 x 84 about the centre asked for
   DestroyWindow(hDial);
 
   GdiTracker tracker({"Ostrel.dll"});  // replaced faces and markers are let go
+  EXPECT_EQ(1, SendMessageA(m_hDial, CCM_SETUP, 0, 0)) << "face and marker loaded";
   CIRCLECTRL_SETUP setup = {};
   setup.hInst = _ClrBoxInst;
   setup.nFaceId = 101;
   setup.rcFace = {10, 10, 70, 70};
   setup.nMarkerId = 102;
   setup.rcMarker = {0, 0, 6, 6};
+  setup.nAngle = 200;
   EXPECT_EQ(1, Setup(setup));
   EXPECT_EQ(CRect(112, 112, 172, 172), InParent(m_hDial));
+  EXPECT_EQ(200, Angle());
   setup.nFaceId = 9999;  // a face the module does not have: none, and painting goes on
   EXPECT_EQ(0, Setup(setup));
   PumpMessages();
+
+  ValidateRect(m_hDial, NULL);
+  EXPECT_EQ(200, SendMessageA(m_hDial, CCM_SETANGLE, 45, 0));
+  EXPECT_FALSE(GetUpdateRect(m_hDial, NULL, FALSE)) << "no repaint without lParam";
+  EXPECT_EQ(45, SendMessageA(m_hDial, CCM_SETANGLE, 120, 1));
+  int angle = -5;
+  EXPECT_EQ(120, SendMessageA(m_hDial, CCM_GETANGLE, 0, (LPARAM)&angle));
+  EXPECT_EQ(120, angle);
+  EXPECT_TRUE(Codes().empty()) << "setting the angle does not notify";
   DestroyWindow(m_hDial);
   EXPECT_EQ(0, tracker.Outstanding());
 }
@@ -131,12 +145,9 @@ TEST_F(CircleCtrlTest, RimPressesAndDragsSetTheAngleAndNotify) {
 }
 
 TEST_F(CircleCtrlTest, SweepTakesTheShorterWayRoundInSteps) {
-  std::vector<int> across = Range(350, 359), back = Range(10, 0, -1);
-  for (int a : Range(0, 10)) across.push_back(a);
-  for (int a : Range(359, 350, -1)) back.push_back(a);
-  EXPECT_EQ(across, Sweep(350, kRim10));
-  EXPECT_EQ(back, Sweep(10, kRim350));
-  EXPECT_EQ(Range(0, 180), Sweep(0, kRim180));  // a half turn runs counter-clockwise
+  EXPECT_EQ(Steps(350, 10, 1), Sweep(350, kRim10));
+  EXPECT_EQ(Steps(10, 350, -1), Sweep(10, kRim350));
+  EXPECT_EQ(Steps(0, 180, 1), Sweep(0, kRim180));  // a half turn runs counter-clockwise
 
   CIRCLECTRL_SETUP setup = {};
   setup.nStep = 3;
@@ -146,26 +157,6 @@ TEST_F(CircleCtrlTest, SweepTakesTheShorterWayRoundInSteps) {
   setup.nStep = 11;  // out of range: ignored
   Setup(setup);
   EXPECT_EQ(std::vector<int>({90}), Sweep(0, kRim90));
-}
-
-TEST_F(CircleCtrlTest, PrivateMessages) {
-  int angle = -5;
-  EXPECT_EQ(0, SendMessageA(m_hDial, CCM_GETANGLE, 0, (LPARAM)&angle));
-  EXPECT_EQ(0, angle);
-  EXPECT_EQ(-1, SendMessageA(m_hDial, CCM_SETANGLE, 360, 1));
-  EXPECT_EQ(-1, SendMessageA(m_hDial, CCM_SETANGLE, (WPARAM)-1, 1));
-  ValidateRect(m_hDial, NULL);
-  EXPECT_EQ(0, SendMessageA(m_hDial, CCM_SETANGLE, 45, 0));
-  EXPECT_FALSE(GetUpdateRect(m_hDial, NULL, FALSE)) << "no repaint without lParam";
-  EXPECT_EQ(45, SendMessageA(m_hDial, CCM_SETANGLE, 120, 1));
-  EXPECT_EQ(120, Angle());
-  EXPECT_TRUE(Codes().empty()) << "setting the angle does not notify";
-
-  EXPECT_EQ(1, SendMessageA(m_hDial, CCM_SETUP, 0, 0)) << "face and marker loaded";
-  CIRCLECTRL_SETUP setup = {};
-  setup.nAngle = 200;
-  EXPECT_EQ(1, Setup(setup));
-  EXPECT_EQ(200, Angle());
 }
 
 TEST_F(CircleCtrlTest, PaintsFaceMarkerAndRedLineAndShowsTheDragCursorOverTheRim) {

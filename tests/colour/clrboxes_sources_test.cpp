@@ -1,6 +1,9 @@
 // Colour sources of the colour boxes: the pop-up's grid, the plug-in picker (present, missing,
 // failing, without its export) with the messages to the main window, cancelling, double clicks.
+// And the host's own plug-in Plugin\TKP1.TKP: the record bytes in and out, its dialog driven by
+// fields, cancelling, bad input.
 #include <gtest/gtest.h>
+#include <string.h>
 #include <functional>
 #include <memory>
 #include <string>
@@ -8,10 +11,12 @@
 #include "ImportPatch.h"
 #include "Input.h"
 #include "ModalDriver.h"
+#include "Pixels.h"
 #include "ProbeBoxes.h"
 #include "RecordingParent.h"
 #include "TempDir.h"
 #include "TestApp.h"
+#include "Tkp1Res.h"
 
 using namespace ostrel_test;
 
@@ -49,8 +54,7 @@ class ClrSourcesTest : public ::testing::Test {
     g_events = NULL;
     if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);
   }
-  // Puts one of the test plug-ins in place as Plugin\TKP1.TKP and keeps it loaded, so its state
-  // outlives the library's own load and unload.
+  // Puts a test plug-in in place as Plugin\TKP1.TKP, kept loaded so its state outlives the library's.
   void InstallPlugin(const char* dll, int result = 1, BYTE r = 0, BYTE g = 0, BYTE b = 0) {
     if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);  // a loaded file cannot be replaced
     m_hPlugin = NULL;
@@ -109,20 +113,14 @@ class ClrSourcesTest : public ::testing::Test {
 
 const std::string kStart = "1224(0,0)", kEnd = "1225(0,0)";
 
-TEST_F(ClrSourcesTest, AGridColourChangesTheColourWithoutThePlugin) {
-  InstallPlugin("clrbox_plugin.dll");
+TEST_F(ClrSourcesTest, AGridColourLeavesThePluginAloneWhichGetsTheColourBytesAndGivesTheNewOneBack) {
+  InstallPlugin("clrbox_plugin.dll", 1, 1, 2, 3);
   m_box.SetDefaultColor(0x00123456);  // the first grid cell
   ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Cell(p, 0); });
   EXPECT_EQ(0x00123456u, m_box.GetColor());
-  auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
-  ASSERT_EQ(1u, changes.size());
-  EXPECT_EQ((LPARAM)0x00123456, changes[0].lParam);
   EXPECT_TRUE(m_events.empty()) << m_events[0];
   EXPECT_EQ(0, PluginCalls());
-}
 
-TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
-  InstallPlugin("clrbox_plugin.dll", 1, 1, 2, 3);
   m_box.SetColor(RGB(10, 20, 30));
   EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), RunPlugin());
   unsigned char record[64];
@@ -130,8 +128,9 @@ TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBack) {
   EXPECT_EQ(std::string("\x0A\x14\x1E"), std::string((const char*)record + 36, 3));
   EXPECT_EQ(RGB(1, 2, 3), m_box.GetColor());
   auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
-  ASSERT_EQ(1u, changes.size());
-  EXPECT_EQ((LPARAM)RGB(1, 2, 3), changes[0].lParam);
+  ASSERT_EQ(2u, changes.size());
+  EXPECT_EQ((LPARAM)0x00123456, changes[0].lParam);
+  EXPECT_EQ((LPARAM)RGB(1, 2, 3), changes[1].lParam);
 }
 
 TEST_F(ClrSourcesTest, FailuresOfThePluginLeaveTheColourAndStillFrameTheRun) {
@@ -181,6 +180,71 @@ TEST_F(ClrSourcesTest, ADoubleClickedCellTakesTheSourcesColourButNotWhenCancelle
   auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
   ASSERT_EQ(2u, changes.size());
   EXPECT_EQ((LPARAM)0x00654321, changes[1].lParam);
+}
+
+typedef int(__cdecl* SHOWCOLORPICKERDLG)(unsigned char*, HWND);
+
+class PluginTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_hPlugin = LoadLibraryA((ExeFolder() + "Plugin\\TKP1.TKP").c_str());
+    ASSERT_NE(m_hPlugin, (HMODULE)NULL);
+    m_pfnShow = (SHOWCOLORPICKERDLG)(void*)GetProcAddress(m_hPlugin, "ShowColorPickerDlg");
+    ASSERT_NE(m_pfnShow, (SHOWCOLORPICKERDLG)NULL);
+  }
+  void TearDown() override {
+    if (m_hPlugin != NULL) FreeLibrary(m_hPlugin);
+  }
+  // Shows the picker on a record of 0xCC bytes starting at (r, g, b); `act` runs on its dialog.
+  int Show(BYTE r, BYTE g, BYTE b, std::function<void(HWND)> act) {
+    memset(m_record, 0xCC, sizeof m_record);
+    m_record[36] = r;
+    m_record[37] = g;
+    m_record[38] = b;
+    memcpy(m_before, m_record, sizeof m_record);
+    ModalDriver driver(ModalDriver::DialogTitled("Tarvik Color Picker"), act);
+    const int result = m_pfnShow(m_record, MainWnd()->m_hWnd);
+    EXPECT_TRUE(driver.Acted() && !driver.TimedOut());
+    return result;
+  }
+  // The colour at the middle of a dialog item, as the dialog shows it.
+  static COLORREF Swatch(HWND hDlg, int id) {
+    RECT rc;
+    GetWindowRect(GetDlgItem(hDlg, id), &rc);
+    MapWindowPoints(NULL, hDlg, (POINT*)&rc, 2);
+    return ReadClient(hDlg).At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+  }
+
+  HMODULE m_hPlugin = NULL;
+  SHOWCOLORPICKERDLG m_pfnShow = NULL;
+  unsigned char m_record[96];
+  unsigned char m_before[96];
+};
+
+TEST_F(PluginTest, StartingBytesInFieldsChosenBytesOutCancelChangesNothing) {
+  std::vector<int> shown;
+  COLORREF oldSwatch = CLR_INVALID, newSwatch = CLR_INVALID;
+  EXPECT_EQ(1, Show(10, 20, 30, [&](HWND hDlg) {
+              for (int i = 0; i < 3; i++) shown.push_back((int)GetDlgItemInt(hDlg, IDC_TKP1_RED + i, NULL, FALSE));
+              SetDlgItemTextA(hDlg, IDC_TKP1_RED, "1");
+              SetDlgItemTextA(hDlg, IDC_TKP1_GREEN, "2");
+              SetDlgItemTextA(hDlg, IDC_TKP1_BLUE, "3");
+              oldSwatch = Swatch(hDlg, IDC_TKP1_OLD);
+              newSwatch = Swatch(hDlg, IDC_TKP1_NEW);
+              PressButton(hDlg, IDOK);
+            }));
+  EXPECT_EQ(shown, (std::vector<int>{10, 20, 30}));
+  EXPECT_EQ(oldSwatch, RGB(10, 20, 30));
+  EXPECT_EQ(newSwatch, RGB(1, 2, 3));
+  memcpy(m_before + 56, "\x01\x02\x03", 3);  // the chosen colour, every other byte as the caller left it
+  EXPECT_EQ(memcmp(m_record, m_before, sizeof m_record), 0);
+
+  EXPECT_EQ(0, Show(1, 2, 3, [](HWND hDlg) {
+              SetDlgItemTextA(hDlg, IDC_TKP1_HUE, "100");
+              PressButton(hDlg, IDCANCEL);
+            }));
+  EXPECT_EQ(memcmp(m_record, m_before, sizeof m_record), 0);
+  EXPECT_EQ(m_pfnShow(NULL, MainWnd()->m_hWnd), -1);
 }
 
 }  // namespace

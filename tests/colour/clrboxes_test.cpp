@@ -1,5 +1,5 @@
 // Colour boxes: creation, layouts and the window region, hover and capture, clicks and their
-// notifications, enabling, the eyedropper's document switch.
+// notifications, enabling, tips while painting, the eyedropper's document switch.
 #include <gtest/gtest.h>
 #include <vector>
 #include "Input.h"
@@ -25,36 +25,37 @@ class ClrBoxesTest : public ::testing::Test {
     m_parent.Clear();
   }
   void Move(CWnd& box, CPoint p) { SendMouse(box.m_hWnd, WM_MOUSEMOVE, p.x, p.y); }
+  std::vector<unsigned long> Palette(CClrBoxes& box) {
+    std::vector<unsigned long> out(8, 0xABCDEF);
+    EXPECT_EQ(1, box.GetPalette(out.data()));
+    return out;
+  }
 
   CRecordingParent m_parent;
 };
 
-TEST_F(ClrBoxesTest, CreationRefusesBadTypesAndParentsAndEvensThePalette) {
+TEST_F(ClrBoxesTest, CreationRefusesBadTypesAndCountsAndEvensThePalette) {
   CProbeBoxes refused;
   EXPECT_EQ(0, refused.Create(kId, CRect(0, 0, 20, 20), &m_parent, 1, NULL, 0, 0));
   EXPECT_TRUE(::IsWindow(refused.m_hWnd));
   EXPECT_EQ(CLRBOX_UNCREATED, refused.Type());
   EXPECT_EQ(0, refused.EnableWindow(0));  // changes nothing, not even the window's state
   EXPECT_TRUE(refused.IsWindowEnabled());
+  CProbeBoxes none;
+  EXPECT_EQ(0, none.Create(kId, CRect(0, 0, 40, 40), &m_parent, CLRBOX_PALETTE, kPalette, 0, 0));
 
   // Palettes come in pairs of cells; one colour makes a simple box.
   CProbeBoxes seven, one, oneNull(0x123456);
   Make(seven, CLRBOX_PALETTE, 200, 40, 7);
   EXPECT_EQ(6, seven.Count());
-  unsigned long out[8];
-  for (auto& c : out) c = 0xABCDEF;
-  EXPECT_EQ(1, seven.GetPalette(out));
-  for (int i = 0; i < 6; i++) EXPECT_EQ(kPalette[i], out[i]);
-  EXPECT_EQ(0xABCDEFu, out[6]);
-
+  std::vector<unsigned long> expected(kPalette, kPalette + 6);
+  expected.insert(expected.end(), {0xABCDEF, 0xABCDEF});
+  EXPECT_EQ(expected, Palette(seven));
   Make(one, CLRBOX_PALETTE, 40, 40, 1);
   EXPECT_EQ(CLRBOX_SIMPLE, one.Type());
   EXPECT_EQ(kPalette[0], one.GetColor());
   Make(oneNull, CLRBOX_PALETTE, 40, 40, 1, 0, NULL);
   EXPECT_EQ(0x123456u, oneNull.GetColor());
-
-  CProbeBoxes none;
-  EXPECT_EQ(0, none.Create(kId, CRect(0, 0, 40, 40), &m_parent, CLRBOX_PALETTE, kPalette, 0, 0));
 }
 
 TEST_F(ClrBoxesTest, LayoutsPlaceTheUseBoxAndACustomOneMustFit) {
@@ -78,7 +79,7 @@ TEST_F(ClrBoxesTest, LayoutsPlaceTheUseBoxAndACustomOneMustFit) {
   EXPECT_EQ(CRect(60, 46, 80, 60), right.Cell(7));
 }
 
-TEST_F(ClrBoxesTest, GapsLieOutsideTheWindowRegionAndPaintingFollowsTheLayout) {
+TEST_F(ClrBoxesTest, PaletteRegionPaintingHoverAndClicks) {
   CProbeBoxes box(0x00336699);
   Make(box, CLRBOX_PALETTE, 200, 40, 8, 0);
   HRGN hRgn = CreateRectRgn(0, 0, 0, 0);
@@ -87,26 +88,20 @@ TEST_F(ClrBoxesTest, GapsLieOutsideTheWindowRegionAndPaintingFollowsTheLayout) {
   EXPECT_FALSE(PtInRegion(hRgn, 100, 20));  // the 8-pixel gap
   EXPECT_TRUE(PtInRegion(hRgn, 110, 5));    // cell 0
   DeleteObject(hRgn);
-  // A click in the gap reaches the parent, not the box.
-  POINT gap = {100, 20};
+  POINT gap = {100, 20};  // a click in the gap reaches the parent, not the box
   ClientToScreen(box.m_hWnd, &gap);
   EXPECT_NE(box.m_hWnd, WindowFromPoint(gap));
-
   Pixels px = ReadClient(box.m_hWnd);
   EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), px.At(0, 0));
   EXPECT_EQ(0x00336699u, px.At(48, 20));
   EXPECT_EQ(kPalette[0], px.At(116, 10));
   EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), px.At(105, 1));  // inner frame of the double bound
-}
 
-TEST_F(ClrBoxesTest, HoverFollowsThePointerAndCaptureEndsWhenItLeaves) {
-  CProbeBoxes box;
-  Make(box, CLRBOX_PALETTE, 200, 40, 8, 0);
   Move(box, box.CellCentre(2));
   EXPECT_EQ(2, box.HotCell());
   EXPECT_EQ(box.m_hWnd, GetCapture());
   // The hot cell is drawn raised: a highlight line at its top-left.
-  Pixels px = ReadDC(CClientDC(&box).GetSafeHdc(), 0, 0, 200, 40);
+  px = ReadDC(CClientDC(&box).GetSafeHdc(), 0, 0, 200, 40);
   EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), px.At(box.Cell(2).left, box.Cell(2).top + 5));
   Move(box, box.Use().CenterPoint());
   EXPECT_EQ(8, box.HotCell());
@@ -116,25 +111,17 @@ TEST_F(ClrBoxesTest, HoverFollowsThePointerAndCaptureEndsWhenItLeaves) {
   Move(box, CPoint(250, 20));
   EXPECT_EQ((HWND)NULL, GetCapture());
   EXPECT_FALSE(box.Captured());
-}
 
-TEST_F(ClrBoxesTest, ACellClickSendsOneColourChangeAndSetColorNone) {
-  CProbeBoxes box;
-  Make(box, CLRBOX_PALETTE, 200, 40, 8, 0);
+  // A cell click: the press, then one colour change.
   CPoint at = box.CellCentre(5);
   SendClick(box.m_hWnd, at.x, at.y);
-  auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
-  ASSERT_EQ(1u, changes.size());
-  EXPECT_EQ(kId, changes[0].wParam);
-  EXPECT_EQ((LPARAM)kPalette[5], changes[0].lParam);
-  auto presses = m_parent.Of(CLRBOX_GETFOCUS);
-  ASSERT_EQ(1u, presses.size());
-  EXPECT_EQ(kId, presses[0].wParam);
-  EXPECT_EQ(0, presses[0].lParam);
-  for (const auto& m : m_parent.Messages()) {  // the press is reported before the change
-    if (m.message == CLRBOX_COLORCHANGE) FAIL() << "change before press";
-    if (m.message == CLRBOX_GETFOCUS) break;
-  }
+  std::vector<RecordedMessage> told;
+  for (const auto& m : m_parent.Messages())
+    if (m.message == CLRBOX_GETFOCUS || m.message == CLRBOX_COLORCHANGE) told.push_back(m);
+  ASSERT_EQ(2u, told.size());
+  EXPECT_TRUE(told[0].message == CLRBOX_GETFOCUS && told[0].wParam == kId && told[0].lParam == 0);
+  EXPECT_TRUE(told[1].message == CLRBOX_COLORCHANGE && told[1].wParam == kId);
+  EXPECT_EQ((LPARAM)kPalette[5], told[1].lParam);
   EXPECT_EQ(kPalette[5], box.GetColor());
   EXPECT_EQ(1, box.ColourChanges);
 
@@ -142,9 +129,7 @@ TEST_F(ClrBoxesTest, ACellClickSendsOneColourChangeAndSetColorNone) {
   SendClick(box.m_hWnd, 100, 20);  // the gap: a press, no change
   EXPECT_TRUE(m_parent.Of(CLRBOX_COLORCHANGE).empty());
   EXPECT_EQ(1u, m_parent.Of(CLRBOX_GETFOCUS).size());
-
-  m_parent.Clear();
-  EXPECT_EQ(1, box.SetColor(0x00010203));
+  EXPECT_EQ(1, box.SetColor(0x00010203));  // set by the program: nobody is told
   EXPECT_EQ(1, box.SetPalette(kPalette));
   box.UpdateWindow();
   EXPECT_EQ(0x00010203u, box.GetColor());
@@ -154,22 +139,18 @@ TEST_F(ClrBoxesTest, ACellClickSendsOneColourChangeAndSetColorNone) {
 
 TEST_F(ClrBoxesTest, DisablingShowsTheInactiveColourAndEnablingRestoresEveryColour) {
   const COLORREF inactive = GetSysColor(COLOR_INACTIVECAPTION);
-  CProbeBoxes box(0x00445566);
+  CProbeBoxes box(0x00445566), single(0x00112233);
   Make(box, CLRBOX_PALETTE, 200, 40, 8, 0);
   box.EnableWindow(0);
   box.EnableWindow(0);  // a second disable must not save the inactive colours
-  unsigned long out[8];
-  box.GetPalette(out);
-  for (int i = 0; i < 8; i++) EXPECT_EQ(inactive, out[i]) << "cell " << i;
+  EXPECT_EQ(std::vector<unsigned long>(8, inactive), Palette(box));
   EXPECT_EQ(inactive, box.GetColor());
   EXPECT_EQ(inactive, ReadClient(box.m_hWnd).At(116, 10));
   box.EnableWindow(1);
-  box.GetPalette(out);
-  for (int i = 0; i < 8; i++) EXPECT_EQ(kPalette[i], out[i]) << "cell " << i;
+  EXPECT_EQ(std::vector<unsigned long>(kPalette, kPalette + 8), Palette(box));
   EXPECT_EQ(0x00445566u, box.GetColor());
   EXPECT_TRUE(m_parent.Of(CLRBOX_COLORCHANGE).empty());
 
-  CProbeBoxes single(0x00112233);
   Make(single, CLRBOX_NOPICKER, 30, 20);
   single.EnableWindow(0);
   EXPECT_EQ(inactive, single.GetColor());
@@ -177,19 +158,17 @@ TEST_F(ClrBoxesTest, DisablingShowsTheInactiveColourAndEnablingRestoresEveryColo
   EXPECT_EQ(0x00112233u, single.GetColor());
 }
 
-std::vector<WPARAM>* g_activations = NULL;
-WNDPROC g_tipProc = NULL;
-LRESULT CALLBACK RecordActivations(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == TTM_ACTIVATE && g_activations != NULL) g_activations->push_back(wParam);
-  return CallWindowProcA(g_tipProc, hWnd, msg, wParam, lParam);
-}
+struct CActivationTip : CVexTip {
+  std::vector<WPARAM> activations;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (msg == TTM_ACTIVATE) activations.push_back(wParam);
+    return CVexTip::WindowProc(msg, wParam, lParam);
+  }
+};
 
 TEST_F(ClrBoxesTest, APaletteSwitchesItsTipsOffWhileItPaints) {
-  CVexTip tip;
+  CActivationTip tip;
   ASSERT_TRUE(tip.Create(&m_parent));
-  std::vector<WPARAM> activations;
-  g_activations = &activations;
-  g_tipProc = (WNDPROC)SetWindowLongPtrA(tip.m_hWnd, GWLP_WNDPROC, (LONG_PTR)RecordActivations);
   CProbeBoxes palette, single;
   Make(palette, CLRBOX_PALETTE, 200, 40);
   Make(single, CLRBOX_SIMPLE, 30, 20);
@@ -197,12 +176,10 @@ TEST_F(ClrBoxesTest, APaletteSwitchesItsTipsOffWhileItPaints) {
   single.SetUpdateTips(&tip);
   single.Invalidate();
   single.UpdateWindow();
-  EXPECT_TRUE(activations.empty());
+  EXPECT_TRUE(tip.activations.empty());
   palette.Invalidate();
   palette.UpdateWindow();
-  EXPECT_EQ((std::vector<WPARAM>{0, 1}), activations);
-  SetWindowLongPtrA(tip.m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_tipProc);
-  g_activations = NULL;
+  EXPECT_EQ((std::vector<WPARAM>{0, 1}), tip.activations);
 }
 
 int g_dropperCalls = 0;

@@ -27,16 +27,13 @@ class ColourBarTest : public ::testing::Test {
   void Press(int y, int x = 10) { SendMouse(m_bar.m_hWnd, WM_LBUTTONDOWN, x, y, MK_LBUTTON); }
   void Release(int y, int x = 10) { SendMouse(m_bar.m_hWnd, WM_LBUTTONUP, x, y); }
   // The pixels of a sample bitmap made and let go; empty when none is made.
-  Pixels Sample(bool soft) {
+  Pixels Sample(CColorBarMaker& maker) {
     HDC hScreen = GetDC(NULL), hdc = CreateCompatibleDC(NULL);
-    HBITMAP hbm = soft ? m_bar.m_softEdgeMaker.Make(hScreen) : m_bar.m_transparentMaker.Make(hScreen);
-    Pixels px;
-    if (hbm != NULL) {
-      HGDIOBJ old = SelectObject(hdc, hbm);
-      px = ReadDC(hdc, 0, 0, 240, 30);
-      SelectObject(hdc, old);
-      (soft ? m_bar.m_softEdgeMaker : m_bar.m_transparentMaker).Delete(hbm);
-    }
+    HBITMAP hbm = maker.Make(hScreen);
+    HGDIOBJ old = SelectObject(hdc, hbm);
+    Pixels px = hbm != NULL ? ReadDC(hdc, 0, 0, 240, 30) : Pixels();
+    SelectObject(hdc, old);
+    maker.Delete(hbm);
     DeleteDC(hdc);
     ReleaseDC(NULL, hScreen);
     return px;
@@ -65,24 +62,7 @@ TEST_F(ColourBarTest, MarkerHeightGivesRedToBlue) {
   EXPECT_EQ(m_notified.colors.size(), 4u);
 }
 
-TEST_F(ColourBarTest, MovesOnlyWithAButtonOrKeyDownAndWrapsAboveTheBar) {
-  Make(20, 100);
-  Press(10);
-  Release(10);
-  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, 0);
-  EXPECT_EQ(m_bar.m_nY, 10);
-  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, MK_SHIFT);
-  EXPECT_EQ(m_bar.m_nY, 90);
-  SendMouse(m_bar.m_hWnd, WM_LBUTTONDBLCLK, 10, 30, MK_LBUTTON);
-  EXPECT_EQ(m_bar.m_nY, 90);
-  EXPECT_EQ(m_notified.colors.size(), 1u);  // only the release tells the host
-  Press(50);
-  Release(-10);  // above the bar each component wraps
-  EXPECT_EQ(m_notified.colors.back(), RGB(24, 0, 231));
-}
-
-TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentreAndLeavesNoGdiObjects) {
-  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
+TEST_F(ColourBarTest, PaintsABarAndAMarkerStartingBottomCentreThatMovesWithAButtonOrKeyDown) {
   Make(20, 100);
   EXPECT_EQ(m_bar.m_nX, -1);
   Pixels px = ReadClient(m_bar.m_hWnd);
@@ -97,20 +77,25 @@ TEST_F(ColourBarTest, PaintsTheBarAndAMarkerStartingBottomCentreAndLeavesNoGdiOb
   EXPECT_EQ(px.At(10, 40), m_bar.getColor());  // the marker's fill is the colour
   EXPECT_EQ(px.At(10, 35), 0u);                // outlined with the DC's default black pen
   EXPECT_EQ(px.At(2, 40), RGB(153, 0, 102));   // the bar beside it
-  HDC hdc = GetDC(NULL);                       // the samples a host asks for, made and let go
-  m_bar.m_transparentMaker.Delete(m_bar.createTransparentBar(hdc));
-  m_bar.m_softEdgeMaker.Delete(m_bar.createSoftEdgeBar(hdc));
-  ReleaseDC(NULL, hdc);
-  m_bar.DestroyWindow();
-  EXPECT_EQ(tracker.Outstanding(), 0);
-  EXPECT_EQ(tracker.DCsHeld(), 0);
+
+  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, 0);
+  EXPECT_EQ(m_bar.m_nY, 40);
+  SendMouse(m_bar.m_hWnd, WM_MOUSEMOVE, 10, 90, MK_SHIFT);
+  EXPECT_EQ(m_bar.m_nY, 90);
+  SendMouse(m_bar.m_hWnd, WM_LBUTTONDBLCLK, 10, 30, MK_LBUTTON);
+  EXPECT_EQ(m_bar.m_nY, 90);
+  EXPECT_EQ(m_notified.colors.size(), 1u);  // only the release tells the host
+  Press(50);
+  Release(-10);  // above the bar each component wraps
+  EXPECT_EQ(m_notified.colors.back(), RGB(24, 0, 231));
 }
 
-TEST_F(ColourBarTest, SamplesFadeTowardWhiteDiscByDiscOrRingByRing) {
+TEST_F(ColourBarTest, SamplesFadeTowardWhiteDiscByDiscOrRingByRingAndAreLetGo) {
+  GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   Make(20, 256);
   Press(256);  // blue 255: each transparent disc then has red and green = i * 255 / 8
   Release(256);
-  Pixels px = Sample(false);
+  Pixels px = Sample(m_bar.m_transparentMaker);
   for (int i = 0; i < 8; i++) {
     const int v = i * 255 / 8;
     EXPECT_EQ(px.At(15 + 30 * i, 15), RGB(v, v, 255)) << "disc " << i;
@@ -119,7 +104,7 @@ TEST_F(ColourBarTest, SamplesFadeTowardWhiteDiscByDiscOrRingByRing) {
 
   Press(0);  // red: the soft discs are pure in the middle, lighter towards the rim
   Release(0);
-  px = Sample(true);
+  px = Sample(m_bar.m_softEdgeMaker);
   for (int i = 0; i < 8; i++) EXPECT_EQ(px.At(15 + 30 * i, 15), 0x0000FFu) << "disc " << i;
   // From disc 7's rim to its middle: 7/8, 6/8 ... 0 of the way to white, ring by ring.
   std::vector<int> rings;
@@ -131,6 +116,9 @@ TEST_F(ColourBarTest, SamplesFadeTowardWhiteDiscByDiscOrRingByRing) {
     if (rings.empty() || rings.back() != GetGValue(c)) rings.push_back(GetGValue(c));
   }
   EXPECT_EQ(rings, (std::vector<int>{223, 191, 159, 127, 95, 63, 31, 0}));
+  m_bar.DestroyWindow();
+  EXPECT_EQ(tracker.Outstanding(), 0);
+  EXPECT_EQ(tracker.DCsHeld(), 0);
 }
 
 TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColorAndHoldsBeforeTheFirstPaint) {

@@ -14,9 +14,9 @@ inline HWND AddChild(CWnd& parent, const char* cls, DWORD style, int id, int x, 
 }
 
 inline CPoint CentreOf(HWND hWnd) {
-  RECT rc;
+  CRect rc;
   GetWindowRect(hWnd, &rc);
-  return CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+  return rc.CenterPoint();
 }
 
 // The screen's pixels of a screen rectangle.
@@ -27,24 +27,19 @@ inline ostrel_test::Pixels ReadScreen(const RECT& rc) {
   return px;
 }
 
-// A child window filled with one colour.
-inline HWND CreateBackdrop(CWnd& parent, COLORREF color, int x, int y, int w, int h) {
-  static HBRUSH s_brush = NULL;
-  static COLORREF s_color = CLR_INVALID;
-  if (s_color != color) {
-    if (s_brush != NULL) DeleteObject(s_brush);
-    s_brush = CreateSolidBrush(color);
-    s_color = color;
-  }
+const COLORREF kBackdrop = RGB(40, 160, 80);
+
+// A child window filled with kBackdrop.
+inline HWND CreateBackdrop(CWnd& parent, int x, int y, int w, int h) {
+  static HBRUSH s_brush = CreateSolidBrush(kBackdrop);
   WNDCLASSA wc = {};
   wc.lpfnWndProc = DefWindowProcA;
   wc.hInstance = GetModuleHandleA(NULL);
+  wc.hbrBackground = s_brush;
   wc.lpszClassName = "TipsBackdrop";
   RegisterClassA(&wc);
   HWND hWnd = CreateWindowExA(0, "TipsBackdrop", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, w, h, parent.m_hWnd,
                               NULL, GetModuleHandleA(NULL), NULL);
-  SetClassLongPtrA(hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)s_brush);
-  InvalidateRect(hWnd, NULL, TRUE);
   UpdateWindow(hWnd);
   return hWnd;
 }

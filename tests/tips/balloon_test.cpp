@@ -1,9 +1,13 @@
-// The balloon's pixels drawn into a bitmap, and the text layout read back from a recorded metafile
-// (the text positions).
+// The balloon's pixels drawn into a bitmap; its text: the mark-up and the line split (with the
+// system's lead bytes and a double-byte code page), and the layout read back from a recorded
+// metafile (the text positions).
 #include <gtest/gtest.h>
 #include <Ostrel.h>
+#include <string>
 #include <vector>
+#include "Canvas.h"
 #include "TestApp.h"
+#include "tips/TipMarkup.h"
 
 namespace {
 
@@ -16,44 +20,49 @@ int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARA
   return 1;
 }
 
+CString Parsed(const char* text) {
+  CString s(text);
+  EXPECT_EQ(1, Parse(s));
+  return s;
+}
+
+// Lead bytes as in Shift-JIS: 0x81..0x9F and 0xE0..0xFC. Its trail bytes include "|" (0x7C).
+bool ShiftJisLead(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
+
+std::string Markup(const char* text) {
+  std::vector<char> out(strlen(text) + 1);
+  ApplyTipMarkup(text, out.data(), ShiftJisLead);
+  return out.data();
+}
+
 }  // namespace
 
 TEST(BalloonPixels, FillOutlineAndTheAreaOutside) {
   const int w = 200, h = 60;
-  BITMAPINFO bmi = {};
-  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  DWORD* bits = NULL;
-  HBITMAP hbm = CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, (void**)&bits, NULL, 0);
-  HDC hdc = CreateCompatibleDC(NULL);
-  HGDIOBJ old = SelectObject(hdc, hbm);
-  memset(bits, 0, w * h * 4);
-  HBRUSH hbr = CreateSolidBrush(RGB(0, 0, 255));
-  EXPECT_EQ(1, CreateArrowRegion(0, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, w - 3, h - 3), 0));
-  GdiFlush();
-  auto at = [&](int x, int y) { return bits[y * w + x] & 0xFFFFFF; };  // 0x00RRGGBB
-  EXPECT_EQ(0x0000FFu, at(100, 40)) << "body";
-  EXPECT_EQ(0u, at(100, 10)) << "above the body";
-  EXPECT_EQ(0u, at(1, 21)) << "cut by the rounded corner";
-  EXPECT_EQ(0u, at(w - 2, h - 2)) << "the 3 pixels left free";
-  EXPECT_EQ(0xFF0000u, at(100, 20)) << "outline on the top edge";
+  const COLORREF blue = RGB(0, 0, 255), red = RGB(255, 0, 0), black = 0;
+  HBRUSH hbr = CreateSolidBrush(blue);
+  {
+    ostrel_test::Canvas c(w, h, black);
+    EXPECT_EQ(1, CreateArrowRegion(0, c.dc(), hbr, 1, red, CRect(0, 0, w - 3, h - 3), 0));
+    EXPECT_EQ(blue, c.At(100, 40)) << "body";
+    EXPECT_EQ(black, c.At(100, 10)) << "above the body";
+    EXPECT_EQ(black, c.At(1, 21)) << "cut by the rounded corner";
+    EXPECT_EQ(black, c.At(w - 2, h - 2)) << "the 3 pixels left free";
+    EXPECT_EQ(red, c.At(100, 20)) << "outline on the top edge";
+  }
   // Each direction's pointer at its own corner, none at the other corner of that side.
   const struct {
     POINT in, out;
   } pointers[] = {{{12, 14}, {181, 14}}, {{181, 14}, {12, 14}}, {{15, 43}, {182, 43}}, {{182, 43}, {15, 43}}};
   for (int dir = 0; dir < 4; dir++) {
-    memset(bits, 0, w * h * 4);
-    CreateArrowRegion(dir, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, w - 3, h - 3), 0);
-    GdiFlush();
-    EXPECT_EQ(0x0000FFu, at(pointers[dir].in.x, pointers[dir].in.y)) << "direction " << dir;
-    EXPECT_EQ(0u, at(pointers[dir].out.x, pointers[dir].out.y)) << "direction " << dir;
+    ostrel_test::Canvas c(w, h, black);
+    CreateArrowRegion(dir, c.dc(), hbr, 1, red, CRect(0, 0, w - 3, h - 3), 0);
+    EXPECT_EQ(blue, c.At(pointers[dir].in.x, pointers[dir].in.y)) << "direction " << dir;
+    EXPECT_EQ(black, c.At(pointers[dir].out.x, pointers[dir].out.y)) << "direction " << dir;
   }
-  memset(bits, 0, w * h * 4);  // too narrow for the usual base: it spans from the corner
-  CreateArrowRegion(0, hdc, hbr, 1, RGB(255, 0, 0), CRect(0, 0, 30, h - 3), 0);
-  GdiFlush();
-  EXPECT_EQ(0x0000FFu, at(7, 14)) << "narrow";
-  SelectObject(hdc, old);
-  DeleteDC(hdc);
-  DeleteObject(hbm);
+  ostrel_test::Canvas narrow(w, h, black);  // too narrow for the usual base: it spans from the corner
+  CreateArrowRegion(0, narrow.dc(), hbr, 1, red, CRect(0, 0, 30, h - 3), 0);
+  EXPECT_EQ(blue, narrow.At(7, 14)) << "narrow";
   DeleteObject(hbr);
 }
 
@@ -98,4 +107,28 @@ TEST_F(TipTextTest, LinesStartAtSevenBelowOrAboveThePointerAndSizeTheTip) {
   CSize size = GetTipRect(ostrel_test::MainWnd(), two, &m_font);
   EXPECT_EQ(m_green.cx, size.cx);
   EXPECT_EQ(m_red.cy + m_green.cy, size.cy);
+}
+
+TEST(TipMarkup, BarsBreakLinesDoubleBarsStay) {
+  EXPECT_STREQ("A|B\nC", Parsed("A||B|C"));
+  EXPECT_STREQ("End|", Parsed("End|")) << "a last bar stays";
+  EXPECT_STREQ("|\nx", Parsed("|||x"));
+  // Code page 1252 has no lead bytes: 0x81 is a character of its own.
+  EXPECT_STREQ("\x81\nx", Parsed("\x81|x"));
+}
+
+TEST(TipMarkup, DoubleByteCharactersAreKeptWhole) {
+  EXPECT_EQ("\x83|a\nb", Markup("\x83|a|b")) << "a trail byte that is a bar";
+  EXPECT_EQ("\x83|\x83|", Markup("\x83|\x83|"));
+  EXPECT_EQ("x\x83", Markup("x\x83")) << "a lead byte at the end";
+}
+
+TEST(TipMarkup, LinesSplitAtLineBreaksOnly) {
+  std::vector<std::string> lines;
+  auto collect = [&](const char* p, int n) { lines.push_back(std::string(p, n)); };
+  const char text[] = "ab\n\x83\ncd";  // 0x83 0x0A is one character in the double-byte test
+  ForEachTipLine(text, (int)strlen(text), ShiftJisLead, collect);
+  ASSERT_EQ(2u, lines.size());
+  EXPECT_EQ("ab", lines[0]);
+  EXPECT_EQ("\x83\ncd", lines[1]);
 }

@@ -1,5 +1,5 @@
-// CTipUIEx: its hook's lifetime, one showing per burst of Show calls, placement by the
-// target, closing on any click of the thread, the balloon on the screen.
+// CTipUIEx: one showing per burst of Show calls, placement by the target, closing on any click of
+// the thread through its hook, the balloon on the screen.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Input.h"
@@ -41,17 +41,6 @@ class TipUIExTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(TipUIExTest, ItsHookLivesWithTheWindow) {
-  ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
-  EXPECT_EQ(m_tip.m_hWnd, CTipUIEx::m_hTipWnd);
-  EXPECT_TRUE(CTipUIEx::m_hPrevHook != NULL);
-  EXPECT_EQ((DWORD)WS_POPUP, m_tip.GetStyle() & (WS_POPUP | WS_CHILD | WS_CAPTION));
-
-  m_tip.DestroyWindow();
-  EXPECT_EQ(NULL, CTipUIEx::m_hTipWnd);
-  EXPECT_EQ(NULL, CTipUIEx::m_hPrevHook) << "hook removed with the window";
-}
-
 TEST_F(TipUIExTest, ShowCallsWithinOneTickShowOneTipForTheLastIdAboveZero) {
   ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
   for (int id : {0, -3}) {
@@ -68,7 +57,6 @@ TEST_F(TipUIExTest, ShowCallsWithinOneTickShowOneTipForTheLastIdAboveZero) {
   EXPECT_EQ(1, m_tip.shows);
   EXPECT_EQ(7, m_tip.m_nParam);
   EXPECT_EQ(-1, m_tip.m_nStringID);
-  EXPECT_FALSE(m_tip.m_bTimer) << "stopped at the tick after the showing";
   // The bars are not mark-up here: the size is that of one line.
   CRect rc;
   m_tip.GetWindowRect(&rc);
@@ -97,8 +85,11 @@ TEST_F(TipUIExTest, TargetInTheBottomRightCornerPutsTheTipAboveAndLeft) {
   target.DestroyWindow();
 }
 
-TEST_F(TipUIExTest, AnyClickOfTheThreadHidesIt) {
+TEST_F(TipUIExTest, AnyClickOfTheThreadHidesItThroughAHookThatLivesWithTheWindow) {
   ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
+  EXPECT_EQ(m_tip.m_hWnd, CTipUIEx::m_hTipWnd);
+  EXPECT_TRUE(CTipUIEx::m_hPrevHook != NULL);
+  EXPECT_EQ((DWORD)WS_POPUP, m_tip.GetStyle() & (WS_POPUP | WS_CHILD | WS_CAPTION));
   CPoint away(700, 550);
   MainWnd()->ClientToScreen(&away);
   for (bool right : {false, true}) {
@@ -109,10 +100,13 @@ TEST_F(TipUIExTest, AnyClickOfTheThreadHidesIt) {
     EXPECT_FALSE(m_tip.IsWindowVisible()) << (right ? "right" : "left") << " click";
     EXPECT_TRUE(m_tip.m_bClosed);
   }
+  m_tip.DestroyWindow();
+  EXPECT_EQ(NULL, CTipUIEx::m_hTipWnd);
+  EXPECT_EQ(NULL, CTipUIEx::m_hPrevHook) << "hook removed with the window";
 }
 
 TEST_F(TipUIExTest, BalloonBytesReplaceTheScreenAndTheOutlineLetsItThrough) {
-  HWND hBack = CreateBackdrop(m_parent, RGB(40, 160, 80), 0, 0, 400, 300);
+  HWND hBack = CreateBackdrop(m_parent, 0, 0, 400, 300);
   SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(m_hTarget, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
@@ -121,7 +115,7 @@ TEST_F(TipUIExTest, BalloonBytesReplaceTheScreenAndTheOutlineLetsItThrough) {
   CRect rc;
   m_tip.GetWindowRect(&rc);
   Pixels shown = ReadScreen(rc);
-  const COLORREF back = RGB(40, 160, 80);
+  const COLORREF back = kBackdrop;
   EXPECT_EQ(back, shown.At(rc.Width() - 3, 5)) << "outside the balloon";
   EXPECT_EQ(back, shown.At(0, rc.Height() - 15)) << "the black outline on the body's left edge";
   EXPECT_EQ(GetSysColor(COLOR_INFOBK), shown.At(rc.Width() - 12, rc.Height() - 8)) << "inside the body";
