@@ -42,7 +42,8 @@ TEST(IBuf, FilesOfEveryDepthGiveTheirFactsAndPixels) {
     files.push_back(
         {dir.Write("p" + std::to_string(bits) + ".bmp", BmpBytes(bits, w, h)), bits < 16 ? bits : 24, expected});
   }
-  ASSERT_TRUE(WritePng(dir.File("p.png"), w, h, 96) && WriteImage(dir.File("p.jpg"), GUID_ContainerFormatJpeg, w, h, 96));
+  ASSERT_TRUE(WriteImage(dir.File("p.png"), GUID_ContainerFormatPng, w, h, 96) &&
+              WriteImage(dir.File("p.jpg"), GUID_ContainerFormatJpeg, w, h, 96));
   files.push_back({dir.File("p.png"), 24, TestColour});
   files.push_back({dir.File("p.jpg"), 24, nullptr});
 

@@ -5,19 +5,13 @@
 
 namespace list_test {
 
-HANDLE SolidBuffer(int w, int h, COLORREF color) {
-  HANDLE hBuf = NULL;
-  DWORD dwColor = color;
-  buf32Alloc(&hBuf, 24, w, h, BUF32_ALLOC_FILL, &dwColor);
-  return hBuf;
-}
-
 int AddSolid(CIIList& list, COLORREF color, int nType, void* pData, const char* pszName) {
   _IIDATA data;
   memset(&data, 0, sizeof data);
   lstrcpynA(data.szName, pszName, sizeof data.szName);
   data.nMode = IIBUF_COPY;
-  data.hBuffer = SolidBuffer(8, 6, color);
+  const DWORD dwColor = color;
+  buf32Alloc(&data.hBuffer, 24, 8, 6, BUF32_ALLOC_FILL, &dwColor);
   data.pAPData = pData;
   const int nItem = list.AddII(&data);
   buf32Free(data.hBuffer);

@@ -7,9 +7,8 @@
 
 namespace list_test {
 
-// A t32Base 24-bit buffer filled with one colour (the caller frees it).
-HANDLE SolidBuffer(int w, int h, COLORREF color);
-// Adds an item (picture copied, buffer freed here) to type nType; returns its id.
+// Adds an item with an 8 x 6 picture of one colour (copied, and the buffer freed here) to type
+// nType; returns its id.
 int AddSolid(CIIList& list, COLORREF color, int nType = 0, void* pData = NULL, const char* pszName = "");
 // Colour of the top-left pixel of an item's picture, CLR_INVALID without one.
 COLORREF PictureColor(CIIList& list, int nItem);

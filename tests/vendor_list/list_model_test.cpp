@@ -1,4 +1,4 @@
-// Item lists in memory: ids, types and their order, selection limits, the iterator, owned blocks.
+// Item lists in memory: ids, types and their order, selection limits, the iterator.
 #include <gtest/gtest.h>
 
 #include "list_helpers.h"
@@ -24,13 +24,8 @@ TEST(ItemList, ItemsKeepCopiesIdsAreNotReusedAndBadArgumentsChangeNothing) {
   bad.nMode = IIBUF_COPY;
   memset(bad.szName, 'x', sizeof bad.szName);  // not terminated
   EXPECT_EQ(-1, list.AddII(&bad));
-  EXPECT_EQ(0, list.SetIIBuffer(99, IIBUF_COPY, list.GetIIBuffer(a)));
-  EXPECT_EQ(0, list.TypeAddII(8, a));
   EXPECT_EQ(0, list.TypeAddII(0, a));  // already a member
   EXPECT_EQ(0, list.SetIIWH(10, IILIST_MAX_WH + 1));
-  _IIOData zero;
-  memset(&zero, 0, sizeof zero);
-  EXPECT_EQ(0, list.Create(&zero));
   EXPECT_EQ(V({a, 2}), Order(list, 0));
   int w = 0, h = 0;
   list.RetrieveIIWH(w, h);
@@ -79,18 +74,4 @@ TEST(ItemList, SelectionRespectsTheLimitAndTheIteratorFollowsTheOrder) {
   for (it.First(); !it.IsDone(); it.Next()) list.DeleteII(*it.CurrentItem(), 0);
   EXPECT_EQ(0, list.GetIICount());
   EXPECT_EQ(NULL, it.CurrentItem());
-}
-
-TEST(ItemList, FixedDataBlocksAreCopiedAndOwned) {
-  CIIList list;
-  EXPECT_EQ(1, list.SetFixedAPIIData(4));
-  int value = 1234;
-  const int a = AddSolid(list, 0, 0, &value);
-  value = 0;
-  ASSERT_NE(nullptr, list.GetAPIIData(a));
-  EXPECT_EQ(1234, *(int*)list.GetAPIIData(a));
-  CIIList copy(list);  // a deep copy: its own block and picture
-  EXPECT_NE(list.GetAPIIData(a), copy.GetAPIIData(a));
-  EXPECT_NE(list.GetIIBuffer(a), copy.GetIIBuffer(a));
-  EXPECT_EQ(1234, *(int*)copy.GetAPIIData(a));
 }
