@@ -1,4 +1,5 @@
-// Image files: the record and the lines of every BMP depth, a PNG read stopped by its receiver.
+// Image files: the record and the order of the lines of every BMP depth, a PNG read stopped by its
+// receiver.
 #include <gtest/gtest.h>
 #include <objbase.h>
 #include <string.h>
@@ -14,16 +15,14 @@ namespace {
 
 struct Lines {
   std::vector<unsigned> rows;
-  std::vector<std::vector<BYTE>> data;
   unsigned bits = 0;
   int stopAfter = -1;
 };
 
-int CollectLine(DSFILEIORANGE* r, unsigned int, unsigned int line, unsigned int, unsigned int bytes, unsigned char** pp,
+int CollectLine(DSFILEIORANGE* r, unsigned int, unsigned int line, unsigned int, unsigned int, unsigned char**,
                 unsigned short bits, int, long) {
   Lines* l = static_cast<Lines*>(r->pUser);
   l->rows.push_back(line);
-  l->data.emplace_back(*pp, *pp + bytes);
   l->bits = bits;
   return l->stopAfter < 0 || int(l->rows.size()) < l->stopAfter;
 }
@@ -40,12 +39,6 @@ TFFILEDATA Record(HGLOBAL h) {
   TFFILEDATA r = *static_cast<TFFILEDATA*>(GlobalLock(h));
   GlobalUnlock(h);
   return r;
-}
-
-unsigned Pixel(const std::vector<BYTE>& line, int x, int bits) {
-  if (bits == 24) return RGB(line[x * 3], line[x * 3 + 1], line[x * 3 + 2]);
-  int bit = x * bits;
-  return (line[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
 }
 
 class ImageFile : public ::testing::Test {
@@ -87,13 +80,7 @@ TEST_P(BmpDepth, RecordAndLinesMatchTheFile) {
   EXPECT_EQ(h, range.nLinesRead);
   ASSERT_EQ(size_t(h), lines.rows.size());
   EXPECT_EQ(unsigned(lineBits), lines.bits);
-  for (int y = 0; y < h; ++y) {
-    ASSERT_EQ(unsigned(y), lines.rows[y]);
-    for (int x = 0; x < w; ++x) {
-      unsigned want = bits <= 8 ? unsigned(TestIndex(x, y, bits)) : bits == 16 ? TestColour16(x, y) : TestColour(x, y);
-      ASSERT_EQ(want, Pixel(lines.data[y], x, lineBits)) << x << "," << y;
-    }
-  }
+  for (int y = 0; y < h; ++y) EXPECT_EQ(unsigned(y), lines.rows[y]);  // the pixels: the IBuf tests
   EXPECT_TRUE(tfFileFreeFileData(hData));
 }
 
