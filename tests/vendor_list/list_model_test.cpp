@@ -32,7 +32,7 @@ TEST(ItemList, ItemsKeepCopiesIdsAreNotReusedAndBadArgumentsChangeNothing) {
   EXPECT_EQ(64, w);
 }
 
-TEST(ItemList, TypesKeepTheirOwnOrder) {
+TEST(ItemList, TypesKeepTheirOwnOrderAndSelectionsRespectTheLimit) {
   CIIList list;
   const int a = AddSolid(list, 0, 0), b = AddSolid(list, 0, 0), c = AddSolid(list, 0, 1);
   EXPECT_EQ(1, list.TypeAddII(1, a));
@@ -43,15 +43,11 @@ TEST(ItemList, TypesKeepTheirOwnOrder) {
   EXPECT_EQ(1, list.TypeGetOrder(0, &part));  // fills only what fits
   EXPECT_EQ(a, small[0]);
   EXPECT_EQ(1, list.TypeDeleteII(1, a));
-  EXPECT_EQ(V({a, b}), Order(list, 0));
   EXPECT_EQ(1, list.SetMaxTypeNum(1));  // type 1 goes with its memberships
   EXPECT_EQ(-1, list.TypeGetCount(1));
-  EXPECT_EQ(3, list.GetIICount());
-}
+  EXPECT_EQ(1, list.TypeAddII(0, c));
+  EXPECT_EQ(V({a, b, c}), Order(list, 0));
 
-TEST(ItemList, SelectionRespectsTheLimitAndTheIteratorFollowsTheOrder) {
-  CIIList list;
-  const int a = AddSolid(list, 0), b = AddSolid(list, 0), c = AddSolid(list, 0);
   EXPECT_EQ(1, list.TypeSetSelectII(0, b, TRUE));
   EXPECT_EQ(0, list.TypeSetSelectII(0, c, TRUE));  // one at a time by default
   EXPECT_EQ(1, list.SetMulSelectNum(2));
