@@ -51,7 +51,6 @@ TEST(MaskedBitmap, TransparentDrawingKeepsTheBackgroundInEveryMappingMode) {
     EXPECT_EQ(kBackground, canvas.At(x * 16 / 5 + 1, 1));
     EXPECT_EQ(kKey, canvas.At(0, x * 12 / 5));
   }
-  bitmap.DrawTransparent(NULL, 0, 0);  // no target: nothing
   CMaskedBitmap none;
   Canvas canvas(10, 10, kBackground);
   none.DrawTransparent(CDC::FromHandle(canvas.dc()), 0, 0, kKey);

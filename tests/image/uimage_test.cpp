@@ -93,7 +93,6 @@ TEST(UImage, BadInputIsRefusedAndAllocatesNothing) {
   CRect rc(0, 0, 10, 10), rcEmpty(5, 5, 5, 9);
   EXPECT_EQ(0, image.CreateOneColorFromUImage(other, rc));  // other has no back buffer
   EXPECT_EQ(nullptr, image.m_hImageBuf);
-  image.Draw(NULL, rc);  // nothing to draw
   EXPECT_EQ(0, image.MergeObject(rc));
 
   t32Base::IBuf grey;

@@ -37,11 +37,9 @@ struct Entries {
   TXTUR_CREATE create = NULL;
   TXTUR_PICTURE picture = NULL;
   TXTUR_RELEASE release = NULL;
-  TXTUR_FILL fill = NULL;
   Entries() {
     if (TXTUR_LOADER loader = TextureLoader())
-      loader(TextureModule(), TXTUR_ENTRY_SET, (void**)&create, (void**)&picture, (void**)&release, NULL,
-             (void**)&fill);
+      loader(TextureModule(), TXTUR_ENTRY_SET, (void**)&create, (void**)&picture, (void**)&release, NULL, NULL);
   }
 };
 

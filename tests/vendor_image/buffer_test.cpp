@@ -57,8 +57,7 @@ TEST_P(BufferDepth, PixelsRoundTripAcrossCellsAndPartialCells) {
   ASSERT_TRUE(buf32MergeMem(b.h, 251, 123, bw, bh, block.data()));
   std::vector<BYTE> back(block.size());
   ASSERT_TRUE(buf32GetMem(b.h, 251, 123, bw, bh, back.data()));
-  for (int y = 0; y < bh; ++y)
-    for (int x = 0; x < bw; ++x) ASSERT_EQ(PixelAt(block, brb, x, y, bits), PixelAt(back, brb, x, y, bits));
+  EXPECT_TRUE(back == block);
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, BufferDepth, ::testing::Values(1, 4, 8, 24, 32));

@@ -59,13 +59,10 @@ TEST_P(BmpDepth, RecordAndLinesMatchTheFile) {
   HGLOBAL hData = tfFileGetFileData(path.c_str(), 0);
   ASSERT_NE(nullptr, hData);
   TFFILEDATA rec = Record(hData);
-  EXPECT_EQ(TF_FORMAT_BMP, rec.nFormat);
-  EXPECT_EQ(bits, rec.nBitsPerPixel);
-  EXPECT_EQ(w, rec.nWidth);
-  EXPECT_EQ(h, rec.nHeight);
+  const int got[] = {rec.nFormat, rec.nBitsPerPixel, rec.nWidth, rec.nHeight, rec.nColorType, rec.nLineBits};
+  EXPECT_EQ(std::vector<int>({TF_FORMAT_BMP, bits, w, h, kColourTypes[GetParam()], lineBits}),
+            std::vector<int>(got, got + 6));
   EXPECT_NEAR(960000, rec.nXResolution, 1000);  // 3780 dots a metre
-  EXPECT_EQ(kColourTypes[GetParam()], rec.nColorType);
-  EXPECT_EQ(lineBits, rec.nLineBits);
   if (bits <= 8) {
     PALETTEENTRY e[256];
     ASSERT_EQ(UINT(1 << bits), GetPaletteEntries((HPALETTE)LongToHandle(LONG(rec.hPalette)), 0, 256, e));

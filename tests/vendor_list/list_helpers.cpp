@@ -41,16 +41,6 @@ std::vector<int> Selected(CIIList& list, int nType) {
   return items;
 }
 
-LoggingList::~LoggingList() {
-  Destroy();
-  for (long long* p : blocks) delete p;
-}
-
-long long* LoggingList::NewBlock(long long value) {
-  blocks.push_back(new long long(value));
-  return blocks.back();
-}
-
 static std::string Entry(const char* pszName, int a, long long b) {
   return std::string(pszName) + "(" + std::to_string(a) + "," + std::to_string(b) + ")";
 }

@@ -1,5 +1,6 @@
 // Small helpers for the item-list tests: pictures, items and a list that logs its callbacks.
 #pragma once
+#include <list>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,10 @@ std::vector<int> Selected(CIIList& list, int nType);
 // A list whose data blocks are 8-byte records it owns, and which logs every callback.
 class LoggingList : public CIIList {
  public:
-  ~LoggingList() override;
+  ~LoggingList() override { Destroy(); }
   std::string log;
-  std::vector<long long*> blocks;  // owned
-  long long* NewBlock(long long value);
+  std::list<long long> blocks;
+  long long* NewBlock(long long value) { return &*blocks.insert(blocks.end(), value); }
 
   int OnIIAPDataSaveBuf(int nItem, void* pBuf) override;
   int OnIIAPDataSize(int nSize) override;

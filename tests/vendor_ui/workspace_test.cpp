@@ -33,9 +33,6 @@ class Client : public IWorkspaceClient {
   char m_cName;
 };
 
-// Clients that only take the default behaviour.
-class SilentClient : public IWorkspaceClient {};
-
 struct WorkspaceTest : ::testing::Test {
   void TearDown() override { WsSetCurrentDocument(nullptr); }
   std::string log;
@@ -44,7 +41,6 @@ struct WorkspaceTest : ::testing::Test {
 
 TEST_F(WorkspaceTest, DocumentChangesReachEveryClientInOrder) {
   Client a(&log, 'a'), b(&log, 'b'), c(&log, 'c');
-  SilentClient quiet;  // default handlers are harmless
   EXPECT_EQ(0, a.HasDocument());
 
   EXPECT_EQ(nullptr, WsSetCurrentDocument(&docA));
