@@ -82,11 +82,11 @@ TEST(Gradient, BlendIsMonotonicAndSandwichIsSymmetric) {
       const int sign = Channel(c[1], n) >= Channel(c[0], n) ? 1 : -1;
       for (int x = 1; x < img.w; ++x) ASSERT_GE(sign * (Channel(img.At(x, 0), n) - Channel(img.At(x - 1, 0), n)), 0);
     }
-    const Image sw = Render(Record(c[0], c[1], 0, 0, 21, 0, 40, TRUE), 21, 3);
+    const Image sw = Render(Record(c[0], c[1], 0, 0, 301, 0, 40, TRUE), 301, 3);  // the halves in different cells
     EXPECT_EQ(c[0], sw.At(0, 1));
-    EXPECT_EQ(c[0], sw.At(20, 1));
-    EXPECT_EQ(c[1], sw.At(10, 1));  // the end colour exactly in the middle
-    for (int x = 0; x < 21; ++x) ASSERT_EQ(sw.At(x, 2), sw.At(20 - x, 2));
+    EXPECT_EQ(c[0], sw.At(300, 1));
+    EXPECT_EQ(c[1], sw.At(150, 1));  // the end colour exactly in the middle
+    for (int x = 0; x <= 300; ++x) ASSERT_EQ(sw.At(x, 2), sw.At(300 - x, 2)) << x;
   }
 }
 
