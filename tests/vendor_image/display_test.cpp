@@ -11,7 +11,7 @@ namespace {
 
 const COLORREF kBack = RGB(1, 2, 3);
 
-TEST(Display, RowsLandInTheRectangleClippedAndBadPassesFail) {
+TEST(Display, RowsLandInTheRectangleClippedInEveryDepthAndBadPassesFail) {
   const int w = 37, h = 5;
   std::vector<BYTE> px;
   for (int y = 0; y < h; ++y)
@@ -31,14 +31,11 @@ TEST(Display, RowsLandInTheRectangleClippedAndBadPassesFail) {
   EXPECT_FALSE(disp32ShowInit(&d, nullptr, 24, rc, nullptr, 0, 0));
   RECT empty = {5, 5, 5, 9};
   EXPECT_FALSE(disp32ShowInit(&d, c.dc(), 24, empty, nullptr, 0, 0));
-}
 
-TEST(Display, PaletteDepthsUseThePaletteOrTheDefaultTable) {
+  // Palette depths use the palette or the default table, in rows 10 to 12.
   const COLORREF cols[4] = {RGB(10, 20, 30), RGB(200, 100, 50), RGB(0, 255, 0), RGB(9, 9, 9)};
   HPALETTE pal = MakePalette(cols, 4);
-  Canvas c(8, 3);
-  RECT rc = {0, 0, 8, 3};
-  HANDLE d = nullptr;
+  rc = {0, 10, 8, 13};
   auto showRow = [&](int bits, HPALETTE hPal, const BYTE* row, int bytes, int y) {
     ASSERT_TRUE(disp32ShowInit(&d, c.dc(), bits, rc, hPal, 0, 0));
     ASSERT_TRUE(disp32ShowData(d, row, 0, y, 1, bytes));
@@ -52,9 +49,9 @@ TEST(Display, PaletteDepthsUseThePaletteOrTheDefaultTable) {
   showRow(1, nullptr, bitsRow, 1, 2);
   const COLORREF wantNib[3] = {RGB(255, 0, 0), RGB(0, 0, 255), RGB(255, 255, 255)};
   for (int x = 0; x < 3; ++x) {
-    EXPECT_EQ(cols[idx8[x]], c.At(x, 0)) << x;
-    EXPECT_EQ(wantNib[x], c.At(x, 1)) << x;
-    EXPECT_EQ(x == 1 ? RGB(0, 0, 0) : RGB(255, 255, 255), c.At(x, 2)) << x;
+    EXPECT_EQ(cols[idx8[x]], c.At(x, 10)) << x;
+    EXPECT_EQ(wantNib[x], c.At(x, 11)) << x;
+    EXPECT_EQ(x == 1 ? RGB(0, 0, 0) : RGB(255, 255, 255), c.At(x, 12)) << x;
   }
   DeleteObject(pal);
 }

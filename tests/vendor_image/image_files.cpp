@@ -46,10 +46,6 @@ std::string BmpBytes(int bits, int width, int height) {
   return f;
 }
 
-bool WritePng(const std::string& path, int width, int height, double dpi) {
-  return WriteImage(path, GUID_ContainerFormatPng, width, height, dpi);
-}
-
 // Encoders that take no 24-bit pixels (GIF) get 8-bit indices into a halftone palette.
 bool WriteImage(const std::string& path, REFGUID container, int width, int height, double dpi) {
   WCHAR wide[MAX_PATH];

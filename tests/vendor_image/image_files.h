@@ -14,9 +14,8 @@ COLORREF TestPaletteEntry(int i);
 
 // The bytes of an uncompressed BMP of the given depth (1, 4, 8, 16 = 5-5-5, 24, 32) at 96 dpi.
 std::string BmpBytes(int bits, int width, int height);
-// Writes a 24-bit PNG of the test picture at the given dpi (COM initialised by the caller).
-bool WritePng(const std::string& path, int width, int height, double dpi);
-// Writes the test picture in the given container format (a GUID_ContainerFormat...) at the given dpi.
+// Writes the test picture in the given container format (a GUID_ContainerFormat...) at the given dpi
+// (COM initialised by the caller).
 bool WriteImage(const std::string& path, REFGUID container, int width, int height, double dpi);
 // A logical palette of n colours (n up to 256).
 HPALETTE MakePalette(const COLORREF* colours, int n);

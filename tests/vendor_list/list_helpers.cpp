@@ -5,19 +5,13 @@
 
 namespace list_test {
 
-HANDLE SolidBuffer(int w, int h, COLORREF color) {
-  HANDLE hBuf = NULL;
-  DWORD dwColor = color;
-  buf32Alloc(&hBuf, 24, w, h, BUF32_ALLOC_FILL, &dwColor);
-  return hBuf;
-}
-
 int AddSolid(CIIList& list, COLORREF color, int nType, void* pData, const char* pszName) {
   _IIDATA data;
   memset(&data, 0, sizeof data);
   lstrcpynA(data.szName, pszName, sizeof data.szName);
   data.nMode = IIBUF_COPY;
-  data.hBuffer = SolidBuffer(8, 6, color);
+  const DWORD dwColor = color;
+  buf32Alloc(&data.hBuffer, 24, 8, 6, BUF32_ALLOC_FILL, &dwColor);
   data.pAPData = pData;
   const int nItem = list.AddII(&data);
   buf32Free(data.hBuffer);
@@ -45,16 +39,6 @@ std::vector<int> Selected(CIIList& list, int nType) {
   CIIList::iteratorTypeSelect it(&list, nType);
   for (it.First(); !it.IsDone(); it.Next()) items.push_back(*it.CurrentItem());
   return items;
-}
-
-LoggingList::~LoggingList() {
-  Destroy();
-  for (long long* p : blocks) delete p;
-}
-
-long long* LoggingList::NewBlock(long long value) {
-  blocks.push_back(new long long(value));
-  return blocks.back();
 }
 
 static std::string Entry(const char* pszName, int a, long long b) {

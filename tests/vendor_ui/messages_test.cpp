@@ -39,13 +39,4 @@ TEST(XShowMessage, TextDetailCaptionOwnerAndTheAnswer) {
   DestroyWindow(hOwner);
 }
 
-TEST(XShowMessage, MissingStringShowsNothing) {
-  ModalDriver driver(
-      ModalDriver::ClassIs("#32770"), [](HWND hBox) { PressButton(hBox, IDOK); }, 300);
-  EXPECT_EQ(0, XShowMessage(nullptr, nullptr, 4242, nullptr, nullptr));
-  EXPECT_EQ(0, XShowMessage(GetModuleHandleA(nullptr), 4242, nullptr, 0, MB_YESNO));
-  EXPECT_EQ(0, XShowMessage(nullptr, nullptr, -1, nullptr, nullptr));
-  EXPECT_FALSE(driver.Acted());
-}
-
 }  // namespace

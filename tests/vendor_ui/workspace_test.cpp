@@ -1,19 +1,21 @@
 // The host workspace: broadcasts reach every client, also while clients come and go inside one.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ROVuvu.h"
 
 namespace {
 
-// A client that logs what it hears; it may run an action inside a callback.
+// A client that logs what it hears; it may run an action inside a document-change callback.
 class Client : public IWorkspaceClient {
  public:
   explicit Client(std::string* pLog, char cName) : m_pLog(pLog), m_cName(cName) {}
   int HasDocument() { return IsCurrentDocuemntExist(); }
-  void (*m_pfnOnChange)(Client*) = nullptr;
+  std::function<void()> m_onChange;
   void* m_pDocumentSeen = nullptr;
   int m_nSeenExists = -1;
 
@@ -22,7 +24,7 @@ class Client : public IWorkspaceClient {
     *m_pLog += m_cName;
     m_pDocumentSeen = WsGetCurrentDocument();
     m_nSeenExists = IsCurrentDocuemntExist();
-    if (m_pfnOnChange) m_pfnOnChange(this);
+    if (m_onChange) m_onChange();
   }
   void OnWorkspaceRepaint() override { *m_pLog += static_cast<char>(m_cName - 'a' + 'A'); }
 
@@ -30,9 +32,6 @@ class Client : public IWorkspaceClient {
   std::string* m_pLog;
   char m_cName;
 };
-
-// Clients that only take the default behaviour.
-class SilentClient : public IWorkspaceClient {};
 
 struct WorkspaceTest : ::testing::Test {
   void TearDown() override { WsSetCurrentDocument(nullptr); }
@@ -42,7 +41,6 @@ struct WorkspaceTest : ::testing::Test {
 
 TEST_F(WorkspaceTest, DocumentChangesReachEveryClientInOrder) {
   Client a(&log, 'a'), b(&log, 'b'), c(&log, 'c');
-  SilentClient quiet;  // default handlers are harmless
   EXPECT_EQ(0, a.HasDocument());
 
   EXPECT_EQ(nullptr, WsSetCurrentDocument(&docA));
@@ -58,35 +56,28 @@ TEST_F(WorkspaceTest, DocumentChangesReachEveryClientInOrder) {
   EXPECT_EQ("abcabcabcABC", log);
 }
 
-Client* g_pVictim = nullptr;
-Client* g_pNewcomer = nullptr;
-std::string* g_pLog = nullptr;
-
 TEST_F(WorkspaceTest, ClientsMayLeaveAndJoinDuringABroadcast) {
-  g_pLog = &log;
-  Client a(&log, 'a');
-  g_pVictim = new Client(&log, 'b');
-  Client c(&log, 'c');
+  Client a(&log, 'a'), c(&log, 'c');
+  Client *pVictim = new Client(&log, 'b'), *pNewcomer = nullptr;
   // a destroys b (not yet called) and creates d (joins too late for this broadcast).
-  a.m_pfnOnChange = [](Client*) {
-    delete g_pVictim;
-    g_pVictim = nullptr;
-    if (!g_pNewcomer) g_pNewcomer = new Client(g_pLog, 'd');
+  a.m_onChange = [&] {
+    delete pVictim;
+    pVictim = nullptr;
+    if (!pNewcomer) pNewcomer = new Client(&log, 'd');
   };
   WsSetCurrentDocument(&docA);
   EXPECT_EQ("ac", log);
-  a.m_pfnOnChange = nullptr;
+  a.m_onChange = nullptr;
   WsSetCurrentDocument(nullptr);
   EXPECT_EQ("acacd", log);
-  delete g_pNewcomer;
-  g_pNewcomer = nullptr;
+  delete pNewcomer;
 }
 
 TEST_F(WorkspaceTest, NestedChangeInsideACallbackIsDelivered) {
   Client a(&log, 'a'), b(&log, 'b');
-  a.m_pfnOnChange = [](Client* pSelf) {
-    pSelf->m_pfnOnChange = nullptr;
-    WsSetCurrentDocument(nullptr);  // closes again while the first broadcast runs
+  bool bNested = false;  // closes again, once, while the first broadcast runs
+  a.m_onChange = [&] {
+    if (!std::exchange(bNested, true)) WsSetCurrentDocument(nullptr);
   };
   WsSetCurrentDocument(&docA);
   EXPECT_EQ("aabb", log);  // the inner broadcast completes before the outer goes on

@@ -1,0 +1,405 @@
+// Texture boxes over the host's texture module and the sample file the build paints with it: the
+// sample loaded once at creation (its thumbnails being its textures), the swatch in its frames,
+// hover, textures set by program, broken sample files and texture modules, rejected blocks, the
+// Texture Library dialog; every record made goes back to the module.
+#include <gtest/gtest.h>
+#include <Drevnic.h>
+#include <Ostrel.h>
+#include <t32Base.h>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+#include "ImportPatch.h"
+#include "Input.h"
+#include "ModalDriver.h"
+#include "Pixels.h"
+#include "RecordingParent.h"
+#include "TempDir.h"
+#include "TestApp.h"
+#include "Txtur3.h"
+
+using namespace ostrel_test;
+
+namespace {
+
+HINSTANCE TextureModule() {
+  static HINSTANCE hModule = LoadLibraryA((ExeFolder() + "Txtur3.dll").c_str());
+  return hModule;
+}
+
+TXTUR_LOADER TextureLoader() {
+  return TextureModule() ? (TXTUR_LOADER)(void*)GetProcAddress(TextureModule(), TXTUR_LOADER_EXPORT) : NULL;
+}
+
+// The entry points of Txtur3.dll beside the test executable.
+struct Entries {
+  TXTUR_CREATE create = NULL;
+  TXTUR_PICTURE picture = NULL;
+  TXTUR_RELEASE release = NULL;
+  Entries() {
+    if (TXTUR_LOADER loader = TextureLoader())
+      loader(TextureModule(), TXTUR_ENTRY_SET, (void**)&create, (void**)&picture, (void**)&release, NULL, NULL);
+  }
+};
+
+enum class ModuleMode { Real, Absent, Refusing, NullEntries };  // NullEntries: "yes", and nothing filled
+
+HINSTANCE __cdecl CountingLoader(HINSTANCE, int, void**, void**, void**, void**, void**);
+
+// Sets _hTxturDllInst3 and _VexLoadLibrary3 for its lifetime and counts the requests and the
+// records made and released through them. The innermost one is in force.
+class CountingModule {
+ public:
+  explicit CountingModule(ModuleMode m = ModuleMode::Real)
+      : mode(m), m_pOuter(s_pCurrent), m_hSavedInst(_hTxturDllInst3), m_pfnSavedLoader(_VexLoadLibrary3) {
+    s_pCurrent = this;
+    _hTxturDllInst3 = mode == ModuleMode::Absent ? NULL : TextureModule();
+    _VexLoadLibrary3 = mode == ModuleMode::Absent ? NULL : CountingLoader;
+  }
+  ~CountingModule() {
+    _hTxturDllInst3 = m_hSavedInst;
+    _VexLoadLibrary3 = m_pfnSavedLoader;
+    s_pCurrent = m_pOuter;
+    for (void* pRecord : live) real.release(pRecord);  // no leak outlives a test
+  }
+
+  static CountingModule* s_pCurrent;
+  const ModuleMode mode;
+  const Entries real;
+  std::set<void*> live;  // made and not yet released
+  int created = 0, released = 0;
+  int badReleases = 0;  // of pointers that are not live records
+  // Per loader call, the out-pointers asked for: "c...f" is create and fill, "..r.." release.
+  std::vector<std::string> requests;
+
+ private:
+  CountingModule* m_pOuter;
+  HINSTANCE m_hSavedInst;
+  VEXLOADLIBRARY3 m_pfnSavedLoader;
+};
+
+CountingModule* CountingModule::s_pCurrent = NULL;
+
+int __cdecl CountingCreate(void** ppRecord, int n1, int n2) {
+  CountingModule* m = CountingModule::s_pCurrent;
+  const int result = m->real.create(ppRecord, n1, n2);
+  if (result && *ppRecord != NULL && m->live.insert(*ppRecord).second) m->created++;
+  return result;
+}
+
+int __cdecl CountingRelease(void* pRecord) {
+  CountingModule* m = CountingModule::s_pCurrent;
+  if (m->live.erase(pRecord) == 0) return m->badReleases++, 0;
+  m->released++;
+  return m->real.release(pRecord);
+}
+
+HINSTANCE __cdecl CountingLoader(HINSTANCE hModule, int nSet, void** ppCreate, void** ppPicture, void** ppRelease,
+                                 void** ppName, void** ppFill) {
+  CountingModule* m = CountingModule::s_pCurrent;
+  void** slots[5] = {ppCreate, ppPicture, ppRelease, ppName, ppFill};
+  std::string asked = ".....";
+  for (int i = 0; i < 5; i++)
+    if (slots[i] != NULL) asked[i] = "cprnf"[i];
+  m->requests.push_back(asked);
+  if (m->mode != ModuleMode::Real) return m->mode == ModuleMode::NullEntries ? hModule : NULL;
+  HINSTANCE hResult = TextureLoader()(hModule, nSet, ppCreate, ppPicture, ppRelease, ppName, ppFill);
+  if (hResult != NULL && ppCreate != NULL) *ppCreate = (void*)CountingCreate;
+  if (hResult != NULL && ppRelease != NULL) *ppRelease = (void*)CountingRelease;
+  return hResult;
+}
+
+// A stored block as the sample file holds it: 8 + 28 bytes, then the header and the recipe.
+std::string MakeBlock(TXTUR_RECIPE recipe) {
+  TXTUR_HEADER header = {};
+  header.dwMagic = TXTUR_HEADER_MAGIC;
+  header.nVersion = 1;
+  header.nWidth = header.nHeight = 32;
+  lstrcpyA(header.szName, "Test texture");
+  header.nDataLength = TXTUR_RECIPE_SIZE(recipe.nStops);
+  const DWORD words[7] = {0x31425854, (DWORD)(sizeof header + header.nDataLength), 1, 0, 0, 0, 0};
+  return std::string(8, '\0') + std::string((const char*)words, sizeof words) +
+         std::string((const char*)&header, sizeof header) + std::string((const char*)&recipe, header.nDataLength);
+}
+
+TXTUR_RECIPE SampleRecipe(int nPattern = TXPAT_WOOD) {
+  return {TXTUR_RECIPE_MAGIC, nPattern, 7, 8, 3, 100, 8, 2, {{0, RGB(0, 0, 0)}, {255, RGB(255, 255, 255)}}};
+}
+
+// A list that saves each item's block as it is.
+class CBlockList : public CIIList {
+ public:
+  std::vector<std::string> m_blocks;
+  int OnIIAPDataSaveBuf(int nItem, void* pBuf) override {
+    if (pBuf != NULL) memcpy(pBuf, m_blocks[nItem].data(), m_blocks[nItem].size());
+    return (int)m_blocks[nItem].size();
+  }
+};
+
+const UINT kBoxId = 77;
+const RECT kBoxRect = {10, 10, 50, 40};  // 40 x 30, smaller than a thumbnail
+const RECT kInside = {1, 1, 39, 29};     // its swatch inside the frame
+const char kInitFailed[] = "Failed to initialize texture.";
+
+// A texture box over a copy of the built sample that Ostrel.dll finds below a fake executable folder.
+class TextureBoxTest : public ::testing::Test {
+ protected:
+  TextureBoxTest() : m_fakeExe(m_temp.File("host.exe")) {
+    CreateDirectoryA(m_temp.File("tarvik.dat").c_str(), NULL);
+    CopyFileA((ExeFolder() + "Tarvik.dat\\Sordune.smp").c_str(), SamplePath().c_str(), FALSE);
+    m_parent.CopyPayload(TXTBOX_TEXTURECHANGE,
+                         [](LPARAM l) { return std::string((const char*)l, sizeof(SIMPLE_TXTUR)); });
+  }
+  std::string SamplePath() const { return m_temp.File("tarvik.dat\\Sordune.smp"); }
+  void WriteSample(const std::string& bytes) const { m_temp.Write("tarvik.dat\\Sordune.smp", bytes); }
+  static COLORREF ListColour(int nItem) { return RGB(40 * nItem, 90, 200); }
+
+  // A sample of one item per block in type 1 (an empty block: none), item i's thumbnail all ListColour(i).
+  void WriteListSample(const std::vector<std::string>& blocks) const {
+    CBlockList list;
+    list.m_blocks = blocks;
+    list.SetMaxTypeNum(2);
+    for (size_t i = 0; i < blocks.size(); i++) {
+      _IIDATA data = {};
+      data.nMode = IIBUF_ADOPT;
+      const DWORD dwColour = ListColour((int)i);
+      buf32Alloc(&data.hBuffer, 24, 64, 64, BUF32_ALLOC_FILL, &dwColour);
+      list.TypeAddII(1, list.AddII(&data));
+    }
+    list.Save(SamplePath().c_str());
+  }
+
+  // Creates the box; the message boxes it shows are answered and their texts kept in m_shown.
+  int CreateBox(CTextureBoxes& box, int nTexture, const RECT& rc = kBoxRect) {
+    ModalDriver boxes([](HWND h) { return !MessageBoxText(h).empty(); },
+                      [this](HWND h) {
+                        m_shown.push_back(MessageBoxText(h));
+                        PressButton(h, IDOK);
+                      });
+    EXPECT_TRUE(m_fakeExe.Applied());
+    const int nResult = box.Create(kBoxId, rc, &m_parent, nTexture);
+    EXPECT_FALSE(boxes.TimedOut()) << "a second message box, or one that would not close";
+    if (box.m_hWnd != NULL) box.UpdateWindow();
+    return nResult;
+  }
+
+  // Clicks the box; inDialog runs on the Texture Library and must close it. Whether it came up.
+  bool ClickBox(CTextureBoxes& box, std::function<void(HWND)> inDialog) {
+    ModalDriver dialog(ModalDriver::DialogTitled("Texture Library"), inDialog);
+    SendClick(box.m_hWnd, 5, 5);
+    EXPECT_FALSE(dialog.TimedOut()) << "the dialog was still open at the deadline";
+    return dialog.Acted();
+  }
+
+  // The box's pixels over rc equal its texture's thumbnail moved by (dx, dy).
+  ::testing::AssertionResult ShowsTexture(CTextureBoxes& box, int nTexture, const RECT& rc, int dx = 0, int dy = 0) {
+    const Pixels px = ReadClient(box.m_hWnd);
+    for (int y = rc.top; y < rc.bottom; y++) {
+      for (int x = rc.left; x < rc.right; x++) {
+        BYTE rgb[3] = {};
+        buf32GetMem(box.m_list.GetIIBuffer(nTexture), x - dx, y - dy, 1, 1, rgb);
+        if (px.At(x, y) != RGB(rgb[0], rgb[1], rgb[2]))
+          return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") is not texture " << nTexture << "'s";
+      }
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  TempDir m_temp;
+  FakeExePath m_fakeExe;  // Ostrel.dll takes m_temp for the executable's folder
+  CountingModule m_module;
+  CRecordingParent m_parent;
+  std::vector<std::string> m_shown;
+};
+
+CMTextureLibraryDlg* Dialog(HWND hDlg) { return dynamic_cast<CMTextureLibraryDlg*>(CWnd::FromHandlePermanent(hDlg)); }
+
+// Clicks a thumbnail in the dialog list's first row: five a row, spread evenly across its width.
+void ClickItem(HWND hDlg, int nPos, UINT message = WM_LBUTTONDOWN) {
+  HWND hList = GetDlgItem(hDlg, 3169);
+  RECT rc;
+  GetClientRect(hList, &rc);
+  SendMouse(hList, message, (2 * nPos + 1) * rc.right / 10, 20, MK_LBUTTON);
+  SendMouse(hList, WM_LBUTTONUP, (2 * nPos + 1) * rc.right / 10, 20);
+}
+
+// Every record made goes back to the module with the box, and the dialog makes none of its own.
+TEST_F(TextureBoxTest, LoadsEverySampleTextureShowsItsOwnAndGivesEveryRecordBack) {
+  {
+    CTextureBoxes box;
+    ASSERT_EQ(1, CreateBox(box, 5));
+    EXPECT_TRUE(m_shown.empty());
+    EXPECT_EQ(24, m_module.created);
+    for (const std::string& asked : m_module.requests) EXPECT_EQ("c...f", asked);
+    const SIMPLE_TXTUR t = box.GetTextureOpt();
+    EXPECT_TRUE(t.nTexture == 5 && t.hPalette == NULL && t.pItem != NULL && t.pItem->m_nItem == 5);
+    std::set<std::vector<BYTE>> looks;
+    for (int i = 0; i < box.m_items.GetSize(); i++) {
+      const CTextureItem* pItem = (const CTextureItem*)box.m_items[i];
+      HANDLE hHalf = NULL;
+      ASSERT_TRUE(t32BufferResample(64, 64, m_module.real.picture(pItem->m_hData), &hHalf, 0));
+      std::vector<BYTE> thumbnail(64 * 64 * 3), half(64 * 64 * 3);
+      EXPECT_TRUE(buf32GetMem(box.m_list.GetIIBuffer(pItem->m_nItem), 0, 0, 64, 64, thumbnail.data()));
+      EXPECT_TRUE(buf32GetMem(hHalf, 0, 0, 64, 64, half.data()) && thumbnail == half)
+          << "texture " << pItem->m_nItem << ": the thumbnail is not its picture";
+      looks.insert(thumbnail);
+      buf32Free(hHalf);
+    }
+    EXPECT_EQ(24u, looks.size()) << "every texture looks different";
+
+    // The swatch: sunken, and raised while hovered.
+    EXPECT_TRUE(ShowsTexture(box, 5, kInside)) << "the picture's top-left part, unscaled";
+    Pixels px = ReadClient(box.m_hWnd);
+    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), px.At(20, 0));
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), px.At(39, 15));
+
+    auto hoverAt = [&](POINT pt) {
+      ClientToScreen(box.m_hWnd, &pt);
+      SetCursorPos(pt.x, pt.y);
+      box.OnUpdateUI(NULL);
+    };
+    hoverAt({20, 15});
+    EXPECT_TRUE(box.m_bHover);
+    EXPECT_TRUE(ShowsTexture(box, 5, {1, 1, 40, 30}, 1, 1)) << "one pixel down and right";
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), ReadClient(box.m_hWnd).At(20, 0));
+    hoverAt({120, 15});
+    EXPECT_FALSE(box.m_bHover);
+    EXPECT_TRUE(ShowsTexture(box, 5, kInside));
+    EXPECT_TRUE(ClickBox(box, [](HWND h) { PressButton(h, IDCANCEL); }));
+    EXPECT_EQ(24, (int)m_module.live.size());
+  }
+  EXPECT_EQ(24, m_module.released);
+  EXPECT_EQ(0, m_module.badReleases);
+  EXPECT_EQ("..r..", m_module.requests.back()) << "the box asks for the release function alone";
+}
+
+TEST_F(TextureBoxTest, TexturesOutsideTheListAndTexturesSetByProgram) {
+  CTextureBoxes negative, missing, orphan;
+  ASSERT_EQ(1, CreateBox(negative, -3));
+  EXPECT_EQ(0, negative.GetTextureOpt().nTexture);
+  ASSERT_EQ(1, CreateBox(missing, 99, {60, 10, 100, 40}));
+  EXPECT_EQ(nullptr, missing.GetTextureOpt().pItem) << "no item, no record";
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ReadClient(missing.m_hWnd).At(20, 15)) << "and no picture";
+  EXPECT_TRUE(m_shown.empty());
+
+  missing.m_txtur.hPalette = (HPALETTE)(INT_PTR)0x1234;
+  EXPECT_EQ(0, missing.SetTextureOpt(-1));
+  EXPECT_EQ(1, missing.SetTextureOpt(7));
+  EXPECT_EQ(NULL, missing.GetTextureOpt().hPalette);
+  EXPECT_EQ(7, missing.GetTextureOpt().pItem->m_nItem);
+  EXPECT_TRUE(ShowsTexture(missing, 7, kInside)) << "repainted at once";
+  EXPECT_TRUE(m_parent.Of(TXTBOX_TEXTURECHANGE).empty()) << "a program's choice is not notified";
+
+  EXPECT_EQ(0, orphan.Create(kBoxId, kBoxRect, NULL, 1));
+  EXPECT_EQ(NULL, orphan.m_hWnd);
+}
+
+TEST_F(TextureBoxTest, ABrokenOrMissingSampleShowsTheMessageOnceAndIsNotWritten) {
+  std::string corrupt = TempDir::Read(SamplePath());
+  ASSERT_GT(corrupt.size(), 1000u);
+  corrupt[corrupt.size() / 2] ^= 0x40;
+  for (const std::string what : {"corrupt", "empty", "missing"}) {
+    const std::string bytes = what == "corrupt" ? corrupt : "";
+    if (what == "missing")
+      DeleteFileA(SamplePath().c_str());
+    else
+      WriteSample(bytes);
+    m_shown.clear();
+    {
+      CTextureBoxes box;
+      EXPECT_EQ(0, CreateBox(box, 0));
+      EXPECT_EQ(std::vector<std::string>{kInitFailed}, m_shown) << what;
+      EXPECT_TRUE(box.m_hWnd != NULL) << "the window stays";
+      EXPECT_FALSE(ClickBox(box, [](HWND h) { PressButton(h, IDCANCEL); })) << "and opens nothing";
+    }
+    EXPECT_TRUE(TempDir::Read(SamplePath()) == bytes) << what << ": the sample file was changed";
+  }
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(SamplePath().c_str())) << "a missing one is not made";
+  EXPECT_EQ(0, m_module.created);
+}
+
+TEST_F(TextureBoxTest, WhereNoRecordCanBeMadeTheThumbnailStillShows) {
+  for (ModuleMode mode : {ModuleMode::Absent, ModuleMode::Refusing, ModuleMode::NullEntries}) {
+    CountingModule module(mode);
+    CTextureBoxes box;
+    ASSERT_EQ(1, CreateBox(box, 4));
+    EXPECT_EQ(0, box.m_items.GetSize());
+    EXPECT_EQ(nullptr, box.GetTextureOpt().pItem);
+    EXPECT_TRUE(ShowsTexture(box, 4, kInside));
+  }
+  // Blocks the module refuses, or that announce more than they hold.
+  std::string tooMuchData = MakeBlock(SampleRecipe()), tooShort = tooMuchData;
+  tooMuchData[36 + 56] = 120;  // more texture data than the payload holds
+  tooShort[12]++;              // a payload one byte longer than the block
+  WriteListSample({MakeBlock(SampleRecipe()), MakeBlock(SampleRecipe(TXPAT_COUNT + 1)), tooMuchData, tooShort, ""});
+  {
+    CTextureBoxes box;
+    ASSERT_EQ(1, CreateBox(box, 1));
+    ASSERT_EQ(1, box.m_items.GetSize()) << "only the good block became a texture";
+    EXPECT_EQ(0, ((CTextureItem*)box.m_items[0])->m_nItem);
+    EXPECT_EQ(nullptr, box.GetTextureOpt().pItem);
+    EXPECT_EQ(ListColour(1), ReadClient(box.m_hWnd).At(20, 15));
+    EXPECT_EQ(2, m_module.created) << "the good one, and one the module refused to fill";
+    EXPECT_EQ(1, m_module.released) << "the refused one went back at once";
+  }
+  EXPECT_EQ(0u, m_module.live.size());
+  EXPECT_EQ(0, m_module.badReleases);
+  EXPECT_TRUE(m_shown.empty());
+}
+
+// The one item selected in the texture type, -1 for none or several.
+int SelectedItem(CIIList* pList) {
+  CIIList::iteratorTypeSelect it(pList, 1);
+  it.First();
+  return pList->TypeGetSelectCount(1) == 1 ? *it.CurrentItem() : -1;
+}
+
+TEST_F(TextureBoxTest, CancelLeavesTheBoxAloneAndOkTakesTheClickedTexture) {
+  CTextureBoxes box;
+  ASSERT_EQ(1, CreateBox(box, 3));
+  ASSERT_TRUE(ClickBox(box, [](HWND h) {
+    ClickItem(h, 4);
+    PressButton(h, IDCANCEL);
+  }));
+  EXPECT_EQ(4, CMTextureLibraryDlg::m_nSel);
+  EXPECT_EQ(3, box.GetTextureOpt().nTexture);
+  EXPECT_TRUE(m_parent.Of(TXTBOX_TEXTURECHANGE).empty());
+  EXPECT_TRUE(ShowsTexture(box, 3, kInside));
+
+  // The box sets m_nSel to its own texture before every opening. Double clicks and Help do not
+  // close the dialog.
+  int nAtOpening = -2, nClicked = -2;
+  BOOL bOpenAfterDoubleClick = FALSE, bOpenAfterHelp = FALSE;
+  AfxGetApp()->m_dwLastHelpContext = 0;
+  ASSERT_TRUE(ClickBox(box, [&](HWND h) {
+    nAtOpening = SelectedItem(Dialog(h)->m_pIIList);
+    ClickItem(h, 2, WM_LBUTTONDBLCLK);
+    PumpMessages();
+    bOpenAfterDoubleClick = Dialog(h)->m_bModalRunning;
+    PressButton(h, 3168);
+    PumpMessages();
+    bOpenAfterHelp = Dialog(h)->m_bModalRunning;
+    ClickItem(h, 1);
+    nClicked = CMTextureLibraryDlg::m_nSel;
+    PressButton(h, IDOK);
+  }));
+  EXPECT_EQ(3, nAtOpening);
+  EXPECT_TRUE(bOpenAfterDoubleClick);
+  EXPECT_TRUE(bOpenAfterHelp);
+  EXPECT_EQ((DWORD_PTR)225, AfxGetApp()->m_dwLastHelpContext);
+  EXPECT_EQ((UINT)HELP_CONTEXT, AfxGetApp()->m_nLastHelpCommand);
+  EXPECT_EQ(1, nClicked);
+
+  EXPECT_EQ(1, box.GetTextureOpt().nTexture);
+  EXPECT_EQ(1, box.GetTextureOpt().pItem->m_nItem);
+  const auto changes = m_parent.Of(TXTBOX_TEXTURECHANGE);
+  ASSERT_EQ(1u, changes.size());
+  EXPECT_EQ((WPARAM)kBoxId, changes[0].wParam);
+  EXPECT_EQ((LPARAM)&box.m_txtur, changes[0].lParam);
+  EXPECT_TRUE(std::string((const char*)&box.m_txtur, sizeof box.m_txtur) == changes[0].payload)
+      << "sent after the change";
+  EXPECT_TRUE(ShowsTexture(box, 1, kInside)) << "repainted with the new texture";
+}
+
+}  // namespace
