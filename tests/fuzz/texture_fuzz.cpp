@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Corpus.h"
-#include "ListFiles.h"
 #include "TempDir.h"
 #include "TestApp.h"
 #include "Txtur3.h"
