@@ -17,7 +17,6 @@ class TextureModule {
   TextureModule() : m_hModule(LoadLibraryA("Txtur3.dll")) {
     _hTxturDllInst3 = m_hModule;
     _VexLoadLibrary3 = (VEXLOADLIBRARY3)(void*)GetProcAddress(m_hModule, TXTUR_LOADER_EXPORT);
-    m_pfnLoader = (TXTUR_LOADER)(void*)_VexLoadLibrary3;
   }
   ~TextureModule() {
     _hTxturDllInst3 = NULL;
@@ -26,13 +25,12 @@ class TextureModule {
   }
   void Release(void* pRecord) const {
     void* pRelease = NULL;
-    if (m_pfnLoader(m_hModule, TXTUR_ENTRY_SET, NULL, NULL, &pRelease, NULL, NULL) != NULL)
+    if (((TXTUR_LOADER)(void*)_VexLoadLibrary3)(m_hModule, TXTUR_ENTRY_SET, NULL, NULL, &pRelease, NULL, NULL))
       ((TXTUR_RELEASE)pRelease)(pRecord);
   }
 
  private:
   HMODULE m_hModule;
-  TXTUR_LOADER m_pfnLoader;
 };
 
 }  // namespace
