@@ -1,5 +1,6 @@
 // Nothing a handler throws leaves the framework: window procedures, the creation hook, dialog
-// initialisation and thread entries turn any exception into their failure result.
+// initialisation and thread entries turn any exception into their failure result. Worker threads
+// have their own thread object and handle maps.
 #include <gtest/gtest.h>
 #include <afxwin.h>
 #include <new>
@@ -13,18 +14,10 @@ namespace {
 enum class Throw { Nothing, BadAlloc, StdError, Framework, Int };
 
 void ThrowAs(Throw what) {
-  switch (what) {
-    case Throw::BadAlloc:
-      throw std::bad_alloc();
-    case Throw::StdError:
-      throw std::runtime_error("handler failed");
-    case Throw::Framework:
-      AfxThrowMemoryException();
-    case Throw::Int:
-      throw 7;
-    case Throw::Nothing:
-      break;
-  }
+  if (what == Throw::BadAlloc) throw std::bad_alloc();
+  if (what == Throw::StdError) throw std::runtime_error("handler failed");
+  if (what == Throw::Framework) AfxThrowMemoryException();
+  if (what == Throw::Int) throw 7;
 }
 
 const UINT WM_PROBE = WM_USER + 1;
@@ -81,6 +74,14 @@ TEST(Exceptions, AHandlerThatThrowsAnswersZeroAndTheWindowGoesOn) {
   EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, NULL, FALSE));
 }
 
+class CThrowingDialog : public CDialog {
+ public:
+  CThrowingDialog() : CDialog(200) {}
+
+ protected:
+  BOOL OnInitDialog() override { throw std::bad_alloc(); }
+};
+
 TEST(Exceptions, CreationThatThrowsFailsAndLeavesTheObjectDetached) {
   CThrowingWnd inCreate;
   inCreate.onCreate = Throw::BadAlloc;
@@ -94,21 +95,25 @@ TEST(Exceptions, CreationThatThrowsFailsAndLeavesTheObjectDetached) {
   EXPECT_EQ((HWND)NULL, inHook.m_hWnd);
   inHook.onSubclass = Throw::Nothing;
   EXPECT_TRUE(inHook.CreateIn(MainWnd())) << "the hook is gone with the failed call";
-}
 
-class CThrowingDialog : public CDialog {
- public:
-  CThrowingDialog() : CDialog(200) {}
-
- protected:
-  BOOL OnInitDialog() override { throw std::bad_alloc(); }
-};
-
-TEST(Exceptions, DialogInitialisationThatThrowsIsContained) {
+  // A dialog whose initialisation throws is made all the same.
   CThrowingDialog dlg;
   ASSERT_TRUE(dlg.Create(200, MainWnd()));
   EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
   dlg.DestroyWindow();
+}
+
+// Runs proc(pParam) on a framework thread to its end: its exit code, or -2 when it did not end.
+DWORD RunThread(AFX_THREADPROC proc, void* pParam, CWinThread** ppThread = nullptr) {
+  CWinThread* pThread = AfxBeginThread(proc, pParam, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+  if (pThread == NULL) return (DWORD)-3;
+  pThread->m_bAutoDelete = FALSE;
+  pThread->ResumeThread();
+  DWORD code = (DWORD)-2;
+  if (WaitForSingleObject(pThread->m_hThread, 5000) == WAIT_OBJECT_0) GetExitCodeThread(pThread->m_hThread, &code);
+  if (ppThread != nullptr) *ppThread = pThread;
+  delete pThread;
+  return code;
 }
 
 UINT ThrowingWorker(LPVOID pKind) {
@@ -117,17 +122,30 @@ UINT ThrowingWorker(LPVOID pKind) {
 }
 
 TEST(Exceptions, AThreadWhoseWorkThrowsEndsWithMinusOne) {
-  for (Throw what : {Throw::BadAlloc, Throw::Int, Throw::Nothing}) {
-    CWinThread* pThread = AfxBeginThread(ThrowingWorker, &what, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    ASSERT_NE((CWinThread*)NULL, pThread);
-    pThread->m_bAutoDelete = FALSE;
-    pThread->ResumeThread();
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pThread->m_hThread, 5000));
-    DWORD code = 0;
-    GetExitCodeThread(pThread->m_hThread, &code);
-    EXPECT_EQ(what == Throw::Nothing ? 3u : (DWORD)-1, code) << "kind " << (int)what;
-    delete pThread;
-  }
+  for (Throw what : {Throw::BadAlloc, Throw::Int, Throw::Nothing})
+    EXPECT_EQ(what == Throw::Nothing ? 3u : (DWORD)-1, RunThread(ThrowingWorker, &what)) << "kind " << (int)what;
+}
+
+struct WorkerData {
+  CWinThread* seenThread = NULL;
+  CWnd* seenMainWnd = NULL;
+};
+
+UINT Worker(LPVOID pParam) {
+  WorkerData* data = (WorkerData*)pParam;
+  data->seenThread = AfxGetThread();
+  data->seenMainWnd = CWnd::FromHandlePermanent(MainWnd()->m_hWnd);
+  return 5;
+}
+
+TEST(Threads, WorkerRunsWithItsOwnThreadObject) {
+  WorkerData data;
+  CWinThread* pThread = NULL;
+  EXPECT_EQ(5u, RunThread(Worker, &data, &pThread));
+  EXPECT_EQ(pThread, data.seenThread);
+  EXPECT_EQ((CWnd*)NULL, data.seenMainWnd) << "window objects belong to the thread that made them";
+  EXPECT_EQ(AfxGetApp(), AfxGetThread());
+  EXPECT_EQ((CWinThread*)NULL, AfxBeginThread((AFX_THREADPROC)NULL, NULL)) << "no procedure, no thread";
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST(CreationHook, PassesOverAnInputMethodWindowMadeFirst) {
   DestroyWindow(hIme);
 }
 
-TEST(HandleMap, TemporaryObjectsNeverDestroyOnePermanentObjectPerHandle) {
+TEST(HandleMap, TemporaryAndPermanentObjectsAndSubclassing) {
   HWND hWnd = MakeStatic("plain");
   CWnd* pTemp = CWnd::FromHandle(hWnd);
   ASSERT_NE((CWnd*)NULL, pTemp);
@@ -52,11 +52,8 @@ TEST(HandleMap, TemporaryObjectsNeverDestroyOnePermanentObjectPerHandle) {
   EXPECT_EQ(&permanent, CWnd::FromHandle(hWnd));
   EXPECT_FALSE(other.Attach(hWnd));
   EXPECT_EQ(hWnd, permanent.Detach());
-  DestroyWindow(hWnd);
-}
 
-TEST(HandleMap, SubclassingRoutesMessagesAndUnsubclassingRestores) {
-  HWND hWnd = MakeStatic();
+  // Subclassing routes messages through the object; unsubclassing restores the procedure.
   LONG_PTR original = GetWindowLongPtrA(hWnd, GWLP_WNDPROC);
   CClickWnd probe;
   ASSERT_TRUE(probe.SubclassWindow(hWnd));

@@ -45,28 +45,21 @@ const std::vector<BadInputCase>& BadInputCases() {
                 unmade.NestedEnd() == 0;
        }},
       {"progress", "Create with no parent", [] { return CProgress().Create(kId, kRect, NULL) == 0; }},
-      {"progress", "Create twice, and a second bar",
+      {"progress", "Create twice, a second bar, NestedEnd at idle and running with no level open",
        [] {
          ostrel_test::InstallButtonBitmaps();  // the Cancel button's pictures
          CProgress bar, other;
          const bool bOk = bar.Create(kId, kRect, MainWnd()) == 1 && bar.Create(kId, kRect, MainWnd()) == 0 &&
-                          other.Create(kId + 1, kRect, MainWnd()) == 0 && ::IsWindow(bar.m_hWnd);
-         return bOk && DestroyedTwice(bar);
-       }},
-      {"progress", "NestedEnd at idle, and running with no level open",
-       [] {
-         ostrel_test::InstallButtonBitmaps();
-         CProgress bar;
-         const bool bOk = bar.Create(kId, kRect, MainWnd()) == 1 && bar.NestedEnd() == 1 &&
-                          CProgress::SimplePCB(1, 0, 0, NULL) == 1 && bar.IsBarRunning() && bar.NestedEnd() == 0 &&
-                          !bar.IsBarRunning();
+                          other.Create(kId + 1, kRect, MainWnd()) == 0 && ::IsWindow(bar.m_hWnd) &&
+                          bar.NestedEnd() == 1 && CProgress::SimplePCB(1, 0, 0, NULL) == 1 && bar.IsBarRunning() &&
+                          bar.NestedEnd() == 0 && !bar.IsBarRunning();
          return bOk && DestroyedTwice(bar);
        }},
       // Colour boxes.
-      {"colour", "Create with no parent", [] { return CClrBoxes().Create(kId, kRect, NULL, 0, NULL, 0, 0) == 0; }},
-      {"colour", "palette calls on a simple box, before and after Create",
+      {"colour", "Create with no parent; palette calls on a simple box, before and after Create",
        [] {
          CClrBoxes box;
+         if (box.Create(kId, kRect, NULL, 0, NULL, 0, 0) != 0) return false;
          unsigned long colours[4] = {};
          const bool bBefore = box.SetPalette(colours) == 0 && box.GetPalette(colours) == 0 && box.SetUseWH(8, 8) == 0;
          return bBefore && box.Create(kId, kRect, MainWnd(), 0, NULL, 0, 0) && box.SetPalette(colours) == 0 &&
@@ -85,17 +78,12 @@ const std::vector<BadInputCase>& BadInputCases() {
          return bOk && ::DestroyWindow(hDial) && !::DestroyWindow(hDial);
        }},
       // Gradient and texture boxes.
-      {"gradient", "Create with no parent",
-       [] {
-         SGRADOPTION grad = Grad();
-         return CGradBoxes().Create(kId, kRect, NULL, &grad) == 0;
-       }},
-      {"gradient", "SetGradOpt(NULL), before and after Create",
+      {"gradient", "Create with no parent; SetGradOpt(NULL), before and after Create",
        [] {
          CGradBoxes box;
          SGRADOPTION grad = Grad();
-         return box.SetGradOpt(NULL) == 0 && box.Create(kId, kRect, MainWnd(), &grad) && box.SetGradOpt(NULL) == 0 &&
-                DestroyedTwice(box);
+         return box.Create(kId, kRect, NULL, &grad) == 0 && box.SetGradOpt(NULL) == 0 &&
+                box.Create(kId, kRect, MainWnd(), &grad) && box.SetGradOpt(NULL) == 0 && DestroyedTwice(box);
        }},
       {"gradient", "Create twice keeps the first window and record",
        [] {

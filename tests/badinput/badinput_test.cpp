@@ -8,31 +8,21 @@
 #include "BadInput.h"
 #include "ChildProcess.h"
 
-namespace {
-
 const char kGroupVariable[] = "OSTREL_BADINPUT_GROUP";
-const DWORD kChildTimeoutMs = 60000;
-
-ostrel_test::ChildRun RunGroup(const std::string& group) {
-  char szExe[MAX_PATH];
-  GetModuleFileNameA(NULL, szExe, MAX_PATH);
-  SetEnvironmentVariableA(kGroupVariable, group.c_str());
-  const ostrel_test::ChildRun run =
-      ostrel_test::RunChild(std::string("\"") + szExe +
-                                "\" --gtest_also_run_disabled_tests --gtest_filter=BadInputChild.DISABLED_RunsItsGroup",
-                            kChildTimeoutMs);
-  SetEnvironmentVariableA(kGroupVariable, NULL);
-  return run;
-}
-
-}  // namespace
 
 TEST(BadInput, EveryGroupGivesItsResultsInAChildProcess) {
   ASSERT_EQ(0u, GetEnvironmentVariableA(kGroupVariable, NULL, 0)) << "a child starts no children";
   std::set<std::string> groups;
   for (const BadInputCase& c : BadInputCases()) groups.insert(c.group);
+  char szExe[MAX_PATH];
+  GetModuleFileNameA(NULL, szExe, MAX_PATH);
   for (const std::string& group : groups) {
-    const ostrel_test::ChildRun child = RunGroup(group);
+    SetEnvironmentVariableA(kGroupVariable, group.c_str());
+    const ostrel_test::ChildRun child = ostrel_test::RunChild(
+        std::string("\"") + szExe +
+            "\" --gtest_also_run_disabled_tests --gtest_filter=BadInputChild.DISABLED_RunsItsGroup",
+        60000);
+    SetEnvironmentVariableA(kGroupVariable, NULL);
     EXPECT_EQ(0u, child.exitCode) << group << " (exit code 0x" << std::hex << child.exitCode << "):\n" << child.output;
   }
 }

@@ -76,27 +76,23 @@ TEST_F(GroupBoxTest, PensFollowThePanelStyleAndAreLetGo) {
   EXPECT_EQ(0, tracker.Outstanding());
 }
 
-TEST_F(GroupBoxTest, CaptionBreaksTheTopEdgeForItsWidth) {
-  SendMessageA(Create("Colours"), WM_SETFONT, 0, 0);
+TEST_F(GroupBoxTest, CaptionBreaksTheTopEdgeAndANewOneRepaintsTheParentBehindTheOld) {
+  SendMessageA(Create("Old caption"), WM_SETFONT, 0, 0);
   HDC hDC = GetDC(m_hBox);
   SIZE extent;
-  GetTextExtentPoint32A(hDC, "Colours", 7, &extent);
+  GetTextExtentPoint32A(hDC, "Old caption", 11, &extent);
   ReleaseDC(m_hBox, hDC);
-  int top = TextHeight(NULL) / 2;
+  const int th = TextHeight(NULL);
   Pixels px = ReadClient(m_hBox);
-  EXPECT_EQ(kWarmDark, px.At(3, top));
-  EXPECT_NE(kWarmDark, px.At(6 + extent.cx, top));
-  EXPECT_EQ(kWarmDark, px.At(7 + extent.cx, top));
-}
+  EXPECT_EQ(kWarmDark, px.At(3, th / 2));
+  EXPECT_NE(kWarmDark, px.At(6 + extent.cx, th / 2));
+  EXPECT_EQ(kWarmDark, px.At(7 + extent.cx, th / 2));
 
-TEST_F(GroupBoxTest, NewCaptionRepaintsTheParentBehindTheOldOne) {
-  Create("Old caption");
   UpdateWindow(m_parent.m_hWnd);
   ValidateRect(m_parent.m_hWnd, NULL);
   SetWindowTextA(m_hBox, "New");
   HRGN hUpdate = CreateRectRgn(0, 0, 0, 0);
   GetUpdateRgn(m_parent.m_hWnd, hUpdate, FALSE);
-  int th = TextHeight(NULL);
   EXPECT_TRUE(PtInRegion(hUpdate, 20, 20));
   EXPECT_TRUE(PtInRegion(hUpdate, 139, 20 + th - 1));
   EXPECT_FALSE(PtInRegion(hUpdate, 20, 20 + th));

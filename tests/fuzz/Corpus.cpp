@@ -4,6 +4,7 @@
 #include <random>
 #include <set>
 #include "TempDir.h"
+#include "TestApp.h"
 #include "list_file.h"
 
 namespace fuzz {
@@ -43,6 +44,42 @@ int EnvNumber(const char* pszName, int nDefault) {
   return psz != NULL && atoi(psz) > 0 ? atoi(psz) : nDefault;
 }
 
+void FixListCrc(std::string& bytes) {
+  if (bytes.size() < 4) return;
+  const unsigned long crc = Crc32(bytes, 0, bytes.size() - 4);
+  for (int i = 0; i < 4; i++) bytes[bytes.size() - 4 + i] = (char)(crc >> (8 * i));
+}
+
+std::vector<size_t> ListFields(const std::string& bytes) {
+  IIFileImage image;
+  if (!IIFileRead((const unsigned char*)bytes.data(), bytes.size(), image)) return {};
+  std::vector<size_t> fields;
+  size_t nAt = 12;                                             // magic and version
+  for (int i = 0; i < 26; i++) fields.push_back(nAt + 4 * i);  // settings, item and type counts
+  nAt += 26 * 4;
+  for (const IIFileItem& item : image.items) {
+    fields.insert(fields.end(), {nAt, nAt + 4, nAt + 8});  // id, flags, name length
+    nAt += 12 + item.strName.size();
+    if (item.bPicture) {
+      fields.insert(fields.end(), {nAt, nAt + 4, nAt + 8});  // bits, width, height
+      nAt += 12 + item.picture.pixels.size();
+    }
+    if (!item.palette.empty()) {
+      fields.push_back(nAt);
+      nAt += 4 + item.palette.size() * sizeof(PALETTEENTRY);
+    }
+    if (item.bData) {
+      for (size_t n = 0; n <= item.data.size(); n += 4) fields.push_back(nAt + n);  // size, then the block
+      nAt += 4 + item.data.size();
+    }
+  }
+  for (const IIFileType& type : image.types) {
+    fields.insert(fields.end(), {nAt, nAt + 4, nAt + 8 + 4 * type.order.size()});  // number and counts
+    nAt += 12 + 4 * (type.order.size() + type.selected.size());
+  }
+  return fields;
+}
+
 }  // namespace
 
 std::vector<Input> SeededCorpus(const std::string& seed, int nCount, unsigned nSeed, const Fixup& fix,
@@ -80,34 +117,16 @@ std::vector<Input> SeededCorpus(const std::string& seed, int nCount, unsigned nS
         in.what = "word " + std::to_string(v) + (bBig ? " big-endian" : "") + " at " + std::to_string(nWordAt);
         break;
       }
-      case 3: {
+      default: {  // a run removed or repeated
         const size_t n = 1 + below(std::min<size_t>(64, b.size() - nAt));
-        b.erase(nAt, n);
-        in.what = "removed " + std::to_string(n) + " at " + std::to_string(nAt);
-        break;
-      }
-      default: {
-        const size_t n = 1 + below(std::min<size_t>(64, b.size() - nAt));
-        b.insert(nAt, b.substr(nAt, n));
-        in.what = "repeated " + std::to_string(n) + " at " + std::to_string(nAt);
+        if (i % 5 == 3) b.erase(nAt, n);
+        if (i % 5 == 4) b.insert(nAt, b.substr(nAt, n));
+        in.what = (i % 5 == 3 ? "removed " : "repeated ") + std::to_string(n) + " at " + std::to_string(nAt);
         break;
       }
     }
     if (fix && i % 5 != 0) fix(b);
     inputs.push_back(std::move(in));
-  }
-  return inputs;
-}
-
-std::vector<Input> ExtremeFields(const std::string& seed, const std::vector<size_t>& fields, const Fixup& fix) {
-  std::vector<Input> inputs;
-  for (size_t nAt : fields) {
-    for (unsigned long v : kExtremes) {
-      Input in{seed, "word " + std::to_string(v) + " in the field at " + std::to_string(nAt)};
-      PutWord(in.bytes, nAt, v, false);
-      if (fix) fix(in.bytes);
-      inputs.push_back(std::move(in));
-    }
   }
   return inputs;
 }
@@ -138,6 +157,35 @@ void RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const 
 
 unsigned long Crc32(const std::string& bytes, size_t nAt, size_t nLength) {
   return IICrc32((const unsigned char*)bytes.data() + nAt, nLength);
+}
+
+std::vector<Input> ListCorpus(const std::string& seed, int nCount, unsigned nSeed) {
+  const size_t kHeadFields = 26 + 3 + 3;  // settings and counts, the first item's head and picture
+  const std::vector<size_t> fields = ListFields(seed);
+  std::vector<Input> inputs = SeededCorpus(seed, nCount, nSeed, FixListCrc, fields);
+  for (size_t i = 0; i < std::min(fields.size(), kHeadFields); i++) {
+    for (unsigned long v : kExtremes) {
+      Input in{seed, "word " + std::to_string(v) + " in the field at " + std::to_string(fields[i])};
+      PutWord(in.bytes, fields[i], v, false);
+      FixListCrc(in.bytes);
+      inputs.push_back(std::move(in));
+    }
+  }
+  return inputs;
+}
+
+void ShowList(CIIList& list) {
+  CIIListWindow wnd;
+  if (!wnd.Create(T32IIO_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, CRect(0, 0, 300, 120),
+                  ostrel_test::MainWnd(), 1))
+    return;
+  wnd.AttachIIList(&list);
+  wnd.UpdateWindow();
+  wnd.SendMessage(WM_HSCROLL, SB_PAGERIGHT);
+  wnd.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
+  wnd.UpdateWindow();
+  wnd.DetachIIList();
+  wnd.DestroyWindow();
 }
 
 }  // namespace fuzz

@@ -1,6 +1,7 @@
 // Seeded corruptions of a good file and the check every reader must pass on each of them: the
 // input is refused or loaded cleanly, with no crash, the file unchanged and no file left behind.
 #pragma once
+#include <Drevnic.h>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,17 +16,16 @@ struct Input {
   std::string what;  // how it was made, for failure messages
 };
 
-// nCount inputs made from seed with the random generator seeded by nSeed: truncations, flipped
-// bits, extreme 32-bit values (0, 1, -1, the sign bit, 64 K ...) in either byte order, and removed
-// or repeated runs of bytes. Flips and values land on one of `fields` (offsets of counts, sizes and
-// records) half of the time, anywhere in the first 512 bytes a quarter, anywhere else the rest.
-// fix, when given, runs on all but the plain truncations. OSTREL_FUZZ_SCALE in the environment
-// multiplies nCount and OSTREL_FUZZ_SEED is added to nSeed, for longer runs on demand.
+// nCount inputs made from seed by a generator seeded with nSeed: truncations, flipped bits, extreme
+// 32-bit values in either byte order, removed or repeated runs. Flips and values land on one of
+// `fields` half of the time, in the first 512 bytes a quarter, anywhere the rest. fix runs on all
+// but the truncations. OSTREL_FUZZ_SCALE multiplies nCount and OSTREL_FUZZ_SEED adds to nSeed.
 std::vector<Input> SeededCorpus(const std::string& seed, int nCount, unsigned nSeed, const Fixup& fix = nullptr,
                                 const std::vector<size_t>& fields = {});
 
-// Every extreme 32-bit value, little-endian, in each of the given fields in turn.
-std::vector<Input> ExtremeFields(const std::string& seed, const std::vector<size_t>& fields, const Fixup& fix);
+// The seeded corpus of a good item-list file (its CRC made right again), then every extreme value
+// in each of the fields of its header and first item.
+std::vector<Input> ListCorpus(const std::string& seed, int nCount, unsigned nSeed);
 
 // Loads one file: true when the reader accepted it (and used what it read), false when refused.
 using Loader = std::function<bool(const std::string& path)>;
@@ -36,5 +36,9 @@ void RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const 
 
 // The CRC-32 of the item-list and PNG files.
 unsigned long Crc32(const std::string& bytes, size_t nAt, size_t nLength);
+
+// Shows the list in a window on the test's main window, paints it and scrolls it once, so that
+// what a file sets reaches the drawing code too.
+void ShowList(CIIList& list);
 
 }  // namespace fuzz

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <t32Base.h>
 #include "Corpus.h"
-#include "ListFiles.h"
 #include "TempDir.h"
 
 namespace {

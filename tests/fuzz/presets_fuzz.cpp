@@ -4,7 +4,6 @@
 #include <Ostrel.h>
 #include <t32Base.h>
 #include "Corpus.h"
-#include "ListFiles.h"
 #include "TempDir.h"
 #include "TestApp.h"
 

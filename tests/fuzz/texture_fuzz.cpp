@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Corpus.h"
-#include "ListFiles.h"
 #include "TempDir.h"
 #include "TestApp.h"
 #include "Txtur3.h"
@@ -18,7 +17,6 @@ class TextureModule {
   TextureModule() : m_hModule(LoadLibraryA("Txtur3.dll")) {
     _hTxturDllInst3 = m_hModule;
     _VexLoadLibrary3 = (VEXLOADLIBRARY3)(void*)GetProcAddress(m_hModule, TXTUR_LOADER_EXPORT);
-    m_pfnLoader = (TXTUR_LOADER)(void*)_VexLoadLibrary3;
   }
   ~TextureModule() {
     _hTxturDllInst3 = NULL;
@@ -27,13 +25,12 @@ class TextureModule {
   }
   void Release(void* pRecord) const {
     void* pRelease = NULL;
-    if (m_pfnLoader(m_hModule, TXTUR_ENTRY_SET, NULL, NULL, &pRelease, NULL, NULL) != NULL)
+    if (((TXTUR_LOADER)(void*)_VexLoadLibrary3)(m_hModule, TXTUR_ENTRY_SET, NULL, NULL, &pRelease, NULL, NULL))
       ((TXTUR_RELEASE)pRelease)(pRecord);
   }
 
  private:
   HMODULE m_hModule;
-  TXTUR_LOADER m_pfnLoader;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 using Microsoft::WRL::ComPtr;
 
 bool Decode(const std::string& path, Picture& pic) {
+  const HRESULT hrCom = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
   std::wstring wpath(path.begin(), path.end());
   ComPtr<IWICImagingFactory> factory;
   ComPtr<IWICBitmapDecoder> decoder;
@@ -22,5 +23,7 @@ bool Decode(const std::string& path, Picture& pic) {
     pic.bits.resize((size_t)pic.width * pic.height);
     ok = SUCCEEDED(converter->CopyPixels(NULL, pic.width * 4, (UINT)pic.bits.size() * 4, (BYTE*)pic.bits.data()));
   }
+  factory.Reset(), decoder.Reset(), frame.Reset(), converter.Reset();
+  if (SUCCEEDED(hrCom)) CoUninitialize();
   return ok;
 }

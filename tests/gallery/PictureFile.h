@@ -9,6 +9,5 @@ struct Picture {
   std::vector<DWORD> bits;  // 0x00RRGGBB, top-down
 };
 
-// Decodes the first frame of an image file (COM initialised by the caller); false when it cannot
-// be read as an image.
+// Decodes the first frame of an image file; false when it cannot be read as an image.
 bool Decode(const std::string& path, Picture& pic);

@@ -1,7 +1,6 @@
 // gallery.exe --shots DIR: every page as a PNG of the main window's client size, an index that
 // lists them, and a clear failure when a picture cannot be written.
 #include <gtest/gtest.h>
-#include <wincodec.h>
 #include "ChildProcess.h"
 #include "GalleryLayout.h"
 #include "PictureFile.h"
@@ -14,13 +13,11 @@ using ostrel_test::TempDir;
 
 namespace {
 
-const DWORD kTimeoutMs = 120000;
-
 // Runs the gallery with "--shots dir" and waits for it; a run that outlasts the time-out is ended.
 ostrel_test::ChildRun RunShots(const std::string& dir) {
   ostrel_test::ChildRun run =
-      ostrel_test::RunChild("\"" + ostrel_test::ExeFolder() + "gallery.exe\" --shots \"" + dir + "\"", kTimeoutMs);
-  EXPECT_FALSE(run.timedOut) << "gallery.exe did not finish within " << kTimeoutMs / 1000 << " s";
+      ostrel_test::RunChild("\"" + ostrel_test::ExeFolder() + "gallery.exe\" --shots \"" + dir + "\"", 120000);
+  EXPECT_FALSE(run.timedOut) << "gallery.exe did not finish within two minutes";
   return run;
 }
 
@@ -35,13 +32,7 @@ std::vector<std::string> IndexedPictures(const std::string& html) {
   return files;
 }
 
-class GalleryShots : public ::testing::Test {
- protected:
-  void SetUp() override { CoInitializeEx(NULL, COINIT_APARTMENTTHREADED); }
-  void TearDown() override { CoUninitialize(); }
-};
-
-TEST_F(GalleryShots, EveryPageIsAPictureOfTheMainWindow) {
+TEST(GalleryShots, EveryPageIsAPictureOfTheMainWindow) {
   TempDir dir;
   const std::string out = dir.File("shots");  // not there yet: the gallery makes it
   ostrel_test::ChildRun run = RunShots(out);
@@ -65,7 +56,7 @@ TEST_F(GalleryShots, EveryPageIsAPictureOfTheMainWindow) {
   EXPECT_GE(red, 15) << "no red line of the dial in dial.png";
 }
 
-TEST_F(GalleryShots, UnwritablePlacesFailWithAMessage) {
+TEST(GalleryShots, UnwritablePlacesFailWithAMessage) {
   TempDir dir;
   // A picture whose name is taken by a folder cannot be written; no index follows.
   const std::string out = dir.File("blocked");

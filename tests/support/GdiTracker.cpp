@@ -11,19 +11,23 @@ struct Counts {
   std::map<HGDIOBJ, int> deleted;
   int dcsHeld = 0;
 };
-Counts* g_counts = NULL;  // the active tracker's counts
+Counts g_counts;  // hooks run only while a tracker has patched imports
 std::map<std::string, void*> g_realByName;
 
 void Made(HGDIOBJ h) {
-  if (g_counts != NULL && h != NULL) g_counts->live.insert(h);
+  if (h != NULL) g_counts.live.insert(h);
 }
-void Gone(HGDIOBJ h) {
-  if (g_counts != NULL) g_counts->live.erase(h);
+void Gone(HGDIOBJ h) { g_counts.live.erase(h); }
+HDC Held(HDC dc) {
+  if (dc != NULL) g_counts.dcsHeld++;
+  return dc;
 }
-template <class F>
-F Real(const char* name) {
-  return (F)g_realByName[name];
+void Deleted(HGDIOBJ h) {
+  Gone(h);
+  g_counts.deleted[h]++;
 }
+// The system's own function of that name, with its own type.
+#define REAL(name) ((decltype(&name))g_realByName[#name])
 }  // namespace
 
 // One hook per function that makes an object: call the real one, then note what it made.
@@ -58,113 +62,72 @@ F Real(const char* name) {
   X(CreatePalette, (const LOGPALETTE* p), (p))                                                                  \
   X(LoadBitmapA, (HINSTANCE i, LPCSTR n), (i, n))
 
-#define GDI_MAKER(name, params, args)             \
-  static HGDIOBJ WINAPI Hook_##name params {      \
-    typedef HGDIOBJ(WINAPI* Fn) params;           \
-    HGDIOBJ made = (HGDIOBJ)Real<Fn>(#name) args; \
-    Made(made);                                   \
-    return made;                                  \
+#define GDI_MAKER(name, params, args)        \
+  static HGDIOBJ WINAPI Hook_##name params { \
+    HGDIOBJ made = REAL(name) args;          \
+    Made(made);                              \
+    return made;                             \
   }
 GDI_MAKERS(GDI_MAKER)
 
 static HANDLE WINAPI Hook_LoadImageA(HINSTANCE i, LPCSTR n, UINT t, int cx, int cy, UINT f) {
-  typedef HANDLE(WINAPI * Fn)(HINSTANCE, LPCSTR, UINT, int, int, UINT);
-  HANDLE h = Real<Fn>("LoadImageA")(i, n, t, cx, cy, f);
+  HANDLE h = REAL(LoadImageA)(i, n, t, cx, cy, f);
   if (t == IMAGE_BITMAP) Made((HGDIOBJ)h);
   return h;
 }
 static HANDLE WINAPI Hook_CopyImage(HANDLE h, UINT t, int cx, int cy, UINT f) {
-  typedef HANDLE(WINAPI * Fn)(HANDLE, UINT, int, int, UINT);
-  HANDLE copy = Real<Fn>("CopyImage")(h, t, cx, cy, f);
+  HANDLE copy = REAL(CopyImage)(h, t, cx, cy, f);
   if (t == IMAGE_BITMAP) Made((HGDIOBJ)copy);
   if (f & LR_COPYDELETEORG) Gone((HGDIOBJ)h);
   return copy;
 }
-static BOOL WINAPI Hook_DeleteObject(HGDIOBJ h) {
-  typedef BOOL(WINAPI * Fn)(HGDIOBJ);
-  Gone(h);
-  if (g_counts != NULL) g_counts->deleted[h]++;
-  return Real<Fn>("DeleteObject")(h);
-}
-static BOOL WINAPI Hook_DeleteDC(HDC h) {
-  typedef BOOL(WINAPI * Fn)(HDC);
-  Gone((HGDIOBJ)h);
-  if (g_counts != NULL) g_counts->deleted[(HGDIOBJ)h]++;
-  return Real<Fn>("DeleteDC")(h);
-}
 // A region given to a window belongs to the system from then on.
 static int WINAPI Hook_SetWindowRgn(HWND w, HRGN r, BOOL b) {
-  typedef int(WINAPI * Fn)(HWND, HRGN, BOOL);
-  int result = Real<Fn>("SetWindowRgn")(w, r, b);
+  int result = REAL(SetWindowRgn)(w, r, b);
   if (result) Gone((HGDIOBJ)r);
   return result;
 }
-static HDC WINAPI Hook_GetDC(HWND w) {
-  typedef HDC(WINAPI * Fn)(HWND);
-  HDC dc = Real<Fn>("GetDC")(w);
-  if (dc != NULL && g_counts != NULL) g_counts->dcsHeld++;
-  return dc;
-}
-static HDC WINAPI Hook_GetWindowDC(HWND w) {
-  typedef HDC(WINAPI * Fn)(HWND);
-  HDC dc = Real<Fn>("GetWindowDC")(w);
-  if (dc != NULL && g_counts != NULL) g_counts->dcsHeld++;
-  return dc;
-}
+static BOOL WINAPI Hook_DeleteObject(HGDIOBJ h) { return Deleted(h), REAL(DeleteObject)(h); }
+static BOOL WINAPI Hook_DeleteDC(HDC h) { return Deleted(h), REAL(DeleteDC)(h); }
+static HDC WINAPI Hook_GetDC(HWND w) { return Held(REAL(GetDC)(w)); }
+static HDC WINAPI Hook_GetWindowDC(HWND w) { return Held(REAL(GetWindowDC)(w)); }
 static int WINAPI Hook_ReleaseDC(HWND w, HDC dc) {
-  typedef int(WINAPI * Fn)(HWND, HDC);
-  int result = Real<Fn>("ReleaseDC")(w, dc);
-  if (result && g_counts != NULL) g_counts->dcsHeld--;
+  int result = REAL(ReleaseDC)(w, dc);
+  if (result) g_counts.dcsHeld--;
   return result;
 }
 
-#define HOOK(name) \
-  { #name, (void*)Hook_##name }
-#define MAKER_HOOK(name, params, args) HOOK(name),
+#define HOOK(name)                     {#name, (void*)Hook_##name},
+#define MAKER_HOOK(name, params, args) HOOK(name)
 static const struct {
   const char* name;
   void* hook;
-} kHooks[] = {
-    GDI_MAKERS(MAKER_HOOK) HOOK(LoadImageA),
-    HOOK(CopyImage),
-    HOOK(DeleteObject),
-    HOOK(DeleteDC),
-    HOOK(SetWindowRgn),
-    HOOK(GetDC),
-    HOOK(GetWindowDC),
-    HOOK(ReleaseDC),
-};
-
-static const char* const kSystemModules[] = {"gdi32.dll", "user32.dll"};
+} kHooks[] = {GDI_MAKERS(MAKER_HOOK) HOOK(LoadImageA) HOOK(CopyImage) HOOK(DeleteObject) HOOK(DeleteDC)
+                  HOOK(SetWindowRgn) HOOK(GetDC) HOOK(GetWindowDC) HOOK(ReleaseDC)};
 
 static void* RealFunction(const char* name) {
-  for (const char* module : kSystemModules) {
-    if (void* p = (void*)GetProcAddress(GetModuleHandleA(module), name)) return p;
-  }
-  return NULL;
+  void* p = (void*)GetProcAddress(GetModuleHandleA("gdi32.dll"), name);
+  return p != NULL ? p : (void*)GetProcAddress(GetModuleHandleA("user32.dll"), name);
 }
 
 GdiTracker::GdiTracker(std::initializer_list<const char*> modules) {
-  if (g_counts == NULL) g_counts = new Counts;
   for (const auto& hook : kHooks) g_realByName[hook.name] = RealFunction(hook.name);
+  g_counts = Counts();
   for (const char* moduleName : modules) {
     for (const auto& hook : kHooks) {
       std::unique_ptr<ImportPatch> patch(new ImportPatch(moduleName, hook.name, hook.hook));
       if (patch->Applied()) m_patches.push_back(std::move(patch));
     }
   }
-  g_counts->live.clear();
-  g_counts->deleted.clear();
-  g_counts->dcsHeld = 0;
 }
 
 GdiTracker::~GdiTracker() { m_patches.clear(); }
 
-int GdiTracker::Outstanding() const { return (int)g_counts->live.size(); }
-int GdiTracker::DCsHeld() const { return g_counts->dcsHeld; }
+int GdiTracker::Outstanding() const { return (int)g_counts.live.size(); }
+int GdiTracker::DCsHeld() const { return g_counts.dcsHeld; }
 int GdiTracker::Deleted(HGDIOBJ h) const {
-  auto it = g_counts->deleted.find(h);
-  return it == g_counts->deleted.end() ? 0 : it->second;
+  auto it = g_counts.deleted.find(h);
+  return it == g_counts.deleted.end() ? 0 : it->second;
 }
 
 }  // namespace ostrel_test

@@ -60,18 +60,12 @@ void InputKey(WORD vk) {
 
 void InputText(const char* text) {
   for (const char* p = text; *p != '\0'; ++p) {
-    SHORT scan = VkKeyScanA(*p);
+    const SHORT scan = VkKeyScanA(*p);
     if (scan == -1) continue;
-    bool shift = (scan & 0x100) != 0;
-    if (shift) {
-      INPUT down = KeyInput(VK_SHIFT, false);
-      SendInput(1, &down, sizeof down);
-    }
+    INPUT shift[2] = {KeyInput(VK_SHIFT, false), KeyInput(VK_SHIFT, true)};
+    if (scan & 0x100) SendInput(1, &shift[0], sizeof shift[0]);
     InputKey(LOBYTE(scan));
-    if (shift) {
-      INPUT up = KeyInput(VK_SHIFT, true);
-      SendInput(1, &up, sizeof up);
-    }
+    if (scan & 0x100) SendInput(1, &shift[1], sizeof shift[1]);
   }
 }
 

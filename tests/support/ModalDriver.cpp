@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -27,11 +28,7 @@ ModalDriver::ModalDriver(WindowMatch match, std::function<void(HWND)> action, DW
     : m_match(std::move(match)),
       m_action(std::move(action)),
       m_deadline(GetTickCount() + timeoutMs),
-      m_timer(0),
-      m_acted(false),
-      m_timedOut(false),
-      m_hWnd(NULL) {
-  m_timer = SetTimer(NULL, 0, 20, OnTimer);
+      m_timer(SetTimer(NULL, 0, 20, OnTimer)) {
   g_drivers[m_timer] = this;
 }
 
@@ -55,20 +52,14 @@ static bool IsModalWindow(HWND hWnd) {
 void ModalDriver::Poll() {
   if (m_timedOut) return;
   std::vector<HWND> windows = ThreadWindows();
-  if (!m_acted) {
-    for (HWND hWnd : windows) {
-      if (m_match(hWnd)) {
-        m_acted = true;
-        m_hWnd = hWnd;
-        m_action(hWnd);
-        return;
-      }
-    }
+  auto match = m_acted ? windows.end() : std::find_if(windows.begin(), windows.end(), m_match);
+  if (match != windows.end()) {
+    m_acted = true;
+    m_action(*match);
+    return;
   }
   if ((LONG)(GetTickCount() - m_deadline) < 0) return;
-  bool modalShowing = false;
-  for (HWND hWnd : windows) modalShowing = modalShowing || IsModalWindow(hWnd);
-  if (!m_acted || modalShowing) {
+  if (!m_acted || std::any_of(windows.begin(), windows.end(), IsModalWindow)) {
     m_timedOut = true;
     CloseThreadModals();
   }

@@ -21,7 +21,6 @@ class ModalDriver {
 
   bool Acted() const { return m_acted; }
   bool TimedOut() const { return m_timedOut; }
-  HWND Window() const { return m_hWnd; }  // the window the action ran on
 
   static WindowMatch ClassIs(const char* className);  // e.g. "#32770" (dialog), "#32768" (menu)
   static WindowMatch TitleIs(const char* title);
@@ -34,9 +33,7 @@ class ModalDriver {
   std::function<void(HWND)> m_action;
   DWORD m_deadline;
   UINT_PTR m_timer;
-  bool m_acted;
-  bool m_timedOut;
-  HWND m_hWnd;
+  bool m_acted = false, m_timedOut = false;
 };
 
 // Closes every modal window this thread shows now (dialogs, message boxes, menus).

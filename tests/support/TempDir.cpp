@@ -1,29 +1,10 @@
 #include "TempDir.h"
 #include <windows.h>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace ostrel_test {
-
-static void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA fd;
-  HANDLE hFind = FindFirstFileA((folder + "*").c_str(), &fd);
-  if (hFind != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = fd.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = folder + name;
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path + "\\");
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(hFind, &fd));
-    FindClose(hFind);
-  }
-  RemoveDirectoryA(folder.substr(0, folder.size() - 1).c_str());
-}
 
 TempDir::TempDir() {
   char base[MAX_PATH];
@@ -40,12 +21,19 @@ TempDir::TempDir() {
   }
 }
 
-TempDir::~TempDir() { RemoveTree(m_path); }
+// Read-only files are made writable first, so that everything goes.
+TempDir::~TempDir() {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  for (fs::recursive_directory_iterator it(m_path, error); !error && it != fs::end(it); it.increment(error))
+    SetFileAttributesW(it->path().c_str(), FILE_ATTRIBUTE_NORMAL);
+  fs::remove_all(m_path, error);
+}
 
 std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
   std::string path = File(name);
-  for (size_t i = m_path.size(); (i = path.find('\\', i)) != std::string::npos; ++i)
-    CreateDirectoryA(path.substr(0, i).c_str(), NULL);
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
   std::ofstream out(path, std::ios::binary);
   out.write(bytes.data(), (std::streamsize)bytes.size());
   return path;

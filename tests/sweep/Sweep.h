@@ -21,7 +21,3 @@ struct SweepLife {
 
 const std::vector<SweepLife>& SweepLives();
 inline void PrintTo(const SweepLife& life, std::ostream* os) { *os << life.name; }
-
-// A window of a registered class, made through the framework so the object sees its destruction.
-std::unique_ptr<CWnd> MakeClassWindow(CWnd* pParent, const char* pszClass, const RECT& rc, UINT nID,
-                                      DWORD dwStyle = WS_CHILD | WS_VISIBLE);

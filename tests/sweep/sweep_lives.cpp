@@ -9,35 +9,41 @@
 #include "TestApp.h"
 #include "sweep_ids.h"
 
-std::unique_ptr<CWnd> MakeClassWindow(CWnd* pParent, const char* pszClass, const RECT& rc, UINT nID, DWORD dwStyle) {
-  auto pWnd = std::make_unique<CWnd>();
-  if (!pWnd->CreateEx(0, pszClass, "Sweep", dwStyle, rc, pParent, nID)) return nullptr;
-  return pWnd;
-}
-
 namespace {
+
+using namespace ostrel_test;
 
 const CRect kBox(10, 10, 210, 90);
 
-template <class T, class... Args>
-std::unique_ptr<CWnd> Made(std::unique_ptr<T> p, bool bMade) {
-  return bMade ? std::unique_ptr<CWnd>(std::move(p)) : nullptr;
+// A T made from args, handed over when create(*p) succeeds.
+template <class T, class F, class... A>
+std::unique_ptr<CWnd> Make(F create, A&&... args) {
+  auto p = std::make_unique<T>(std::forward<A>(args)...);
+  if (!create(*p)) return nullptr;
+  return p;
+}
+
+// A window of a registered class, made through the framework so the object sees its destruction.
+std::unique_ptr<CWnd> ClassWindow(CWnd* pParent, const char* pszClass, const RECT& rc, UINT nID) {
+  return Make<CWnd>([&](CWnd& w) { return w.CreateEx(0, pszClass, "Sweep", WS_CHILD | WS_VISIBLE, rc, pParent, nID); });
+}
+
+// A plain template button for the button classes that take one over.
+HWND TemplateButton(CWnd* pParent, UINT nID, DWORD dwStyle = 0, const char* pszText = "") {
+  return ::CreateWindowExA(0, "BUTTON", pszText, WS_CHILD | WS_VISIBLE | dwStyle, 10, 10, 90, 30, pParent->m_hWnd,
+                           (HMENU)(UINT_PTR)nID, NULL, NULL);
 }
 
 std::unique_ptr<CWnd> OkButton(CWnd* pParent, DWORD dwStyle) {
-  if (!::CreateWindowExA(0, "BUTTON", "Apply", WS_CHILD | WS_VISIBLE | dwStyle, 10, 10, 90, 24, pParent->m_hWnd,
-                         (HMENU)101, NULL, NULL))
-    return nullptr;
-  auto p = std::make_unique<COkButton>();
-  const BOOL bMade = p->Create(pParent, 101, COkButton::BITMAP_CUSTOM, 0, NULL);
-  return Made(std::move(p), bMade);
+  return Make<COkButton>([&](COkButton& b) {
+    return TemplateButton(pParent, 101, dwStyle, "Apply") && b.Create(pParent, 101, COkButton::BITMAP_CUSTOM, 0, NULL);
+  });
 }
 
 std::unique_ptr<CWnd> ColourBoxes(CWnd* pParent, unsigned nType, unsigned nAlign) {
   static unsigned long palette[8] = {0xFF, 0xFF00, 0xFF0000, 0xFFFF, 0xFF00FF, 0xFFFF00, 0x808080, 0};
-  auto p = std::make_unique<CClrBoxes>(0x00336699);
-  const BOOL bMade = p->Create(102, kBox, pParent, nType, palette, 8, nAlign);
-  return Made(std::move(p), bMade);
+  return Make<CClrBoxes>([&](CClrBoxes& b) { return b.Create(102, kBox, pParent, nType, palette, 8, nAlign); },
+                         0x00336699);
 }
 
 // A tip owner: a static with the tip as a window tool over it.
@@ -101,28 +107,6 @@ class CItemStrip : public CIIListWindow {
   CIIList m_list;
 };
 
-// A plain template button for the button classes that take one over.
-HWND TemplateButton(CWnd* pParent, UINT nID, DWORD dwStyle = 0) {
-  return ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | dwStyle, 10, 10, 60, 30, pParent->m_hWnd,
-                           (HMENU)(UINT_PTR)nID, NULL, NULL);
-}
-
-std::unique_ptr<CWnd> BrushDropDown(CWnd* pParent) {
-  static UINT ids[4] = {65535, 65536, 65537, 65538};
-  auto p = std::make_unique<COkButton>();
-  const BOOL bMade = TemplateButton(pParent, 113) &&
-                     p->Create(pParent, 113, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst) &&
-                     p->CreateSubDB(ids, 4, 881, _ButtonVexBmpInst);
-  return Made(std::move(p), bMade);
-}
-
-std::unique_ptr<CWnd> BitmapCheckButton(CWnd* pParent) {
-  auto p = std::make_unique<CBitmapCheckButton>();
-  const BOOL bMade =
-      p->SubclassWindow(TemplateButton(pParent, 114)) && p->AssociateBitmaps(_ButtonVexBmpInst, 882, 883, 884);
-  return Made(std::move(p), bMade);
-}
-
 // The bitmap list, made with new: it deletes itself with its window (and after a failed creation).
 std::unique_ptr<CWnd> BitmapList(CWnd* pParent) {
   CBitmapList* p = new CBitmapList;
@@ -133,50 +117,17 @@ std::unique_ptr<CWnd> BitmapList(CWnd* pParent) {
   return std::unique_ptr<CWnd>(p);
 }
 
-// The text list over a list box of the parent, with a few lines.
-std::unique_ptr<CWnd> TextList(CWnd* pParent) {
-  if (!::CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 10, 10, 200, 96,
-                         pParent->m_hWnd, (HMENU)118, NULL, NULL))
-    return nullptr;
-  auto p = std::make_unique<CTextList>();
-  if (!p->SubclassDlgItem(118, pParent)) return nullptr;
-  for (const char* pszLine : {"Background", "Sky", "Clouds", "Lake", "Forest", "Path", "Figure", "Shadows"})
-    p->AddString(pszLine);
-  p->SetCurSel(1);
-  return p;
-}
-
-// Lists, combos and tabs take their pictures and label font from the host's skin module.
-using namespace ostrel_test;
-
-std::unique_ptr<CWnd> BitmapListBox(CWnd* pParent) {
-  auto p = std::make_unique<CBitmapListBox>();
-  const BOOL bMade = p->Create(WS_VISIBLE | LBS_OWNERDRAWFIXED, kBox, pParent, 120) &&
-                     p->AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, 4);
-  return Made(std::move(p), bMade);
-}
-
 std::unique_ptr<CWnd> BmpCombo(CWnd* pParent) {
-  auto p = std::make_unique<CBmpCombo>(pParent);
-  p->SetBitmapWidthHeight(24, 16);
-  HANDLE hBuffer = NULL;
-  buf32Alloc(&hBuffer, 24, 24, 16, 0, NULL);
-  const BOOL bMade = p->CreateCombo(kBox, pParent, 121) && p->AddItem(hBuffer, "buffer") && p->SetCurSel(0) == 0;
-  if (!p->m_hWnd) buf32Free(hBuffer);
-  return Made(std::move(p), bMade);
-}
-
-std::unique_ptr<CWnd> FontCombo(CWnd* pParent) {
-  auto p = std::make_unique<CFontCombo>(pParent, "DejaVu Sans");
-  const BOOL bMade = p->CreateCombo(CRect(10, 10, 210, 150), pParent, 122);
-  return Made(std::move(p), bMade);
-}
-
-std::unique_ptr<CWnd> IconList(CWnd* pParent) {
-  auto p = std::make_unique<CIconList>();
-  const BOOL bMade = p->Create(WS_VISIBLE | LBS_MULTICOLUMN, kBox, pParent, 123) &&
-                     p->SetBitmaps(Skin(), kIconsNormal, kIconsFocus, kIconsSelected, 0, 6);
-  return Made(std::move(p), bMade);
+  return Make<CBmpCombo>(
+      [&](CBmpCombo& c) {
+        c.SetBitmapWidthHeight(24, 16);
+        HANDLE hBuffer = NULL;
+        buf32Alloc(&hBuffer, 24, 24, 16, 0, NULL);
+        const BOOL bMade = c.CreateCombo(kBox, pParent, 121) && c.AddItem(hBuffer, "buffer") && c.SetCurSel(0) == 0;
+        if (!c.m_hWnd) buf32Free(hBuffer);
+        return bMade;
+      },
+      pParent);
 }
 
 // The numeric field with its spin control, and the pop-up edit with its editor (a text edit) open.
@@ -257,19 +208,19 @@ BEGIN_MESSAGE_MAP(CImagePainter, CWnd)
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
+// The life of a T made by its default constructor and created by create(t, parent).
 template <class T>
-std::unique_ptr<CWnd> Owner(CWnd* pParent) {
-  auto p = std::make_unique<T>();
-  const BOOL bMade = p->Make(pParent);
-  return Made(std::move(p), bMade);
+SweepLife Life(const char* name, std::function<bool(T&, CWnd*)> create, bool bDeletesItself = false) {
+  return {name, [create](CWnd* p) { return Make<T>([&](T& t) { return create(t, p); }); }, nullptr, bDeletesItself};
 }
 
 }  // namespace
 
 const std::vector<SweepLife>& SweepLives() {
+  // Lists, combos and tabs take their pictures and label font from the host's skin module.
   static const std::vector<SweepLife> lives = {
-      {"angle dial", [](CWnd* p) { return MakeClassWindow(p, "TVCIRCLECTRL", CRect(10, 10, 94, 94), 110); }},
-      {"group frame", [](CWnd* p) { return MakeClassWindow(p, "TVGBOXCTRL", kBox, 111); }},
+      {"angle dial", [](CWnd* p) { return ClassWindow(p, "TVCIRCLECTRL", CRect(10, 10, 94, 94), 110); }},
+      {"group frame", [](CWnd* p) { return ClassWindow(p, "TVGBOXCTRL", kBox, 111); }},
       {"owner-drawn push button", [](CWnd* p) { return OkButton(p, BS_PUSHBUTTON); }},
       {"owner-drawn check box", [](CWnd* p) { return OkButton(p, BS_AUTOCHECKBOX); }},
       {"colour box, simple", [](CWnd* p) { return ColourBoxes(p, CLRBOX_SIMPLE, 0); }},
@@ -277,63 +228,82 @@ const std::vector<SweepLife>& SweepLives() {
       {"colour boxes, palette layout 0", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 0); }},
       {"colour boxes, palette layout 3", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 3); }},
       {"colour boxes, palette layout 5", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 5); }},
-      {"colour bar",
-       [](CWnd* p) {
-         auto bar = std::make_unique<CColorBar>();
-         const BOOL bMade =
-             bar->Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 30, 130), p, 112);
-         return Made(std::move(bar), bMade);
-       }},
-      {"browse button",
-       [](CWnd* p) {
-         auto button = std::make_unique<CBrowseBtn>();  // its history goes to the sweep's own profile
-         const BOOL bMade =
-             TemplateButton(p, 115) && button->Create("Sweep", "C:\\", p, 115, COkButton::BITMAP_PUSH_ALT1, 0, NULL);
-         return Made(std::move(button), bMade);
-       }},
-      {"footstep button",
-       [](CWnd* p) {
-         auto button = std::make_unique<CFtStepBtn>();
-         const BOOL bMade = TemplateButton(p, 116) && button->Create(p, 116, 2, 6);
-         return Made(std::move(button), bMade);
-       }},
-      {"picture drop-down", BrushDropDown},
-      {"bitmap check button", BitmapCheckButton},
-      {"active static",
-       [](CWnd* p) {
-         auto label = std::unique_ptr<CActiveStatic>(new CActiveStatic);
-         label->m_crText = RGB(200, 0, 0);
-         const BOOL bMade = label->SubclassWindow(::CreateWindowExA(0, "STATIC", "Step 1 of 6", WS_CHILD | WS_VISIBLE,
-                                                                    10, 10, 120, 20, p->m_hWnd, NULL, NULL, NULL));
-         return Made(std::move(label), bMade);
-       },
-       nullptr, true},
-      {"balloon tool tip", Owner<CTipOwner>},
-      {"on-demand tip", Owner<CTipExOwner>},
-      {"progress bar", Owner<CBarPanel>},
-      {"item-list strip", Owner<CItemStrip>},
-      {"gradient box",
-       [](CWnd* p) {
-         auto box = std::make_unique<CGradBoxes>();
-         SGRADOPTION grad = {0x000080FF, 0x00FF8000, 30, GRADDIR_DIAGONAL_DOWN};
-         const int bMade = box->Create(113, kBox, p, &grad);
-         return Made(std::move(box), bMade != 0);
-       }},
+      Life<CColorBar>("colour bar",
+                      [](CColorBar& b, CWnd* p) {
+                        return b.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 30, 130), p,
+                                        112);
+                      }),
+      // Its history goes to the sweep's own profile.
+      Life<CBrowseBtn>("browse button",
+                       [](CBrowseBtn& b, CWnd* p) {
+                         return TemplateButton(p, 115) &&
+                                b.Create("Sweep", "C:\\", p, 115, COkButton::BITMAP_PUSH_ALT1, 0, NULL);
+                       }),
+      Life<CFtStepBtn>("footstep button",
+                       [](CFtStepBtn& b, CWnd* p) { return TemplateButton(p, 116) && b.Create(p, 116, 2, 6); }),
+      Life<COkButton>("picture drop-down",
+                      [](COkButton& b, CWnd* p) {
+                        static UINT ids[4] = {65535, 65536, 65537, 65538};
+                        return TemplateButton(p, 113) &&
+                               b.Create(p, 113, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst) &&
+                               b.CreateSubDB(ids, 4, 881, _ButtonVexBmpInst);
+                      }),
+      Life<CBitmapCheckButton>("bitmap check button",
+                               [](CBitmapCheckButton& b, CWnd* p) {
+                                 return b.SubclassWindow(TemplateButton(p, 114)) &&
+                                        b.AssociateBitmaps(_ButtonVexBmpInst, 882, 883, 884);
+                               }),
+      Life<CActiveStatic>(
+          "active static",
+          [](CActiveStatic& s, CWnd* p) {
+            s.m_crText = RGB(200, 0, 0);
+            return s.SubclassWindow(::CreateWindowExA(0, "STATIC", "Step 1 of 6", WS_CHILD | WS_VISIBLE, 10, 10, 120,
+                                                      20, p->m_hWnd, NULL, NULL, NULL));
+          },
+          true),
+      Life<CTipOwner>("balloon tool tip", &CTipOwner::Make),
+      Life<CTipExOwner>("on-demand tip", &CTipExOwner::Make),
+      Life<CBarPanel>("progress bar", &CBarPanel::Make),
+      Life<CItemStrip>("item-list strip", &CItemStrip::Make),
+      Life<CGradBoxes>("gradient box",
+                       [](CGradBoxes& b, CWnd* p) {
+                         SGRADOPTION grad = {0x000080FF, 0x00FF8000, 30, GRADDIR_DIAGONAL_DOWN};
+                         return b.Create(113, kBox, p, &grad) != 0;
+                       }),
       {"bitmap list", BitmapList, nullptr, true},
-      {"text list", TextList},
-      {"texture box",
-       [](CWnd* p) {
-         auto box = std::make_unique<CTextureBoxes>();
-         const int bMade = box->Create(113, kBox, p, 2);
-         return Made(std::move(box), bMade != 0);
-       }},
-      {"bitmap list box", BitmapListBox},
+      // Over a list box of the parent, with a few lines.
+      Life<CTextList>(
+          "text list",
+          [](CTextList& l, CWnd* p) {
+            if (!::CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 10,
+                                   10, 200, 96, p->m_hWnd, (HMENU)118, NULL, NULL) ||
+                !l.SubclassDlgItem(118, p))
+              return false;
+            for (const char* psz : {"Background", "Sky", "Clouds", "Lake", "Forest", "Path", "Figure", "Shadows"})
+              l.AddString(psz);
+            l.SetCurSel(1);
+            return true;
+          }),
+      Life<CTextureBoxes>("texture box", [](CTextureBoxes& b, CWnd* p) { return b.Create(113, kBox, p, 2) != 0; }),
+      Life<CBitmapListBox>("bitmap list box",
+                           [](CBitmapListBox& l, CWnd* p) {
+                             return l.Create(WS_VISIBLE | LBS_OWNERDRAWFIXED, kBox, p, 120) &&
+                                    l.AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, 4);
+                           }),
       {"bitmap combo", BmpCombo},
-      {"font combo", FontCombo},
-      {"icon list", IconList},
-      {"numeric, pop-up and text edits", Owner<CEditsPanel>},
+      {"font combo",
+       [](CWnd* p) {
+         return Make<CFontCombo>([p](CFontCombo& c) { return c.CreateCombo(CRect(10, 10, 210, 150), p, 122); }, p,
+                                 "DejaVu Sans");
+       }},
+      Life<CIconList>("icon list",
+                      [](CIconList& l, CWnd* p) {
+                        return l.Create(WS_VISIBLE | LBS_MULTICOLUMN, kBox, p, 123) &&
+                               l.SetBitmaps(Skin(), kIconsNormal, kIconsFocus, kIconsSelected, 0, 6);
+                      }),
+      Life<CEditsPanel>("numeric, pop-up and text edits", &CEditsPanel::Make),
       {"tab control", TabControl},
-      {"masked bitmap and image object", Owner<CImagePainter>},
+      Life<CImagePainter>("masked bitmap and image object", &CImagePainter::Make),
       {"colour-source pop-up", nullptr,
        [](CWnd*) {
          CColorPicker picker;

@@ -16,7 +16,7 @@ using namespace ostrel_test;
 
 namespace {
 
-const int kLives = 5;
+const int kLives = 5;  // after a warm-up life: a leak of one object per life shows as 5
 
 // The host's part: the button pictures and the texture module beside the executable, set before
 // any control is made, and a registry profile of the sweep's own (the browse button keeps its
@@ -36,7 +36,6 @@ class HostGlobals : public ::testing::Environment {
   static constexpr const char* kProfile = "Ostrel sweep_tests";
 };
 const auto* const g_host = ::testing::AddGlobalTestEnvironment(new HostGlobals);
-// after one life to warm up: a leak of one object per life shows as 5
 
 // While it exists, any dialog, menu or pop-up the life opens is closed as soon as it has painted.
 class ModalCloser {
@@ -104,24 +103,24 @@ std::string LifeName(const ::testing::TestParamInfo<SweepLife>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EveryControl, SweepTest, ::testing::ValuesIn(SweepLives()), LifeName);
 
-DWORD WINAPI SleepAWhile(void*) {
-  ::Sleep(300);
-  return 0;
-}
+DWORD WINAPI SleepAWhile(void*) { return ::Sleep(300), 0; }
 
-// The GDI count itself is exact: objects made and freed here move it by just as many.
+// The counts are exact: objects, a window and a thread made and ended here move them by just as many.
 TEST(LiveObjectsTest, CountsGdiObjectsWindowsAndThreadsExactly) {
   const LiveObjects before = LiveObjects::Now();
   ASSERT_FALSE(before.gdi.empty()) << "the GDI handle table is not found";
-  HGDIOBJ objects[7] = {::CreatePen(PS_SOLID, 1, 0), ::CreateSolidBrush(0),
-                        ::CreateRectRgn(0, 0, 1, 1), ::CreateBitmap(2, 2, 1, 1, NULL),
-                        ::CreateCompatibleDC(NULL),  ::CreateFontA(12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"),
-                        ::CreateHatchBrush(0, 0)};
+  HGDIOBJ objects[] = {
+      ::CreatePen(PS_SOLID, 1, 0),      ::CreateSolidBrush(0),
+      ::CreateHatchBrush(0, 0),         ::CreateRectRgn(0, 0, 1, 1),
+      ::CreateBitmap(2, 2, 1, 1, NULL), ::CreateFontA(12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial")};
+  HDC hDC = ::CreateCompatibleDC(NULL);
   HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, MainWnd()->m_hWnd, NULL, NULL, NULL);
-  HANDLE hThread = ::CreateThread(NULL, 0, SleepAWhile, NULL, 0, NULL);
+  HANDLE hThread = ::CreateThread(
+      NULL, 0, [](void*) -> DWORD { return ::Sleep(300), 0; }, NULL, 0, NULL);
   EXPECT_EQ("pens +1, brushes +2, fonts +1, bitmaps +1, regions +1, memory DCs +1, windows +1, threads +1",
             LiveObjects::Now().Difference(before));
-  for (HGDIOBJ h : objects) ::GetObjectType(h) == OBJ_MEMDC ? ::DeleteDC((HDC)h) : ::DeleteObject(h);
+  for (HGDIOBJ h : objects) ::DeleteObject(h);
+  ::DeleteDC(hDC);
   ::DestroyWindow(hWnd);
   ::WaitForSingleObject(hThread, 5000);
   ::CloseHandle(hThread);
