@@ -27,6 +27,7 @@ static std::string ClassOf(HWND hWnd) {
 ModalDriver::ModalDriver(WindowMatch match, std::function<void(HWND)> action, DWORD timeoutMs)
     : m_match(std::move(match)),
       m_action(std::move(action)),
+      m_timeoutMs(timeoutMs),
       m_deadline(GetTickCount() + timeoutMs),
       m_timer(SetTimer(NULL, 0, 20, OnTimer)) {
   g_drivers[m_timer] = this;
@@ -47,15 +48,21 @@ static bool IsModalWindow(HWND hWnd) {
   return cls == "#32770" || cls == "#32768";
 }
 
+// A script run on the window has this long, however short the driver's own time-out: only one
+// that hangs is cut short. The time-out counts again once it returns.
+static const DWORD kActionMs = 60000;
+
 // Acts once on the awaited window; past the deadline, a modal window still showing (the awaited
-// one never came, or the action did not close it) is closed and the time-out recorded.
+// one never came, the action hangs or did not close it) is closed and the time-out recorded.
 void ModalDriver::Poll() {
   if (m_timedOut) return;
   std::vector<HWND> windows = ThreadWindows();
   auto match = m_acted ? windows.end() : std::find_if(windows.begin(), windows.end(), m_match);
   if (match != windows.end()) {
     m_acted = true;
+    m_deadline = GetTickCount() + kActionMs;
     m_action(*match);
+    m_deadline = GetTickCount() + m_timeoutMs;
     return;
   }
   if ((LONG)(GetTickCount() - m_deadline) < 0) return;

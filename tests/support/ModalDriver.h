@@ -31,6 +31,7 @@ class ModalDriver {
   void Poll();
   WindowMatch m_match;
   std::function<void(HWND)> m_action;
+  DWORD m_timeoutMs;
   DWORD m_deadline;
   UINT_PTR m_timer;
   bool m_acted = false, m_timedOut = false;

@@ -103,8 +103,6 @@ std::string LifeName(const ::testing::TestParamInfo<SweepLife>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EveryControl, SweepTest, ::testing::ValuesIn(SweepLives()), LifeName);
 
-DWORD WINAPI SleepAWhile(void*) { return ::Sleep(300), 0; }
-
 // The counts are exact: objects, a window and a thread made and ended here move them by just as many.
 TEST(LiveObjectsTest, CountsGdiObjectsWindowsAndThreadsExactly) {
   const LiveObjects before = LiveObjects::Now();
