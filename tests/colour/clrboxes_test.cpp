@@ -1,5 +1,4 @@
-// Colour boxes: creation, layouts and the window region, hover and capture, clicks and their
-// notifications, enabling, tips while painting, the eyedropper's document switch.
+// Colour boxes.
 #include <gtest/gtest.h>
 #include <vector>
 #include "Input.h"

@@ -1,5 +1,4 @@
-// The colour bar: colours picked by the marker, the notification, painting, the sample bitmaps,
-// setColor.
+// The colour bar.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <vector>

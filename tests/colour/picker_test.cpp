@@ -1,5 +1,4 @@
-// The colour-source pop-up: layout of items and grid, placement, hot marks, every way out and
-// its result, the mouse hook's lifetime, the shared default colour.
+// The colour-source pop-up.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <functional>

@@ -1,5 +1,4 @@
-// The progress window: one bar per process, cells and percent box, redraw caches, private
-// messages, the Cancel button on its own thread, the panel around a run, and a stop that times out.
+// The progress window: painting, private messages, the Cancel button on its own thread, the panel.
 #include <thread>
 #include <vector>
 #include "Input.h"

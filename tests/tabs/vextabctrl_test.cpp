@@ -1,5 +1,4 @@
-// The skinned tab control: strip per selected tab, tiled page, shrinking label font, arrow keys,
-// bad counts and missing resources.
+// The skinned tab control.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <memory>

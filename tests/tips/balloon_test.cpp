@@ -1,6 +1,4 @@
-// The balloon's pixels drawn into a bitmap; its text: the mark-up and the line split (with the
-// system's lead bytes and a double-byte code page), and the layout read back from a recorded
-// metafile (the text positions).
+// The balloon's pixels, its text layout (read back from a recorded metafile) and the mark-up.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <string>

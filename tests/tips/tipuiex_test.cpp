@@ -1,5 +1,4 @@
-// CTipUIEx: one showing per burst of Show calls, placement by the target, closing on any click of
-// the thread through its hook, the balloon on the screen.
+// CTipUIEx, the on-demand tip.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Input.h"

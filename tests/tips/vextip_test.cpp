@@ -1,5 +1,4 @@
-// CVexTip: tools from the string tables, placement beside the pointer, the move guard, the blended
-// balloon, the window-from-point rules, a real hover, and callback texts.
+// CVexTip, the balloon tool tip.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Canvas.h"

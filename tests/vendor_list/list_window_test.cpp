@@ -1,5 +1,4 @@
-// The list window: painting, scrolling, mouse and keyboard selection, double clicks, made by Create
-// or taken over from a window the dialog manager made.
+// The list window, made by Create or taken over from a window the dialog manager made.
 #include <gtest/gtest.h>
 
 #include "GdiTracker.h"

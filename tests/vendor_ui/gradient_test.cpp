@@ -1,5 +1,4 @@
-// The gradient renderer as the gradient boxes call it, into t32Base buffers: end colours, blend,
-// shift, sandwich and rescaled records, also across the buffers' cells.
+// The gradient renderer as the gradient boxes call it, into t32Base buffers (also across cells).
 #include <gtest/gtest.h>
 
 #include <climits>
