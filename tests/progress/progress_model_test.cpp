@@ -99,7 +99,19 @@ TEST_F(ProgressTest, ShortFractionsAreMadeUpLongOnesOvershootBadNestingResets) {
   m_bar->ResetAll();
 }
 
-TEST_F(ProgressTest, OnlyAnInterruptableRunHeedsTheCancelFlagOrEscapeFromItsStartAndReportsTheStop) {
+TEST_F(ProgressTest, TheCancelFlagStopsTheRunAndReportsItButOnlyAnInterruptableRunHeedsItOrEscape) {
+  int before[6] = {}, after[6] = {};
+  int nReports = c32GetDLLErrInfo(before);
+  Pcb(BEGIN);
+  EXPECT_EQ(Pcb(DOING, 10), 1);
+  CProgress::m_bCancelPressed = 1;
+  EXPECT_EQ(m_bar->IsCancelPressed(), 1);
+  EXPECT_EQ(Pcb(DOING, 20), 0);
+  EXPECT_EQ(m_bar->IsBarRunning(), 0);
+  EXPECT_EQ(m_bar->IsCancelPressed(), 0);
+  EXPECT_EQ(c32GetDLLErrInfo(after), nReports + 1);
+  EXPECT_EQ(std::vector<int>(after, after + 6), (std::vector<int>{0, 5200, 0, 900, 286, 100}));
+
   TapEscape();  // before the run: does not count
   Pcb(BEGIN);
   EXPECT_EQ(Pcb(DOING, 5), 1);
@@ -111,17 +123,8 @@ TEST_F(ProgressTest, OnlyAnInterruptableRunHeedsTheCancelFlagOrEscapeFromItsStar
   EXPECT_EQ(m_bar->IsBarRunning(), 1);
 
   m_bar->SetInterruptable(1);
+  CProgress::m_bCancelPressed = 0;
   EXPECT_TRUE(IsWindowEnabled(CProgress::m_hCancel));
-  EXPECT_EQ(m_bar->IsCancelPressed(), 1);
-  int before[6] = {}, after[6] = {};
-  const int nReports = c32GetDLLErrInfo(before);
-  EXPECT_EQ(Pcb(DOING, 20), 0);
-  EXPECT_EQ(m_bar->IsBarRunning(), 0);
-  EXPECT_EQ(m_bar->IsCancelPressed(), 0);
-  EXPECT_EQ(c32GetDLLErrInfo(after), nReports + 1);
-  EXPECT_EQ(std::vector<int>(after, after + 6), (std::vector<int>{0, 5200, 0, 900, 286, 100}));
-
-  Pcb(BEGIN);
   TapEscape();
   EXPECT_EQ(Pcb(DOING, 13), 0);  // Escape pressed since the last look stops an interruptable run
   EXPECT_EQ(m_bar->IsBarRunning(), 0);
