@@ -78,7 +78,7 @@ TEST_F(ClrBoxesTest, LayoutsPlaceTheUseBoxAndACustomOneMustFit) {
   EXPECT_EQ(CRect(60, 46, 80, 60), right.Cell(7));
 }
 
-TEST_F(ClrBoxesTest, PaletteRegionPaintingHoverAndClicks) {
+TEST_F(ClrBoxesTest, PaletteRegionPaintingHoverClicksAndDisabling) {
   CProbeBoxes box(0x00336699);
   Make(box, CLRBOX_PALETTE, 200, 40, 8, 0);
   HRGN hRgn = CreateRectRgn(0, 0, 0, 0);
@@ -133,12 +133,9 @@ TEST_F(ClrBoxesTest, PaletteRegionPaintingHoverAndClicks) {
   EXPECT_EQ(0x00010203u, box.GetColor());
   EXPECT_TRUE(m_parent.Of(CLRBOX_COLORCHANGE).empty());
   EXPECT_EQ(1, box.ColourChanges);
-}
 
-TEST_F(ClrBoxesTest, DisablingShowsTheInactiveColourAndEnablingRestoresEveryColour) {
+  // Disabled, every colour shows the inactive one; enabled, every colour is back.
   const COLORREF inactive = GetSysColor(COLOR_INACTIVECAPTION);
-  CProbeBoxes box(0x00445566), single(0x00112233);
-  Make(box, CLRBOX_PALETTE, 200, 40, 8, 0);
   box.EnableWindow(0);
   box.EnableWindow(0);  // a second disable must not save the inactive colours
   EXPECT_EQ(std::vector<unsigned long>(8, inactive), Palette(box));
@@ -146,9 +143,9 @@ TEST_F(ClrBoxesTest, DisablingShowsTheInactiveColourAndEnablingRestoresEveryColo
   EXPECT_EQ(inactive, ReadClient(box.m_hWnd).At(116, 10));
   box.EnableWindow(1);
   EXPECT_EQ(std::vector<unsigned long>(kPalette, kPalette + 8), Palette(box));
-  EXPECT_EQ(0x00445566u, box.GetColor());
+  EXPECT_EQ(0x00010203u, box.GetColor());
   EXPECT_TRUE(m_parent.Of(CLRBOX_COLORCHANGE).empty());
-
+  CProbeBoxes single(0x00112233);
   Make(single, CLRBOX_NOPICKER, 30, 20);
   single.EnableWindow(0);
   EXPECT_EQ(inactive, single.GetColor());

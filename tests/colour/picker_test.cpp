@@ -96,8 +96,7 @@ TEST_F(PickerTest, EnterEndsWithOneAndEveryOtherWayOutCancels) {
       clickNearCell(true),
       clickNearCell(false),
       [](CColorPicker&, HWND h) { SendMessageA(h, WM_ACTIVATEAPP, FALSE, 0); },
-      [](CColorPicker&, HWND h) { PostMessageA(h, WM_COMMAND, IDCANCEL, 0); },  // as the hook posts it
-      [&](CColorPicker&, HWND) {                                                // another window's caption: swallowed
+      [&](CColorPicker&, HWND) {  // another window's caption: swallowed
         InputClick((rw.left + rw.right) / 2, rw.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2);
       },
   };

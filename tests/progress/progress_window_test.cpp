@@ -40,12 +40,7 @@ std::vector<COLORREF> BoxPixels(HWND hBar) {
 
 // Paints the cells and the percent box over with one colour, behind the bar's back.
 void PaintOver(HWND hBar, COLORREF colour) {
-  HDC hDC = GetDC(hBar);
-  HBRUSH hBrush = CreateSolidBrush(colour);
-  RECT rc = {0, 0, 130, kPanelHeight};
-  FillRect(hDC, &rc, hBrush);
-  DeleteObject(hBrush);
-  ReleaseDC(hBar, hDC);
+  CClientDC(CWnd::FromHandle(hBar)).FillSolidRect(0, 0, 130, kPanelHeight, colour);
 }
 
 // Holds a thread inside its next message retrieval until released (ten seconds at most).

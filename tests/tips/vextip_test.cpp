@@ -102,20 +102,19 @@ TEST_F(VexTipTest, BalloonIsPlacedBesideThePointerOnTheScreen) {
   m_tip.CreateFont();
   CSize size = BalloonSize("Open");
 
-  SetCursorPos(200, 150);
-  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
-  EXPECT_EQ(0, CVexTip::nArrowDirect);
-  EXPECT_EQ(CRect(200, 163, 200 + size.cx, 163 + size.cy), TipRect());
-
-  SetCursorPos(sw - 20, 150);
-  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
-  EXPECT_EQ(1, CVexTip::nArrowDirect) << "near the right edge";
-  EXPECT_EQ(CRect(sw - 20 - size.cx, 163, sw - 20, 163 + size.cy), TipRect());
-
-  SetCursorPos(sw - 20, sh - 20);
-  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
-  EXPECT_EQ(3, CVexTip::nArrowDirect) << "bottom-right corner";
-  EXPECT_EQ(CRect(sw - 20 - size.cx, sh - 21 - size.cy, sw - 20, sh - 21), TipRect());
+  const struct {
+    POINT at;
+    int nArrow;
+    CPoint topLeft;
+  } places[] = {{{200, 150}, 0, CPoint(200, 163)},
+                {{sw - 20, 150}, 1, CPoint(sw - 20 - size.cx, 163)},  // near the right edge
+                {{sw - 20, sh - 20}, 3, CPoint(sw - 20 - size.cx, sh - 21 - size.cy)}};
+  for (const auto& p : places) {
+    SetCursorPos(p.at.x, p.at.y);
+    m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
+    EXPECT_EQ(p.nArrow, CVexTip::nArrowDirect) << p.at.x << "," << p.at.y;
+    EXPECT_EQ(CRect(p.topLeft, size), TipRect()) << p.at.x << "," << p.at.y;
+  }
 
   // Mark-up is applied before measuring: two lines.
   SetCursorPos(200, 150);
