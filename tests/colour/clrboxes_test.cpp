@@ -78,7 +78,15 @@ TEST_F(ClrBoxesTest, LayoutsPlaceTheUseBoxAndACustomOneMustFit) {
   EXPECT_EQ(CRect(60, 46, 80, 60), right.Cell(7));
 }
 
-TEST_F(ClrBoxesTest, PaletteRegionPaintingHoverClicksAndDisabling) {
+struct CActivationTip : CVexTip {
+  std::vector<WPARAM> activations;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (msg == TTM_ACTIVATE) activations.push_back(wParam);
+    return CVexTip::WindowProc(msg, wParam, lParam);
+  }
+};
+
+TEST_F(ClrBoxesTest, PaletteRegionPaintingHoverClicksDisablingAndTipsOffWhilePainting) {
   CProbeBoxes box(0x00336699);
   Make(box, CLRBOX_PALETTE, 200, 40, 8, 0);
   HRGN hRgn = CreateRectRgn(0, 0, 0, 0);
@@ -151,29 +159,17 @@ TEST_F(ClrBoxesTest, PaletteRegionPaintingHoverClicksAndDisabling) {
   EXPECT_EQ(inactive, single.GetColor());
   single.EnableWindow(1);
   EXPECT_EQ(0x00112233u, single.GetColor());
-}
 
-struct CActivationTip : CVexTip {
-  std::vector<WPARAM> activations;
-  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-    if (msg == TTM_ACTIVATE) activations.push_back(wParam);
-    return CVexTip::WindowProc(msg, wParam, lParam);
-  }
-};
-
-TEST_F(ClrBoxesTest, APaletteSwitchesItsTipsOffWhileItPaints) {
+  // The palette switches its tips off while it paints; a single box does not.
   CActivationTip tip;
   ASSERT_TRUE(tip.Create(&m_parent));
-  CProbeBoxes palette, single;
-  Make(palette, CLRBOX_PALETTE, 200, 40);
-  Make(single, CLRBOX_SIMPLE, 30, 20);
-  palette.SetUpdateTips(&tip);
+  box.SetUpdateTips(&tip);
   single.SetUpdateTips(&tip);
   single.Invalidate();
   single.UpdateWindow();
   EXPECT_TRUE(tip.activations.empty());
-  palette.Invalidate();
-  palette.UpdateWindow();
+  box.Invalidate();
+  box.UpdateWindow();
   EXPECT_EQ((std::vector<WPARAM>{0, 1}), tip.activations);
 }
 
