@@ -8,7 +8,6 @@ class CProbeBoxes : public CClrBoxes {
   int Type() const { return m_nType; }
   int Count() const { return m_nCount; }
   int HotCell() const { return m_nHotCell; }
-  BOOL Captured() const { return m_bCaptured; }
   CRect Use() const { return CRect(m_rcUse); }
   CRect Cell(int i) const { return CRect(m_pCellRects[i]); }
   COLORREF Backup(int i) const { return m_pBackupColors[i]; }

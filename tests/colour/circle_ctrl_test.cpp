@@ -1,5 +1,4 @@
-// The angle dial: geometry and set-up, presses and drags with their notifications, the sweep, the
-// private messages, the cursor and painting.
+// The angle dial.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <vector>

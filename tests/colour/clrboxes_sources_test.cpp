@@ -1,7 +1,4 @@
-// Colour sources of the colour boxes: the pop-up's grid, the plug-in picker (present, missing,
-// failing, without its export) with the messages to the main window, cancelling, double clicks.
-// And the host's own plug-in Plugin\TKP1.TKP: the record bytes in and out, its dialog driven by
-// fields, cancelling, bad input.
+// Colour sources of the colour boxes, and the host's own picker plug-in Plugin\TKP1.TKP.
 #include <gtest/gtest.h>
 #include <string.h>
 #include <functional>
@@ -113,9 +110,12 @@ class ClrSourcesTest : public ::testing::Test {
 
 const std::string kStart = "1224(0,0)", kEnd = "1225(0,0)";
 
-TEST_F(ClrSourcesTest, AGridColourLeavesThePluginAloneWhichGetsTheColourBytesAndGivesTheNewOneBack) {
+TEST_F(ClrSourcesTest, ThePluginGetsTheColourBytesAndGivesTheNewOneBackAGridColourOrAFailureLeavesItAlone) {
+  // Missing: the library's own message between the two messages to the main window.
+  EXPECT_EQ((std::vector<std::string>{kStart, "box:The required library cannot be found.", kEnd}), RunPlugin());
   InstallPlugin("clrbox_plugin.dll", 1, 1, 2, 3);
   m_box.SetDefaultColor(0x00123456);  // the first grid cell
+  m_events.clear();
   ClickAndChoose(m_box, CPoint(5, 5), WM_LBUTTONDOWN, [](CColorPicker* p) { return Cell(p, 0); });
   EXPECT_EQ(0x00123456u, m_box.GetColor());
   EXPECT_TRUE(m_events.empty()) << m_events[0];
@@ -127,16 +127,6 @@ TEST_F(ClrSourcesTest, AGridColourLeavesThePluginAloneWhichGetsTheColourBytesAnd
   ASSERT_EQ(1, PluginCalls(record));
   EXPECT_EQ(std::string("\x0A\x14\x1E"), std::string((const char*)record + 36, 3));
   EXPECT_EQ(RGB(1, 2, 3), m_box.GetColor());
-  auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
-  ASSERT_EQ(2u, changes.size());
-  EXPECT_EQ((LPARAM)0x00123456, changes[0].lParam);
-  EXPECT_EQ((LPARAM)RGB(1, 2, 3), changes[1].lParam);
-}
-
-TEST_F(ClrSourcesTest, FailuresOfThePluginLeaveTheColourAndStillFrameTheRun) {
-  m_box.SetColor(0x00010101);
-  // Missing: the library's own message between the two messages to the main window.
-  EXPECT_EQ((std::vector<std::string>{kStart, "box:The required library cannot be found.", kEnd}), RunPlugin());
 
   // Its own error: the message library's "operation failed".
   InstallPlugin("clrbox_plugin.dll", -1);
@@ -144,15 +134,17 @@ TEST_F(ClrSourcesTest, FailuresOfThePluginLeaveTheColourAndStillFrameTheRun) {
   EXPECT_EQ(0u, m_events[1].find("box:")) << m_events[1];
   EXPECT_NE("box:The required library cannot be found.", m_events[1]);
   EXPECT_EQ(1, PluginCalls());
-
   // Cancelled inside the plug-in, or without its export: silent.
   InstallPlugin("clrbox_plugin.dll", 0);
   EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), RunPlugin());
   InstallPlugin("clrbox_plugin_noexport.dll");
   EXPECT_EQ((std::vector<std::string>{kStart, kEnd}), RunPlugin());
 
-  EXPECT_EQ(0x00010101u, m_box.GetColor());
-  EXPECT_TRUE(m_parent.Of(CLRBOX_COLORCHANGE).empty());
+  EXPECT_EQ(RGB(1, 2, 3), m_box.GetColor());
+  auto changes = m_parent.Of(CLRBOX_COLORCHANGE);
+  ASSERT_EQ(2u, changes.size());
+  EXPECT_EQ((LPARAM)0x00123456, changes[0].lParam);
+  EXPECT_EQ((LPARAM)RGB(1, 2, 3), changes[1].lParam);
 }
 
 TEST_F(ClrSourcesTest, ADoubleClickedCellTakesTheSourcesColourButNotWhenCancelled) {

@@ -1,5 +1,4 @@
-// The colour bar: colours picked by the marker, the notification, painting, the sample bitmaps,
-// setColor.
+// The colour bar.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <vector>
@@ -44,22 +43,29 @@ class ColourBarTest : public ::testing::Test {
   Notified m_notified;
 };
 
-TEST_F(ColourBarTest, MarkerHeightGivesRedToBlue) {
-  Make(20, 256);
+TEST_F(ColourBarTest, MarkerHeightGivesRedToBlueAndSetColorIsItsInverse) {
+  Make(20, 100);
+  m_bar.setColor(0x0000FF);  // before the first paint
+  ReadClient(m_bar.m_hWnd);
+  EXPECT_EQ(m_bar.m_nY, 0);
   struct {
     int y;
     COLORREF color;
-  } cases[] = {{0, 0x0000FF}, {128, 0x7F007F}, {256, 0xFF0000}, {64, RGB(191, 0, 63)}};
+  } cases[] = {{0, 0x0000FF}, {50, 0x7F007F}, {100, 0xFF0000}, {25, RGB(191, 0, 63)}, {37, RGB(160, 0, 94)}};
   for (auto& k : cases) {
     Press(k.y);
     EXPECT_EQ(GetCapture(), m_bar.m_hWnd);
     EXPECT_EQ(m_bar.getColor(), k.color) << "y " << k.y;
     Release(k.y);
     EXPECT_EQ(GetCapture(), (HWND)NULL);
-    ASSERT_FALSE(m_notified.colors.empty());
     EXPECT_EQ(m_notified.colors.back(), k.color) << "y " << k.y;
+    m_bar.m_nY = 60;
+    m_bar.setColor(k.color);
+    EXPECT_EQ(m_bar.getColor(), k.color) << "y " << k.y;
   }
-  EXPECT_EQ(m_notified.colors.size(), 4u);
+  EXPECT_EQ(m_notified.colors.size(), 5u);
+  m_bar.setColor(RGB(0, 200, 0));  // no red or blue: the marker stays
+  EXPECT_EQ(m_bar.m_nY, 37);
 }
 
 TEST_F(ColourBarTest, PaintsABarAndAMarkerStartingBottomCentreThatMovesWithAButtonOrKeyDown) {
@@ -119,25 +125,6 @@ TEST_F(ColourBarTest, SamplesFadeTowardWhiteDiscByDiscOrRingByRingAndAreLetGo) {
   m_bar.DestroyWindow();
   EXPECT_EQ(tracker.Outstanding(), 0);
   EXPECT_EQ(tracker.DCsHeld(), 0);
-}
-
-TEST_F(ColourBarTest, SetColorIsTheInverseOfGetColorAndHoldsBeforeTheFirstPaint) {
-  Make(20, 100);
-  m_bar.setColor(0x0000FF);
-  ReadClient(m_bar.m_hWnd);
-  EXPECT_EQ(m_bar.getColor(), 0x0000FFu);
-  for (int y : {0, 1, 37, 50, 99, 100}) {
-    Press(y);
-    Release(y);
-    const unsigned long color = m_bar.getColor();
-    m_bar.m_nY = 60;
-    m_bar.setColor(color);
-    EXPECT_EQ(m_bar.getColor(), color) << "y " << y;
-  }
-  m_bar.setColor(0x0000FF);
-  EXPECT_EQ(m_bar.m_nY, 0);
-  m_bar.setColor(RGB(0, 200, 0));  // no red or blue: the marker stays
-  EXPECT_EQ(m_bar.m_nY, 0);
 }
 
 }  // namespace

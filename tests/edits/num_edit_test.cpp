@@ -1,5 +1,4 @@
-// The numeric field: its range, signed and unsigned reading, the last good value put back after
-// bad typing or pasting, the paired spin control.
+// The numeric field and its paired spin control.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <string.h>

@@ -1,6 +1,4 @@
-// The pop-up edit: select on the first click, edit on the second or a double click, write back on
-// close, drop on cancel; trailing blanks; repainting through dialog bars. And the text edit it
-// opens: its focus and click codes to its parent.
+// The pop-up edit, and the text edit it opens.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <afxext.h>
@@ -53,7 +51,7 @@ class PopupEditTest : public ::testing::Test {
   CEdit m_other;
 };
 
-TEST_F(PopupEditTest, FirstClickSelectsSecondEditsAndLeavingWritesBack) {
+TEST_F(PopupEditTest, FirstClickSelectsSecondOrADoubleClickEditsLeavingWritesBackCancelDrops) {
   SendClick(Popup().m_hWnd, 5, 5);
   EXPECT_FALSE(Popup().IsPopupEditExist());
   EXPECT_EQ(Popup().GetSel(), MAKELONG(0, 7));
@@ -76,17 +74,16 @@ TEST_F(PopupEditTest, FirstClickSelectsSecondEditsAndLeavingWritesBack) {
   EXPECT_TRUE(Popup().IsWindowVisible());
   EXPECT_STREQ(Text(&Popup()), "  Sky  ");
   EXPECT_STREQ(Popup().GetInputText(), "  Sky");  // trailing blanks go, leading ones stay
-}
 
-TEST_F(PopupEditTest, DoubleClickEditsAtOnceAndCancelDropsTheText) {
+  // A double click edits at once; cancelling drops what was typed.
   SendMouse(Popup().m_hWnd, WM_LBUTTONDBLCLK, 5, 5);
   ASSERT_TRUE(Popup().IsPopupEditExist());
   InputText("zzz");
   ASSERT_TRUE(PumpUntil([&] { return Text(Editor()) == "zzz"; }));
   Popup().CancelPopupEdit();
   EXPECT_EQ(Editor(), (CWnd*)NULL);
-  EXPECT_STREQ(Text(&Popup()), "Layer 1");
-  EXPECT_STREQ(Popup().GetInputText(), "");
+  EXPECT_STREQ(Text(&Popup()), "  Sky  ");
+  EXPECT_STREQ(Popup().GetInputText(), "  Sky");
 
   // Closing a field that is only selected just unselects it.
   SendClick(Popup().m_hWnd, 5, 5);

@@ -99,7 +99,7 @@ TEST_F(ProgressTest, ShortFractionsAreMadeUpLongOnesOvershootBadNestingResets) {
   m_bar->ResetAll();
 }
 
-TEST_F(ProgressTest, CancelFlagStopsTheRunAndReportsIt) {
+TEST_F(ProgressTest, TheCancelFlagStopsTheRunAndReportsItButOnlyAnInterruptableRunHeedsItOrEscape) {
   int before[6] = {}, after[6] = {};
   int nReports = c32GetDLLErrInfo(before);
   Pcb(BEGIN);
@@ -111,9 +111,7 @@ TEST_F(ProgressTest, CancelFlagStopsTheRunAndReportsIt) {
   EXPECT_EQ(m_bar->IsCancelPressed(), 0);
   EXPECT_EQ(c32GetDLLErrInfo(after), nReports + 1);
   EXPECT_EQ(std::vector<int>(after, after + 6), (std::vector<int>{0, 5200, 0, 900, 286, 100}));
-}
 
-TEST_F(ProgressTest, OnlyAnInterruptableRunHeedsCancelAndEscapeFromItsStart) {
   TapEscape();  // before the run: does not count
   Pcb(BEGIN);
   EXPECT_EQ(Pcb(DOING, 5), 1);

@@ -1,5 +1,4 @@
-// The progress window: one bar per process, cells and percent box, redraw caches, private
-// messages, the Cancel button on its own thread, the panel around a run, and a stop that times out.
+// The progress window: painting, private messages, the Cancel button on its own thread, the panel.
 #include <thread>
 #include <vector>
 #include "Input.h"
@@ -41,12 +40,7 @@ std::vector<COLORREF> BoxPixels(HWND hBar) {
 
 // Paints the cells and the percent box over with one colour, behind the bar's back.
 void PaintOver(HWND hBar, COLORREF colour) {
-  HDC hDC = GetDC(hBar);
-  HBRUSH hBrush = CreateSolidBrush(colour);
-  RECT rc = {0, 0, 130, kPanelHeight};
-  FillRect(hDC, &rc, hBrush);
-  DeleteObject(hBrush);
-  ReleaseDC(hBar, hDC);
+  CClientDC(CWnd::FromHandle(hBar)).FillSolidRect(0, 0, 130, kPanelHeight, colour);
 }
 
 // Holds a thread inside its next message retrieval until released (ten seconds at most).
@@ -129,8 +123,6 @@ TEST_F(ProgressTest, TheCancelButtonSitsTopRightAndPrivateMessagesNeedTheBarsId)
     return rc;
   };
   EXPECT_EQ(holder(), CRect(kPanelWidth - 82 - 2, 5, kPanelWidth - 2, 5 + 36));
-  EXPECT_TRUE(IsWindowVisible(CProgress::m_hCancel));
-  EXPECT_EQ(GetAncestor(CProgress::m_hCancelP, GA_PARENT), m_bar->m_hWnd);
 
   Pcb(BEGIN);
   EXPECT_EQ(m_bar->SendMessage(WM_USER + 128, kBarId + 1, 0), 0);

@@ -1,5 +1,4 @@
-// The skinned tab control: strip per selected tab, tiled page, shrinking label font, arrow keys,
-// bad counts and missing resources.
+// The skinned tab control.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <memory>
@@ -87,8 +86,25 @@ TEST_F(VexTabCtrlTest, PageIsTiledFromItsCornerToItsEdges) {
   EXPECT_EQ(nWrong, 0);
 }
 
-TEST_F(VexTabCtrlTest, LabelFontShrinksUntilTheWidestLabelFits) {
-  EXPECT_EQ(Make(3, IDS_SHORT_LABELS)->GetDispFontSize(), kStartHeight);
+TEST_F(VexTabCtrlTest, LabelFontShrinksUntilTheWidestLabelFitsArrowKeysNeverReachTheControlButClicksDo) {
+  std::unique_ptr<CVexTabCtrl> tab = Make(3, IDS_SHORT_LABELS);
+  EXPECT_EQ(tab->GetDispFontSize(), kStartHeight);
+  MSG msg = {};
+  msg.hwnd = tab->m_hWnd;
+  msg.message = WM_KEYDOWN;
+  for (WPARAM vk : {VK_LEFT, VK_RIGHT, VK_HOME}) {
+    msg.wParam = vk;
+    EXPECT_EQ(CWnd::WalkPreTranslateTree(NULL, &msg), vk != VK_HOME) << vk;
+  }
+  CRect tab2;
+  tab->GetItemRect(2, &tab2);
+  SendClick(tab->m_hWnd, tab2.CenterPoint().x, tab2.CenterPoint().y);
+  EXPECT_EQ(tab->GetCurSel(), 2);
+  tab->m_nLastTab = 7;  // more tabs announced than made
+  tab->m_nCurSel = 1;
+  EXPECT_TRUE(ShowsStrip(Shown(*tab), kTab3 + 1));
+  EXPECT_EQ(tab->GetDispFontSize(), kStartHeight);
+  tab.reset();
 
   std::unique_ptr<CVexTabCtrl> shrunk = Make(3, IDS_LONG_LABELS);
   EXPECT_LT(shrunk->GetDispFontSize(), kStartHeight);
@@ -104,36 +120,10 @@ TEST_F(VexTabCtrlTest, LabelFontShrinksUntilTheWidestLabelFits) {
   std::unique_ptr<CVexTabCtrl> endless = Make(2, IDS_ENDLESS);  // no height fits
   EXPECT_EQ(endless->GetDispFontSize(), 1);
   Shown(*endless);
-}
-
-TEST_F(VexTabCtrlTest, ArrowKeysNeverReachTheControlButClicksDo) {
-  std::unique_ptr<CVexTabCtrl> tab = Make(3, IDS_SHORT_LABELS);
-  MSG msg = {};
-  msg.hwnd = tab->m_hWnd;
-  msg.message = WM_KEYDOWN;
-  for (WPARAM vk : {VK_LEFT, VK_RIGHT, VK_HOME}) {
-    msg.wParam = vk;
-    EXPECT_EQ(CWnd::WalkPreTranslateTree(NULL, &msg), vk != VK_HOME) << vk;
-  }
-  CRect tab2;
-  tab->GetItemRect(2, &tab2);
-  SendClick(tab->m_hWnd, tab2.CenterPoint().x, tab2.CenterPoint().y);
-  EXPECT_EQ(tab->GetCurSel(), 2);
-}
-
-TEST_F(VexTabCtrlTest, MoreTabsAnnouncedThanMadeOrNoResourcesAtAllStillPaint) {
-  std::unique_ptr<CVexTabCtrl> many = Make(3, IDS_SHORT_LABELS);
-  many->m_nLastTab = 7;
-  many->m_nCurSel = 1;
-  EXPECT_TRUE(ShowsStrip(Shown(*many), kTab3 + 1));
-  EXPECT_EQ(many->GetDispFontSize(), kStartHeight);
-  many.reset();
-
-  std::unique_ptr<CVexTabCtrl> bare = Make(2, IDS_SHORT_LABELS);
-  bare->m_hBmpInst = bare->m_hTextInst = bare->m_hFontInst = NULL;
-  bare->LoadTabBmp();
-  EXPECT_EQ(bare->GetDispFontSize(), 0);  // no starting height
-  Shown(*bare);
+  endless->m_hBmpInst = endless->m_hTextInst = endless->m_hFontInst = NULL;  // no resources at all
+  endless->LoadTabBmp();
+  EXPECT_EQ(endless->GetDispFontSize(), 0);  // no starting height
+  Shown(*endless);
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-// The balloon's pixels drawn into a bitmap; its text: the mark-up and the line split (with the
-// system's lead bytes and a double-byte code page), and the layout read back from a recorded
-// metafile (the text positions).
+// The balloon's pixels, its text layout (read back from a recorded metafile) and the mark-up.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <string>
@@ -66,47 +64,30 @@ TEST(BalloonPixels, FillOutlineAndTheAreaOutside) {
   DeleteObject(hbr);
 }
 
-class TipTextTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_font.CreateFont(16, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
-    HDC hdc = GetDC(NULL);
-    HGDIOBJ old = SelectObject(hdc, m_font.GetSafeHandle());
-    GetTextExtentPoint32A(hdc, "Red", 3, &m_red);
-    GetTextExtentPoint32A(hdc, "Green and blue", 14, &m_green);
-    SelectObject(hdc, old);
-    ReleaseDC(NULL, hdc);
-  }
-  std::vector<POINT> TextPositions(CString text, CFont* pFont, int nDirect) {
-    CDC dc;
-    dc.Attach(CreateEnhMetaFileA(NULL, NULL, NULL, NULL));
-    DrawTipText(&dc, text, pFont, nDirect);
-    HENHMETAFILE hemf = CloseEnhMetaFile(dc.Detach());
+TEST(TipText, LinesStartAtSevenBelowOrAboveThePointerAndSizeTheTip) {
+  CFont font;
+  font.CreateFont(16, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+  CClientDC dc(ostrel_test::MainWnd());
+  dc.SelectObject(&font);
+  const CSize red = dc.GetTextExtent("Red"), green = dc.GetTextExtent("Green and blue");
+  for (int nDirect : {0, 2}) {  // below the pointer, above it
+    CDC meta;
+    meta.Attach(CreateEnhMetaFileA(NULL, NULL, NULL, NULL));
+    DrawTipText(&meta, "Red\nGreen and blue", &font, nDirect);
+    HENHMETAFILE hemf = CloseEnhMetaFile(meta.Detach());
     std::vector<POINT> texts;
     RECT rc = {0, 0, 1, 1};
     EnumEnhMetaFile(NULL, hemf, CollectText, &texts, &rc);
     DeleteEnhMetaFile(hemf);
-    return texts;
+    ASSERT_EQ(2u, texts.size());
+    const int top = nDirect == 0 ? 27 : 7;
+    EXPECT_EQ(7, texts[1].x);
+    EXPECT_EQ(top, texts[0].y);
+    EXPECT_EQ(top + red.cy, texts[1].y);
   }
-  CFont m_font;
-  SIZE m_red, m_green;
-};
-
-TEST_F(TipTextTest, LinesStartAtSevenBelowOrAboveThePointerAndSizeTheTip) {
-  std::vector<POINT> below = TextPositions("Red\nGreen and blue", &m_font, 0);
-  ASSERT_EQ(2u, below.size());
-  EXPECT_EQ(7, below[1].x);
-  EXPECT_EQ(27, below[0].y);
-  EXPECT_EQ(27 + m_red.cy, below[1].y);
-  std::vector<POINT> above = TextPositions("Red\nGreen and blue", &m_font, 2);
-  ASSERT_EQ(2u, above.size());
-  EXPECT_EQ(7, above[0].y);
-  EXPECT_EQ(7 + m_red.cy, above[1].y);
   // The tip's size: the widest line by the sum of the heights.
   CString two("Red\nGreen and blue");
-  CSize size = GetTipRect(ostrel_test::MainWnd(), two, &m_font);
-  EXPECT_EQ(m_green.cx, size.cx);
-  EXPECT_EQ(m_red.cy + m_green.cy, size.cy);
+  EXPECT_EQ(CSize(green.cx, red.cy + green.cy), GetTipRect(ostrel_test::MainWnd(), two, &font));
 }
 
 TEST(TipMarkup, BarsBreakLinesDoubleBarsStay) {

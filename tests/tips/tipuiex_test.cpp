@@ -1,5 +1,4 @@
-// CTipUIEx: one showing per burst of Show calls, placement by the target, closing on any click of
-// the thread through its hook, the balloon on the screen.
+// CTipUIEx, the on-demand tip.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Input.h"
@@ -41,8 +40,12 @@ class TipUIExTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(TipUIExTest, ShowCallsWithinOneTickShowOneTipForTheLastIdAboveZero) {
+TEST_F(TipUIExTest, OneTipPerBurstOfShowsBelowTheTargetOverTheScreenHiddenByAnyClickThroughItsHook) {
+  HWND hBack = CreateBackdrop(m_parent, 0, 0, 400, 300);
+  SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
+  EXPECT_EQ(m_tip.m_hWnd, CTipUIEx::m_hTipWnd);
+  EXPECT_EQ((DWORD)WS_POPUP, m_tip.GetStyle() & (WS_POPUP | WS_CHILD | WS_CAPTION));
   for (int id : {0, -3}) {
     m_tip.Show(id, 0);
     EXPECT_TRUE(m_tip.m_bTimer);
@@ -52,7 +55,6 @@ TEST_F(TipUIExTest, ShowCallsWithinOneTickShowOneTipForTheLastIdAboveZero) {
   EXPECT_EQ(0, m_tip.shows);
   m_tip.Show(IDS_TIPEX_SHORT, 0);
   m_tip.Show(IDS_TIPEX_BARS, 7);
-  EXPECT_TRUE(m_tip.m_bTimer);
   ASSERT_TRUE(WaitShownAndSettled());
   EXPECT_EQ(1, m_tip.shows);
   EXPECT_EQ(7, m_tip.m_nParam);
@@ -64,6 +66,25 @@ TEST_F(TipUIExTest, ShowCallsWithinOneTickShowOneTipForTheLastIdAboveZero) {
   CPoint centre = CentreOf(m_hTarget);
   EXPECT_EQ(0, m_tip.m_nArrow);
   EXPECT_EQ(CPoint(centre.x + 1 - 40, centre.y + 13), rc.TopLeft());
+  Pixels shown = ReadScreen(rc);
+  EXPECT_EQ(kBackdrop, shown.At(rc.Width() - 3, 5)) << "outside the balloon";
+  EXPECT_EQ(kBackdrop, shown.At(0, rc.Height() - 15)) << "the black outline on the body's left edge";
+  EXPECT_EQ(GetSysColor(COLOR_INFOBK), shown.At(rc.Width() - 12, rc.Height() - 8)) << "inside the body";
+
+  CPoint away(700, 550);
+  MainWnd()->ClientToScreen(&away);
+  for (bool right : {false, true}) {
+    if (right) m_tip.Show(IDS_TIPEX_SHORT, 0);
+    ASSERT_TRUE(WaitShownAndSettled());
+    EXPECT_FALSE(m_tip.m_bClosed);
+    InputClick(away.x, away.y, right);
+    EXPECT_FALSE(m_tip.IsWindowVisible()) << (right ? "right" : "left") << " click";
+    EXPECT_TRUE(m_tip.m_bClosed);
+  }
+  m_tip.DestroyWindow();
+  EXPECT_EQ(NULL, CTipUIEx::m_hTipWnd);
+  EXPECT_EQ(NULL, CTipUIEx::m_hPrevHook) << "hook removed with the window";
+  DestroyWindow(hBack);
 }
 
 TEST_F(TipUIExTest, TargetInTheBottomRightCornerPutsTheTipAboveAndLeft) {
@@ -83,42 +104,4 @@ TEST_F(TipUIExTest, TargetInTheBottomRightCornerPutsTheTipAboveAndLeft) {
   EXPECT_EQ(CRect(CPoint(xc - size.cx + 1 - 15, yc - size.cy + 1 - 15), size), rc);
   m_tip.DestroyWindow();
   target.DestroyWindow();
-}
-
-TEST_F(TipUIExTest, AnyClickOfTheThreadHidesItThroughAHookThatLivesWithTheWindow) {
-  ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
-  EXPECT_EQ(m_tip.m_hWnd, CTipUIEx::m_hTipWnd);
-  EXPECT_TRUE(CTipUIEx::m_hPrevHook != NULL);
-  EXPECT_EQ((DWORD)WS_POPUP, m_tip.GetStyle() & (WS_POPUP | WS_CHILD | WS_CAPTION));
-  CPoint away(700, 550);
-  MainWnd()->ClientToScreen(&away);
-  for (bool right : {false, true}) {
-    m_tip.Show(IDS_TIPEX_SHORT, 0);
-    ASSERT_TRUE(WaitShownAndSettled());
-    EXPECT_FALSE(m_tip.m_bClosed);
-    InputClick(away.x, away.y, right);
-    EXPECT_FALSE(m_tip.IsWindowVisible()) << (right ? "right" : "left") << " click";
-    EXPECT_TRUE(m_tip.m_bClosed);
-  }
-  m_tip.DestroyWindow();
-  EXPECT_EQ(NULL, CTipUIEx::m_hTipWnd);
-  EXPECT_EQ(NULL, CTipUIEx::m_hPrevHook) << "hook removed with the window";
-}
-
-TEST_F(TipUIExTest, BalloonBytesReplaceTheScreenAndTheOutlineLetsItThrough) {
-  HWND hBack = CreateBackdrop(m_parent, 0, 0, 400, 300);
-  SetWindowPos(hBack, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  SetWindowPos(m_hTarget, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ASSERT_EQ(1, m_tip.Create(&m_parent, CWnd::FromHandle(m_hTarget)));
-  m_tip.Show(IDS_TIPEX_SHORT, 0);
-  ASSERT_TRUE(WaitShownAndSettled());
-  CRect rc;
-  m_tip.GetWindowRect(&rc);
-  Pixels shown = ReadScreen(rc);
-  const COLORREF back = kBackdrop;
-  EXPECT_EQ(back, shown.At(rc.Width() - 3, 5)) << "outside the balloon";
-  EXPECT_EQ(back, shown.At(0, rc.Height() - 15)) << "the black outline on the body's left edge";
-  EXPECT_EQ(GetSysColor(COLOR_INFOBK), shown.At(rc.Width() - 12, rc.Height() - 8)) << "inside the body";
-  m_tip.DestroyWindow();
-  DestroyWindow(hBack);
 }

@@ -1,5 +1,4 @@
-// The framework's tool-tip wrapper: tool records for window and rectangle tools, texts from
-// strings and string ids.
+// The framework's tool-tip wrapper.
 #include <gtest/gtest.h>
 #include <afxcmn.h>
 #include <Ostrel.h>

@@ -1,5 +1,4 @@
-// CVexTip: tools from the string tables, placement beside the pointer, the move guard, the blended
-// balloon, the window-from-point rules, a real hover, and callback texts.
+// CVexTip, the balloon tool tip.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Canvas.h"
@@ -73,7 +72,7 @@ class VexTipTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(VexTipTest, ControlsWithAStringGetTools) {
+TEST_F(VexTipTest, ControlsWithAStringGetToolsAndTheWindowUnderAPointMayBeDisabledButNoComboEdit) {
   m_tip.SubTipControl(m_parent.m_hWnd);
   EXPECT_EQ(0, m_tip.GetToolCount()) << "no module: no tools";
   m_tip.SetInstance(GetModuleHandleA(NULL));
@@ -94,29 +93,45 @@ TEST_F(VexTipTest, ControlsWithAStringGetTools) {
   EXPECT_EQ(1, m_tip.AddRectTool(&m_parent, "Area", CRect(0, 100, 50, 150), 77));
   EXPECT_EQ(0, m_tip.AddRectTool(&m_parent, "Area", NULL, 78));
   EXPECT_EQ(1, m_tip.GetToolCount());
+
+  // The window under a point: disabled controls count, the edit of a drop-down combo does not.
+  EnableWindow(m_hNone, FALSE);
+  HWND hCombo = AddChild(m_parent, "COMBOBOX", CBS_DROPDOWN, 2150, 120, 50, 120, 150);
+  HWND hList = AddChild(m_parent, "COMBOBOX", CBS_DROPDOWNLIST, 2151, 250, 50, 120, 150);
+  auto from = [&](CPoint pt) { return (HWND)m_tip.SendMessage(WM_USER + 16, 0, (LPARAM)&pt); };
+  EXPECT_EQ(m_hNone, from(CentreOf(m_hNone))) << "disabled button";
+  EXPECT_EQ(m_hOpen, from(CentreOf(m_hOpen)));
+  RECT rcCombo;
+  GetWindowRect(hCombo, &rcCombo);
+  EXPECT_EQ(NULL, from(CPoint(rcCombo.left + 10, rcCombo.top + 8))) << "edit of a drop-down combo";
+  EXPECT_EQ(hList, from(CentreOf(hList))) << "drop-down list combo";
+  CPoint empty(0, 0);
+  m_parent.ClientToScreen(&empty);
+  empty += CPoint(380, 280);
+  EXPECT_EQ(m_parent.m_hWnd, from(empty));
+  EXPECT_EQ(1, m_tip.SendMessage(WM_PRINTCLIENT, 0, PRF_ERASEBKGND | PRF_CLIENT));
 }
 
-TEST_F(VexTipTest, BalloonIsPlacedBesideThePointerOnTheScreen) {
+TEST_F(VexTipTest, BalloonIsPlacedBesideThePointerAndMovesAreRefusedUntilItsFirstPaint) {
   const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
   m_tip.SetInstance(GetModuleHandleA(NULL));
   m_tip.m_hToolWnd = m_hOpen;
   m_tip.CreateFont();
   CSize size = BalloonSize("Open");
 
-  SetCursorPos(200, 150);
-  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
-  EXPECT_EQ(0, CVexTip::nArrowDirect);
-  EXPECT_EQ(CRect(200, 163, 200 + size.cx, 163 + size.cy), TipRect());
-
-  SetCursorPos(sw - 20, 150);
-  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
-  EXPECT_EQ(1, CVexTip::nArrowDirect) << "near the right edge";
-  EXPECT_EQ(CRect(sw - 20 - size.cx, 163, sw - 20, 163 + size.cy), TipRect());
-
-  SetCursorPos(sw - 20, sh - 20);
-  m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
-  EXPECT_EQ(3, CVexTip::nArrowDirect) << "bottom-right corner";
-  EXPECT_EQ(CRect(sw - 20 - size.cx, sh - 21 - size.cy, sw - 20, sh - 21), TipRect());
+  const struct {
+    POINT at;
+    int nArrow;
+    CPoint topLeft;
+  } places[] = {{{200, 150}, 0, CPoint(200, 163)},
+                {{sw - 20, 150}, 1, CPoint(sw - 20 - size.cx, 163)},  // near the right edge
+                {{sw - 20, sh - 20}, 3, CPoint(sw - 20 - size.cx, sh - 21 - size.cy)}};
+  for (const auto& p : places) {
+    SetCursorPos(p.at.x, p.at.y);
+    m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_OPEN);
+    EXPECT_EQ(p.nArrow, CVexTip::nArrowDirect) << p.at.x << "," << p.at.y;
+    EXPECT_EQ(CRect(p.topLeft, size), TipRect()) << p.at.x << "," << p.at.y;
+  }
 
   // Mark-up is applied before measuring: two lines.
   SetCursorPos(200, 150);
@@ -129,9 +144,8 @@ TEST_F(VexTipTest, BalloonIsPlacedBesideThePointerOnTheScreen) {
   m_tip.BeforeShowTips(m_tip.m_hWnd, IDC_TIP_NONE);
   EXPECT_TRUE(m_tip.m_strText.IsEmpty());
   EXPECT_EQ(before, TipRect());
-}
 
-TEST_F(VexTipTest, MovesAreRefusedFromPlacingToTheFirstPaint) {
+  // Once shown, moves are refused until the first paint.
   NMHDR nm = {m_tip.m_hWnd, (UINT_PTR)m_hOpen, TTN_SHOW};
   LRESULT result = 0;
   m_tip.SetWindowPos(NULL, 300, 300, 60, 40, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -175,24 +189,6 @@ TEST_F(VexTipTest, BalloonIsBlendedOverTheScreenBelow) {
   EXPECT_EQ(below, paint(10, RGB(2, 1, 0)).At(cx, cy)) << "the key colour counts as background";
   EXPECT_EQ(GetSysColor(COLOR_INFOBK), paint(10, 0).At(cx, cy)) << "0: the system's tip colour";
   DestroyWindow(hBack);
-}
-
-TEST_F(VexTipTest, WindowFromPointShowsDisabledControlsAndSkipsDropDownCombos) {
-  EnableWindow(m_hNone, FALSE);
-  HWND hCombo = AddChild(m_parent, "COMBOBOX", CBS_DROPDOWN, 2150, 120, 50, 120, 150);
-  HWND hList = AddChild(m_parent, "COMBOBOX", CBS_DROPDOWNLIST, 2151, 250, 50, 120, 150);
-  auto from = [&](CPoint pt) { return (HWND)m_tip.SendMessage(WM_USER + 16, 0, (LPARAM)&pt); };
-  EXPECT_EQ(m_hNone, from(CentreOf(m_hNone))) << "disabled button";
-  EXPECT_EQ(m_hOpen, from(CentreOf(m_hOpen)));
-  RECT rcCombo;
-  GetWindowRect(hCombo, &rcCombo);
-  EXPECT_EQ(NULL, from(CPoint(rcCombo.left + 10, rcCombo.top + 8))) << "edit of a drop-down combo";
-  EXPECT_EQ(hList, from(CentreOf(hList))) << "drop-down list combo";
-  CPoint empty(0, 0);
-  m_parent.ClientToScreen(&empty);
-  empty += CPoint(380, 280);
-  EXPECT_EQ(m_parent.m_hWnd, from(empty));
-  EXPECT_EQ(1, m_tip.SendMessage(WM_PRINTCLIENT, 0, PRF_ERASEBKGND | PRF_CLIENT));
 }
 
 TEST_F(VexTipTest, HoveringAControlShowsItsBalloonAtThePointerWithTheOwnersTextForDollar) {

@@ -1,5 +1,4 @@
-// Image buffers: pixels round-trip through cells and partial cells, cell locks and their byte
-// order, buffer locks, bad input.
+// Image buffers.
 #include <gtest/gtest.h>
 #include "t32Base.h"
 #include <vector>

@@ -1,5 +1,4 @@
-// Image files: the record and the order of the lines of every BMP depth, a PNG read stopped by its
-// receiver.
+// Image files: the record and line order of every BMP depth, a PNG read stopped by its receiver.
 #include <gtest/gtest.h>
 #include <objbase.h>
 #include <string.h>

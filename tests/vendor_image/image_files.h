@@ -1,5 +1,4 @@
-// Pictures the image-library tests make themselves: BMP files of every depth, PNG and JPEG files through
-// the platform's encoder, and logical palettes.
+// Pictures the image tests make themselves: BMP files, files through the platform's encoder, palettes.
 #pragma once
 #include <windows.h>
 #include <string>

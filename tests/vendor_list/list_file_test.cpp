@@ -1,5 +1,4 @@
-// The list file: round trip, callback protocol and damaged files refused (the preset store's tests
-// check that a failed save keeps the old file).
+// The list file (the preset store's tests check that a failed save keeps the old file).
 #include <gtest/gtest.h>
 
 #include "TempDir.h"

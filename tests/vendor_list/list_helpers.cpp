@@ -77,14 +77,4 @@ int LoggingList::OnLButtonDblClk(int nItem, POINT* pt) {
   return 0;
 }
 
-int LoggingList::OnAskDrop(HWND, POINT*) {
-  log += "ask";
-  return 1;
-}
-
-int LoggingList::OnDrop(_DROPDATA* pDrop) {
-  log += Entry("drop", pDrop->nCount, pDrop->nCount ? pDrop->pItems[0] : -1);
-  return 1;
-}
-
 }  // namespace list_test

@@ -29,8 +29,6 @@ class LoggingList : public CIIList {
   int OnIIAPDataLoadBuf(int nItem, void* pBuf) override;
   int OnSelectChange(int nItem, unsigned long dwFlags) override;
   int OnLButtonDblClk(int nItem, POINT* pt) override;
-  int OnAskDrop(HWND hWnd, POINT* pt) override;
-  int OnDrop(_DROPDATA* pDrop) override;
 
  private:
   int m_nNextSize = 0;

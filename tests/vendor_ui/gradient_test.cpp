@@ -1,5 +1,4 @@
-// The gradient renderer as the gradient boxes call it, into t32Base buffers: end colours, blend,
-// shift, sandwich and rescaled records, also across the buffers' cells.
+// The gradient renderer as the gradient boxes call it, into t32Base buffers (also across cells).
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -105,13 +104,6 @@ TEST(Gradient, EachShiftStepHoldsTheStartColourLonger) {
   EXPECT_EQ(top.rgb, over.rgb);
 }
 
-TEST(Gradient, DegenerateAndWildLines) {
-  const Image dot = Render(Record(RGB(1, 2, 3), RGB(9, 9, 9), 5, 5, 5, 5), 7, 4);
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 7; ++x) ASSERT_EQ(RGB(1, 2, 3), dot.At(x, y));
-  Render(Record(0, RGB(255, 0, 0), INT_MIN, INT_MAX, INT_MAX, INT_MIN), 9, 9);  // draws, without overflow
-}
-
 TEST(ResetGradRange, A10By10RecordRescaledDrawsLikeOneBuiltAtTheNewSize) {
   // The gradient box's 10 x 10 lines, by direction.
   const int box[4][4] = {{0, 0, 0, 10}, {0, 0, 10, 0}, {0, 0, 10, 10}, {0, 10, 10, 0}};
@@ -129,7 +121,7 @@ TEST(ResetGradRange, A10By10RecordRescaledDrawsLikeOneBuiltAtTheNewSize) {
   }
 }
 
-TEST(GradientBuffers, AFillLeavesTheRecordAndTakesOnlyTwentyFourBitBuffers) {
+TEST(GradientBuffers, AFillLeavesTheRecordTakesOnlyTwentyFourBitBuffersAndCopesWithAnyLine) {
   const GFILL_OPTION o = Record(kColours[2][0], kColours[2][1], 20, 300, 280, 10, 50, TRUE);
   GFILL_OPTION copy = o;
   for (int bits : {24, 8}) {
@@ -140,6 +132,11 @@ TEST(GradientBuffers, AFillLeavesTheRecordAndTakesOnlyTwentyFourBitBuffers) {
   }
   EXPECT_EQ(0, memcmp(&o, &copy, sizeof o));
   EXPECT_EQ(Render(o, 40, 30).rgb, Render(o, 40, 30, 100, 50).rgb) << "the rectangle's place does not matter";
+  // A line of no length fills with the start colour; wild ends draw without overflow.
+  const Image dot = Render(Record(RGB(1, 2, 3), RGB(9, 9, 9), 5, 5, 5, 5), 7, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 7; ++x) ASSERT_EQ(RGB(1, 2, 3), dot.At(x, y));
+  Render(Record(0, RGB(255, 0, 0), INT_MIN, INT_MAX, INT_MAX, INT_MIN), 9, 9);  // draws, without overflow
 }
 
 }  // namespace
