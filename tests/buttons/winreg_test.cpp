@@ -1,5 +1,4 @@
-// CWinReg: the key path, the profile operations on the registry and on INI files, values of the
-// wrong kind, and keys closed on every path, also when the registry refuses one on the way.
+// CWinReg over the registry and INI files.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <string>

@@ -1,6 +1,4 @@
-// Gradient boxes: the parent hears 0xCD with the new gradient only after OK in the dialog; the
-// hover look is raised, the resting one sunken; the dialog offers the host's eyedropper only while
-// there is a current document, and a colour it picks reaches the box.
+// Gradient boxes with their dialog and the host's eyedropper.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "Input.h"
@@ -26,16 +24,6 @@ int __cdecl PickGreen(unsigned long* pColor, void* pOwner) {
 }
 
 bool Reddish(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) == 0 && GetBValue(c) < 40; }
-
-// Moves the real cursor and waits until the system reports it there.
-bool MoveCursor(CPoint pt) {
-  InputMove(pt.x, pt.y);
-  return PumpUntil([&] {
-    CPoint now;
-    GetCursorPos(&now);
-    return now == pt;
-  });
-}
 
 std::string GradBytes(const SGRADOPTION& g) { return std::string((const char*)&g, sizeof g); }
 
@@ -100,7 +88,7 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
 
   CRect rc;
   m_box.GetWindowRect(&rc);
-  ASSERT_TRUE(MoveCursor(rc.CenterPoint()));
+  SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
   m_box.OnUpdateUI(NULL);
   Pixels hot = ReadClient(m_box.m_hWnd);
   EXPECT_EQ(light, hot.At(w - 1, 0));
@@ -108,7 +96,7 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
   EXPECT_NE(light, hot.At(w / 2, h - 1));  // no line at the bottom
   EXPECT_TRUE(Reddish(hot.At(w / 2, 1)));
 
-  ASSERT_TRUE(MoveCursor(CPoint(rc.right + 40, rc.bottom + 40)));
+  SetCursorPos(rc.right + 40, rc.bottom + 40);
   m_box.OnUpdateUI(NULL);
   EXPECT_EQ(dark, ReadClient(m_box.m_hWnd).At(0, 0));
 }

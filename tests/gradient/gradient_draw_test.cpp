@@ -1,6 +1,4 @@
-// Gradients, edge frames and image buffers drawn into device contexts: exact rectangles in every
-// direction, the frame's pixels, the failure message of an unusable buffer, stretching, and the
-// exported engine filling a buffer as the renderer does.
+// Gradients, edge frames and image buffers drawn into device contexts, and the exported engine.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include "gradient/GradientDraw.h"

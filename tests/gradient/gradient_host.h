@@ -1,5 +1,4 @@
-// What the preset strip, the dialog and the gradient boxes need from a host in these tests: a data
-// folder of their own, the icon-button module, records and thumbnails to compare.
+// What the preset strip, the dialog and the gradient boxes need from a host in these tests.
 #pragma once
 #include <Ostrel.h>
 #include <functional>

@@ -1,5 +1,4 @@
-// The host's icon buttons (IconBtn.dll): an auto radio group keeps one checked and says which was
-// clicked, push buttons only notify; the normal, hot, pressed, checked and disabled looks.
+// The host's icon buttons (IconBtn.dll).
 #include <gtest/gtest.h>
 #include "Input.h"
 #include "Pixels.h"

@@ -1,9 +1,4 @@
-// The preset strip and its file: records and thumbnails survive a save and a load in order; the
-// thumbnail size follows the strip's height; deleting selects a neighbour and hands its record to
-// the owner; unreadable files give an empty strip and are kept; a failed save keeps the old file.
-// The "Gradient Fill" dialog over it: Cancel puts back the preset file byte for byte and the
-// record, OK keeps both; the preset buttons and their messages; opening on a record (direction
-// button, shift); a selected preset applied; the colour menu; no GDI object left after an edit.
+// The preset strip and its file, and the "Gradient Fill" dialog over it.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>

@@ -1,5 +1,4 @@
-// The bitmap and font combos: items and their pictures or faces, selection rules, the buffers they
-// free.
+// The bitmap and font combos.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <t32Base.h>

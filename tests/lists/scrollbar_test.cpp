@@ -33,7 +33,7 @@ class ScrollBarTest : public ::testing::Test {
   CListScrollBar bar{&owner};
 };
 
-TEST_F(ScrollBarTest, PositionIsClampedToTheRangeWithoutTellingTheOwner) {
+TEST_F(ScrollBarTest, PositionIsClampedAndEndZonesStepTen) {
   bar.SetPos(-5);
   EXPECT_EQ(bar.GetPos(), 0);
   bar.SetPos(53);
@@ -45,9 +45,9 @@ TEST_F(ScrollBarTest, PositionIsClampedToTheRangeWithoutTellingTheOwner) {
   bar.SetRange(-3);
   EXPECT_EQ(bar.GetRange(), 0);
   EXPECT_EQ(owner.changes, 0);
-}
 
-TEST_F(ScrollBarTest, EndZonesStepTenAndStopAtTheRangeEnds) {
+  // The end zones step ten and stop at the range's ends.
+  bar.SetRange(50);
   EXPECT_EQ(PressAt(12, 5), 2);
   EXPECT_EQ(PressAt(4, 5), 0);
   EXPECT_EQ(PressAt(45, 95), 50);
