@@ -31,7 +31,7 @@ LONG WINAPI CountedClose(HKEY hKey) {
   return RegCloseKey(hKey);
 }
 
-TEST(WinReg, ValuesRoundTripUnderTheConfiguredApplicationKey) {
+TEST(WinReg, ValuesRoundTripUnderTheApplicationKeyWrongKindsReadAsDefaultsAndIniFilesTakeOver) {
   TestProfile profile;
   CWinReg reg, other;
   EXPECT_TRUE(reg.WriteProfileInt("Sec", "Count", -7));
@@ -55,11 +55,8 @@ TEST(WinReg, ValuesRoundTripUnderTheConfiguredApplicationKey) {
   EXPECT_EQ("dword:4294967289", TestProfile::Get("Sec", "Count"));
   EXPECT_TRUE(reg.WriteProfileString("Sec", NULL, NULL));
   EXPECT_EQ("none", TestProfile::Get("Sec", "Count"));
-}
 
-TEST(WinReg, ValuesOfTheWrongKindReadAsDefaultsAndIniFilesTakeOver) {
-  TestProfile profile;
-  CWinReg reg;
+  // Values of the wrong kind read as defaults; with a file name an INI file takes over.
   ASSERT_TRUE(TestProfile::Set("Odd", "Long", REG_BINARY, std::string(8, '\x01')));
   ASSERT_TRUE(TestProfile::Set("Odd", "Short", REG_BINARY, std::string("\x05\x01", 2)));
   ASSERT_TRUE(TestProfile::SetDword("Odd", "Number", 9));

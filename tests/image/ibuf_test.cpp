@@ -25,7 +25,7 @@ static DWORD PixelAt(HANDLE h, int x, int y) {
 }
 
 // Every pixel of every BMP depth and of a PNG; a JPEG (lossy) loosely at one pixel.
-TEST(IBuf, FilesOfEveryDepthGiveTheirFactsAndPixels) {
+TEST(IBuf, FilesOfEveryDepthGiveTheirFactsAndPixelsAndBadFilesNothing) {
   CoInitialize(NULL);
   TempDir dir;
   const int w = 37, h = 21;
@@ -55,6 +55,20 @@ TEST(IBuf, FilesOfEveryDepthGiveTheirFactsAndPixels) {
     tfFileFreeFileData(hRecord);
   }
   CoUninitialize();
+
+  // Files that cannot be read, no name, a resample without a buffer, a handle that is none: nothing.
+  t32Base::IBuf buf;
+  for (const std::string& path : {dir.File("missing.bmp"), dir.Write("cut.bmp", BmpBytes(24, 20, 20).substr(0, 60)),
+                                  dir.Write("text.png", "not a picture at all")}) {
+    EXPECT_EQ(nullptr, buf.CreateFromFile((char*)path.c_str(), NULL)) << path;
+    EXPECT_EQ(nullptr, buf.m_hBuf);
+  }
+  EXPECT_EQ(nullptr, buf.CreateFromFile(NULL, NULL));
+  buf.Resample(10, 10);
+  EXPECT_EQ(nullptr, buf.m_hBuf);
+  buf.CreateFromBuf((void*)0x1234);
+  EXPECT_EQ(nullptr, buf.m_hBuf);
+  EXPECT_EQ(0, buf.m_pInfo->nWidth);
 }
 
 TEST(IBuf, AdoptedBufferResamplesWithItsCorners) {
@@ -87,21 +101,4 @@ TEST(IBuf, AdoptedBufferResamplesWithItsCorners) {
   for (int i = 0; i < 4; i++) EXPECT_EQ(corners[i], PixelAt(buf.m_hBuf, i % 2 ? 59 : 0, i / 2 ? 39 : 0)) << i;
   buf32Free(buf.m_hBuf);
   buf32Free(hSource);
-}
-
-TEST(IBuf, BadFilesAndHandlesChangeNothing) {
-  TempDir dir;
-  const std::string bmp = BmpBytes(24, 20, 20);
-  t32Base::IBuf buf;
-  for (const std::string& path : {dir.File("missing.bmp"), dir.Write("cut.bmp", bmp.substr(0, 60)),
-                                  dir.Write("text.png", "not a picture at all")}) {
-    EXPECT_EQ(nullptr, buf.CreateFromFile((char*)path.c_str(), NULL)) << path;
-    EXPECT_EQ(nullptr, buf.m_hBuf);
-  }
-  EXPECT_EQ(nullptr, buf.CreateFromFile(NULL, NULL));
-  buf.Resample(10, 10);  // no buffer: nothing to do
-  EXPECT_EQ(nullptr, buf.m_hBuf);
-  buf.CreateFromBuf((void*)0x1234);
-  EXPECT_EQ(nullptr, buf.m_hBuf);
-  EXPECT_EQ(0, buf.m_pInfo->nWidth);
 }

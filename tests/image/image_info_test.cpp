@@ -72,7 +72,9 @@ TEST(ImageInfoDlg, FileSizesFromOneHundredKilobytesOnAreShownInKilobytes) {
   ::GlobalFree(hRecord);
 }
 
-TEST(ImageInfoDlg, ProjectFilesAndImagesWithoutAFileAreShownInTheirUnits) {
+static HMODULE WINAPI NoLibrary(LPCSTR) { return NULL; }
+
+TEST(ImageInfoDlg, ProjectFilesAndImagesWithoutAFileShowTheirUnitsAndWithoutFennorTheTemplate) {
   HGLOBAL hRecord = Record("photo.TPX", 5000, 0x40000);
   Shown shown = RunDialog(hRecord);
   EXPECT_EQ("2/0", shown[2351]);  // inches only
@@ -88,12 +90,9 @@ TEST(ImageInfoDlg, ProjectFilesAndImagesWithoutAFileAreShownInTheirUnits) {
   EXPECT_EQ("-", shown[2402]);
   EXPECT_EQ("-Advanced...", shown[2368]);
   ::GlobalFree(hRecord);
-}
 
-static HMODULE WINAPI NoLibrary(LPCSTR) { return NULL; }
-
-TEST(ImageInfoDlg, WithoutARecordOrFennorTheTemplateShowsUntouched) {
-  HGLOBAL hRecord = Record("a.b.tpx", 1000);
+  // Without a record or Fennor.dll the template shows untouched.
+  hRecord = Record("a.b.tpx", 1000);
   {
     ImportPatch noFennor("Ostrel.dll", "LoadLibraryA", (void*)NoLibrary);
     ASSERT_TRUE(noFennor.Applied());

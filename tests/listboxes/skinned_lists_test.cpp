@@ -13,6 +13,21 @@ namespace {
 
 const int kCellWidth = 112, kCellHeight = 24;
 
+// What nItems items from the top show: the letter of the strip whose cell (cx x cy, item i's at
+// x = cx * i) each shows, the fourth letter for none.
+std::string ListLooks(CListBox& list, const Pixels (&strips)[3], const char* letters, int nItems, int cx, int cy) {
+  Pixels shown = ReadClient(list.m_hWnd);
+  std::string looks;
+  for (int i = list.GetTopIndex(); i < list.GetTopIndex() + nItems; ++i) {
+    CRect rc;
+    list.GetItemRect(i, &rc);
+    int s = 0;
+    while (s < 3 && !ShowsCell(shown, rc.left, rc.top, strips[s], cx * i, 0, cx, cy)) ++s;
+    looks += letters[s];
+  }
+  return looks;
+}
+
 class BitmapListBoxTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_NE(Skin(), (HINSTANCE)NULL); }
@@ -22,19 +37,7 @@ class BitmapListBoxTest : public ::testing::Test {
   BOOL Associate(int nCells) {
     return m_list.AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, nCells);
   }
-  // What the four items show: 'N'ormal, 'S'elected or 'H'ot cell, or '?'.
-  std::string Looks() {
-    Pixels shown = ReadClient(m_list.m_hWnd);
-    std::string looks;
-    for (int i = 0; i < 4; ++i) {
-      CRect rc;
-      m_list.GetItemRect(i, &rc);
-      int s = 0;
-      while (s < 3 && !ShowsCell(shown, rc.left, rc.top, m_strips[s], kCellWidth * i, 0, kCellWidth, kCellHeight)) ++s;
-      looks += "NSH?"[s];
-    }
-    return looks;
-  }
+  std::string Looks() { return ListLooks(m_list, m_strips, "NSH?", 4, kCellWidth, kCellHeight); }
 
   CRecordingParent m_parent;
   CBitmapListBox m_list;
@@ -77,19 +80,7 @@ class IconListTest : public ::testing::Test {
     return m_list.SetBitmaps(Skin(), kIconsNormal, nFocus, kIconsSelected, 0, nCount);
   }
 
-  // What the first nItems show: 'N'ormal, 'F'ocus or 'S'elected cell, or '?'.
-  std::string Looks(int nItems = 4) {
-    Pixels shown = ReadClient(m_list.m_hWnd);
-    std::string looks;
-    for (int i = m_list.GetTopIndex(); i < m_list.GetTopIndex() + nItems; ++i) {
-      CRect rc;
-      m_list.GetItemRect(i, &rc);
-      int s = 0;
-      while (s < 3 && !ShowsCell(shown, rc.left, rc.top, m_strips[s], kIcon * i, 0, kIcon, kIcon)) ++s;
-      looks += "NFS?"[s];
-    }
-    return looks;
-  }
+  std::string Looks(int nItems = 4) { return ListLooks(m_list, m_strips, "NFS?", nItems, kIcon, kIcon); }
 
   // The pointer goes to (x, y) of the list's client area; then the host's idle update runs.
   void Hover(int x, int y) {

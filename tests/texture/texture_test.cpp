@@ -20,81 +20,66 @@ using namespace ostrel_test;
 
 namespace {
 
-HINSTANCE TextureModule() {
-  static HINSTANCE hModule = LoadLibraryA((ExeFolder() + "Txtur3.dll").c_str());
-  return hModule;
-}
-
-TXTUR_LOADER TextureLoader() {
-  return TextureModule() ? (TXTUR_LOADER)(void*)GetProcAddress(TextureModule(), TXTUR_LOADER_EXPORT) : NULL;
-}
-
-// The entry points of Txtur3.dll beside the test executable.
-struct Entries {
+// Txtur3.dll beside the test executable, its loader and its own entry points.
+struct RealModule {
+  HINSTANCE hModule = LoadLibraryA((ExeFolder() + "Txtur3.dll").c_str());
+  TXTUR_LOADER loader = hModule ? (TXTUR_LOADER)(void*)GetProcAddress(hModule, TXTUR_LOADER_EXPORT) : NULL;
   TXTUR_CREATE create = NULL;
   TXTUR_PICTURE picture = NULL;
   TXTUR_RELEASE release = NULL;
-  Entries() {
-    if (TXTUR_LOADER loader = TextureLoader())
-      loader(TextureModule(), TXTUR_ENTRY_SET, (void**)&create, (void**)&picture, (void**)&release, NULL, NULL);
+  RealModule() {
+    if (loader) loader(hModule, TXTUR_ENTRY_SET, (void**)&create, (void**)&picture, (void**)&release, NULL, NULL);
   }
 };
+const RealModule& Real() {
+  static const RealModule s_real;
+  return s_real;
+}
 
 enum class ModuleMode { Real, Absent, Refusing, NullEntries };  // NullEntries: "yes", and nothing filled
 
 HINSTANCE __cdecl CountingLoader(HINSTANCE, int, void**, void**, void**, void**, void**);
 
-// Sets _hTxturDllInst3 and _VexLoadLibrary3 for its lifetime and counts the requests and the
-// records made and released through them. The innermost one is in force.
-class CountingModule {
- public:
-  explicit CountingModule(ModuleMode m = ModuleMode::Real)
-      : mode(m), m_pOuter(s_pCurrent), m_hSavedInst(_hTxturDllInst3), m_pfnSavedLoader(_VexLoadLibrary3) {
-    s_pCurrent = this;
-    _hTxturDllInst3 = mode == ModuleMode::Absent ? NULL : TextureModule();
+// Puts the module in _hTxturDllInst3 and _VexLoadLibrary3 for its lifetime, behind a loader that
+// counts the records made and released.
+struct CountingModule {
+  CountingModule() : hSavedInst(_hTxturDllInst3), pfnSavedLoader(_VexLoadLibrary3) { Use(ModuleMode::Real); }
+  ~CountingModule() {
+    _hTxturDllInst3 = hSavedInst;
+    _VexLoadLibrary3 = pfnSavedLoader;
+    for (void* pRecord : live) Real().release(pRecord);  // no leak outlives a test
+  }
+  void Use(ModuleMode m) {
+    mode = m;
+    _hTxturDllInst3 = mode == ModuleMode::Absent ? NULL : Real().hModule;
     _VexLoadLibrary3 = mode == ModuleMode::Absent ? NULL : CountingLoader;
   }
-  ~CountingModule() {
-    _hTxturDllInst3 = m_hSavedInst;
-    _VexLoadLibrary3 = m_pfnSavedLoader;
-    s_pCurrent = m_pOuter;
-    for (void* pRecord : live) real.release(pRecord);  // no leak outlives a test
-  }
 
-  static CountingModule* s_pCurrent;
-  const ModuleMode mode;
-  const Entries real;
-  std::set<void*> live;  // made and not yet released
-  int created = 0, released = 0;
-  int badReleases = 0;  // of pointers that are not live records
-
- private:
-  CountingModule* m_pOuter;
-  HINSTANCE m_hSavedInst;
-  VEXLOADLIBRARY3 m_pfnSavedLoader;
+  ModuleMode mode;
+  std::set<void*> live;                            // made and not yet released
+  int created = 0, released = 0, badReleases = 0;  // bad: of pointers that are not live records
+  HINSTANCE hSavedInst;
+  VEXLOADLIBRARY3 pfnSavedLoader;
 };
 
-CountingModule* CountingModule::s_pCurrent = NULL;
+CountingModule* g_pModule = NULL;  // the fixture's
 
 int __cdecl CountingCreate(void** ppRecord, int n1, int n2) {
-  CountingModule* m = CountingModule::s_pCurrent;
-  const int result = m->real.create(ppRecord, n1, n2);
-  if (result && *ppRecord != NULL && m->live.insert(*ppRecord).second) m->created++;
+  const int result = Real().create(ppRecord, n1, n2);
+  if (result && *ppRecord != NULL && g_pModule->live.insert(*ppRecord).second) g_pModule->created++;
   return result;
 }
 
 int __cdecl CountingRelease(void* pRecord) {
-  CountingModule* m = CountingModule::s_pCurrent;
-  if (m->live.erase(pRecord) == 0) return m->badReleases++, 0;
-  m->released++;
-  return m->real.release(pRecord);
+  if (g_pModule->live.erase(pRecord) == 0) return g_pModule->badReleases++, 0;
+  g_pModule->released++;
+  return Real().release(pRecord);
 }
 
 HINSTANCE __cdecl CountingLoader(HINSTANCE hModule, int nSet, void** ppCreate, void** ppPicture, void** ppRelease,
                                  void** ppName, void** ppFill) {
-  CountingModule* m = CountingModule::s_pCurrent;
-  if (m->mode != ModuleMode::Real) return m->mode == ModuleMode::NullEntries ? hModule : NULL;
-  HINSTANCE hResult = TextureLoader()(hModule, nSet, ppCreate, ppPicture, ppRelease, ppName, ppFill);
+  if (g_pModule->mode != ModuleMode::Real) return g_pModule->mode == ModuleMode::NullEntries ? hModule : NULL;
+  HINSTANCE hResult = Real().loader(hModule, nSet, ppCreate, ppPicture, ppRelease, ppName, ppFill);
   if (hResult != NULL && ppCreate != NULL) *ppCreate = (void*)CountingCreate;
   if (hResult != NULL && ppRelease != NULL) *ppRelease = (void*)CountingRelease;
   return hResult;
@@ -138,11 +123,11 @@ class TextureBoxTest : public ::testing::Test {
   TextureBoxTest() : m_fakeExe(m_temp.File("host.exe")) {
     CreateDirectoryA(m_temp.File("tarvik.dat").c_str(), NULL);
     CopyFileA((ExeFolder() + "Tarvik.dat\\Sordune.smp").c_str(), SamplePath().c_str(), FALSE);
+    g_pModule = &m_module;
     m_parent.CopyPayload(TXTBOX_TEXTURECHANGE,
                          [](LPARAM l) { return std::string((const char*)l, sizeof(SIMPLE_TXTUR)); });
   }
   std::string SamplePath() const { return m_temp.File("tarvik.dat\\Sordune.smp"); }
-  void WriteSample(const std::string& bytes) const { m_temp.Write("tarvik.dat\\Sordune.smp", bytes); }
   static COLORREF ListColour(int nItem) { return RGB(40 * nItem, 90, 200); }
 
   // A sample of one item per block in type 1 (an empty block: none), item i's thumbnail all ListColour(i).
@@ -227,7 +212,7 @@ TEST_F(TextureBoxTest, LoadsEverySampleTextureShowsItsOwnAndGivesEveryRecordBack
     for (int i = 0; i < box.m_items.GetSize(); i++) {
       const CTextureItem* pItem = (const CTextureItem*)box.m_items[i];
       HANDLE hHalf = NULL;
-      ASSERT_TRUE(t32BufferResample(64, 64, m_module.real.picture(pItem->m_hData), &hHalf, 0));
+      ASSERT_TRUE(t32BufferResample(64, 64, Real().picture(pItem->m_hData), &hHalf, 0));
       std::vector<BYTE> thumbnail(64 * 64 * 3), half(64 * 64 * 3);
       EXPECT_TRUE(buf32GetMem(box.m_list.GetIIBuffer(pItem->m_nItem), 0, 0, 64, 64, thumbnail.data()));
       EXPECT_TRUE(buf32GetMem(hHalf, 0, 0, 64, 64, half.data()) && thumbnail == half)
@@ -249,11 +234,9 @@ TEST_F(TextureBoxTest, LoadsEverySampleTextureShowsItsOwnAndGivesEveryRecordBack
       box.OnUpdateUI(NULL);
     };
     hoverAt({20, 15});
-    EXPECT_TRUE(box.m_bHover);
     EXPECT_TRUE(ShowsTexture(box, 5, {1, 1, 40, 30}, 1, 1)) << "one pixel down and right";
     EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), ReadClient(box.m_hWnd).At(20, 0));
     hoverAt({120, 15});
-    EXPECT_FALSE(box.m_bHover);
     EXPECT_TRUE(ShowsTexture(box, 5, kInside));
     EXPECT_TRUE(ClickBox(box, [](HWND h) { PressButton(h, IDCANCEL); }));
     EXPECT_EQ(24, (int)m_module.live.size());
@@ -292,7 +275,7 @@ TEST_F(TextureBoxTest, ABrokenOrMissingSampleShowsTheMessageOnceAndIsNotWritten)
     if (what == "missing")
       DeleteFileA(SamplePath().c_str());
     else
-      WriteSample(bytes);
+      m_temp.Write("tarvik.dat\\Sordune.smp", bytes);
     m_shown.clear();
     {
       CTextureBoxes box;
@@ -309,13 +292,14 @@ TEST_F(TextureBoxTest, ABrokenOrMissingSampleShowsTheMessageOnceAndIsNotWritten)
 
 TEST_F(TextureBoxTest, WhereNoRecordCanBeMadeTheThumbnailStillShows) {
   for (ModuleMode mode : {ModuleMode::Absent, ModuleMode::Refusing, ModuleMode::NullEntries}) {
-    CountingModule module(mode);
+    m_module.Use(mode);
     CTextureBoxes box;
     ASSERT_EQ(1, CreateBox(box, 4));
     EXPECT_EQ(0, box.m_items.GetSize());
     EXPECT_EQ(nullptr, box.GetTextureOpt().pItem);
     EXPECT_TRUE(ShowsTexture(box, 4, kInside));
   }
+  m_module.Use(ModuleMode::Real);
   // Blocks the module refuses, or that announce more than they hold.
   std::string tooMuchData = MakeBlock(SampleRecipe()), tooShort = tooMuchData;
   tooMuchData[36 + 56] = 120;  // more texture data than the payload holds
