@@ -25,13 +25,11 @@ int __cdecl PickGreen(unsigned long* pColor, void* pOwner) {
 
 bool Reddish(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) == 0 && GetBValue(c) < 40; }
 
-std::string GradBytes(const SGRADOPTION& g) { return std::string((const char*)&g, sizeof g); }
-
 class GradBoxesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(IconButtonsLoaded());
-    m_parent.CopyPayload(GRADBOX_CHANGE, [](LPARAM l) { return GradBytes(*(SGRADOPTION*)l); });
+    m_parent.CopyPayload(GRADBOX_CHANGE, [](LPARAM l) { return Bytes(*(SGRADOPTION*)l); });
     SGRADOPTION grad = kRedToBlue;
     ASSERT_TRUE(m_box.Create(kBoxId, CRect(10, 10, 50, 40), &m_parent, &grad));
     m_box.UpdateWindow();
@@ -64,7 +62,7 @@ TEST_F(GradBoxesTest, TheParentHearsOfANewGradientOnlyAfterOk) {
     PressButton(h, IDCANCEL);
   });
   EXPECT_TRUE(m_parent.Of(GRADBOX_CHANGE).empty());
-  EXPECT_EQ(GradBytes(grad), GradBytes(m_box.GetGradOpt()));
+  EXPECT_EQ(Bytes(grad), Bytes(m_box.GetGradOpt()));
 
   OpenDialog([](HWND h) {
     PressButton(h, 1064);
@@ -74,8 +72,8 @@ TEST_F(GradBoxesTest, TheParentHearsOfANewGradientOnlyAfterOk) {
   ASSERT_EQ(1u, changes.size());
   EXPECT_EQ((WPARAM)kBoxId, changes[0].wParam);
   grad.nDirection = GRADDIR_DIAGONAL_UP;
-  EXPECT_EQ(GradBytes(grad), changes[0].payload);
-  EXPECT_EQ(GradBytes(grad), GradBytes(m_box.GetGradOpt()));
+  EXPECT_EQ(Bytes(grad), changes[0].payload);
+  EXPECT_EQ(Bytes(grad), Bytes(m_box.GetGradOpt()));
 }
 
 TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {

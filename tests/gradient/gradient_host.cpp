@@ -11,14 +11,6 @@ namespace {
 const DWORD kTimeoutMs = 30000;
 }  // namespace
 
-HostFolder::HostFolder() : m_exe(m_temp.File("host.exe")) { CreateDirectoryA(m_temp.File("Tarvik.dat").c_str(), NULL); }
-
-GFILL_OPTION Record(COLORREF clrStart, COLORREF clrEnd, int nDirection, int nShift, int w, int h) {
-  return MakeGradOption(clrStart, clrEnd, nShift, nDirection, GRADLINE_PREVIEW, w, h);
-}
-
-std::string Bytes(const GFILL_OPTION& record) { return std::string((const char*)&record, sizeof record); }
-
 std::vector<unsigned char> BufferPixels(HANDLE hBuffer) {
   BUF32INFO info = {};
   if (hBuffer == NULL || !buf32GetInfo(hBuffer, &info)) return {};

@@ -42,9 +42,9 @@ class PresetStoreTest : public ::testing::Test {
   HostFolder m_host;
   CRecordingParent m_parent{0, 0, 400, 300};
   const std::vector<GFILL_OPTION> m_records = {
-      Record(RGB(255, 0, 0), RGB(0, 0, 255), GRADDIR_VERTICAL, 0),
-      Record(RGB(0, 128, 0), RGB(255, 255, 0), GRADDIR_HORIZONTAL, 30),
-      Record(RGB(10, 20, 30), RGB(200, 210, 220), GRADDIR_DIAGONAL_UP, 100),
+      MakeGradOption(RGB(255, 0, 0), RGB(0, 0, 255), 0, GRADDIR_VERTICAL, GRADLINE_PREVIEW, 40, 40),
+      MakeGradOption(RGB(0, 128, 0), RGB(255, 255, 0), 30, GRADDIR_HORIZONTAL, GRADLINE_PREVIEW, 40, 40),
+      MakeGradOption(RGB(10, 20, 30), RGB(200, 210, 220), 100, GRADDIR_DIAGONAL_UP, GRADLINE_PREVIEW, 40, 40),
   };
 };
 
@@ -109,13 +109,13 @@ TEST_F(PresetStoreTest, UnreadableFilesGiveAnEmptyStripAndAreKeptBesideIt) {
   char block[16] = "not a gradient";
   item.pAPData = block;
   other.TypeAddII(0, other.AddII(&item));
-  const std::string foreign = m_host.Temp().File("foreign.lst");
+  const std::string foreign = m_host.temp.File("foreign.lst");
   ASSERT_TRUE(other.Save(foreign.c_str()));
 
   const std::string cases[] = {whole.substr(0, whole.size() / 2), std::string(300, '\x5A'), TempDir::Read(foreign)};
   for (const std::string& bytes : cases) {
     DeleteFileA((m_host.PresetFile() + ".unreadable").c_str());
-    m_host.Temp().Write("Tarvik.dat\\Gradient.qs4", bytes);
+    m_host.temp.Write("Tarvik.dat\\Gradient.qs4", bytes);
     {
       Strip strip(&m_parent);
       EXPECT_EQ(0, strip.Count());
@@ -127,7 +127,7 @@ TEST_F(PresetStoreTest, UnreadableFilesGiveAnEmptyStripAndAreKeptBesideIt) {
   }
   // Other unreadable bytes do not replace the kept ones; the same bytes again are kept once only.
   for (int nTimes = 0; nTimes < 2; nTimes++) {
-    m_host.Temp().Write("Tarvik.dat\\Gradient.qs4", cases[1]);
+    m_host.temp.Write("Tarvik.dat\\Gradient.qs4", cases[1]);
     Strip strip(&m_parent);
   }
   EXPECT_EQ(cases[2], TempDir::Read(m_host.PresetFile() + ".unreadable"));
@@ -204,7 +204,7 @@ TEST_F(GradDialogTest, CancelPutsBackThePresetFileAndTheRecordAfterAddAndDelete)
     if (before.empty())
       DeleteFileA(m_host.PresetFile().c_str());
     else
-      m_host.Temp().Write("Tarvik.dat\\Gradient.qs4", before);
+      m_host.temp.Write("Tarvik.dat\\Gradient.qs4", before);
     CProbeGradDlg again(&m_parent, &m_record);
     Run(again, [&](HWND h) {
       EXPECT_EQ(0, again.PresetCount());
