@@ -185,7 +185,7 @@ TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
   EXPECT_EQ(Shown(three).y, 32);
 }
 
-TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtons) {
+TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtonsAndWhatAClickSays) {
   TestButton* first = Make("One", BS_AUTORADIOBUTTON | WS_GROUP, 70, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 10);
   TestButton* second = Make("Two", BS_AUTORADIOBUTTON, 71, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 45);
   TestButton* manual = Make("Manual", BS_RADIOBUTTON, 72, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 80);
@@ -218,30 +218,24 @@ TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtons) {
   push->SendMessage(BM_SETCHECK, 1);
   EXPECT_EQ(Check(push), 0);
   EXPECT_EQ(push->SendMessage(BM_GETSTATE) & 3, 1);  // the bit is kept, only not reported
-}
 
-TEST_F(OkButtonTest, ClickSendsPushedThenClickedDragOutOnlyPushed) {
-  TestButton* p = Make("Go", BS_AUTOCHECKBOX, 80);
+  // A click says BN_PUSHED then BN_CLICKED; let go outside, only BN_PUSHED.
   m_parent.Clear();
-  SendClick(p->m_hWnd, 4, 4);
-  std::vector<UINT> codes;
-  for (const RecordedMessage& m : m_parent.Of(WM_COMMAND)) {
-    EXPECT_EQ(LOWORD(m.wParam), 80);
-    EXPECT_EQ((HWND)m.lParam, p->m_hWnd);
-    codes.push_back(HIWORD(m.wParam));
-  }
-  EXPECT_EQ(codes, (std::vector<UINT>{BN_PUSHED, BN_CLICKED}));
-  EXPECT_NE(GetCapture(), p->m_hWnd);
-
+  SendClick(push->m_hWnd, 4, 4);
+  std::vector<WPARAM> sent;
+  for (const RecordedMessage& m : m_parent.Of(WM_COMMAND))
+    sent.push_back(m.lParam == (LPARAM)push->m_hWnd ? m.wParam : 0);
+  EXPECT_EQ(sent, (std::vector<WPARAM>{MAKEWPARAM(61, BN_PUSHED), MAKEWPARAM(61, BN_CLICKED)}));
+  EXPECT_NE(GetCapture(), push->m_hWnd);
   m_parent.Clear();
-  SendMouse(p->m_hWnd, WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
-  EXPECT_EQ(GetCapture(), p->m_hWnd);
-  SendMouse(p->m_hWnd, WM_MOUSEMOVE, 500, 4, MK_LBUTTON);
-  SendMouse(p->m_hWnd, WM_LBUTTONUP, 500, 4);
+  SendMouse(push->m_hWnd, WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
+  EXPECT_EQ(GetCapture(), push->m_hWnd);
+  SendMouse(push->m_hWnd, WM_MOUSEMOVE, 500, 4, MK_LBUTTON);
+  SendMouse(push->m_hWnd, WM_LBUTTONUP, 500, 4);
   EXPECT_EQ(m_parent.Commands(BN_PUSHED).size(), 1u);
   EXPECT_TRUE(m_parent.Commands(BN_CLICKED).empty());
-  EXPECT_EQ(p->SendMessage(BM_GETSTATE) & BST_PUSHED, 0);
-  EXPECT_NE(GetCapture(), p->m_hWnd);
+  EXPECT_EQ(push->SendMessage(BM_GETSTATE) & BST_PUSHED, 0);
+  EXPECT_NE(GetCapture(), push->m_hWnd);
 }
 
 // Counts WM_SETFOCUS arriving at the main window.
@@ -283,7 +277,7 @@ TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFitsAndTheImageLookHasNone) {
   EXPECT_EQ(image->m_font.m_hObject, (HGDIOBJ)NULL);
 }
 
-TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFace) {
+TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFaceItOpensTowardsTheRoomAndKeepsItsList) {
   TestButton& button = *MakeDropDown(10, 10);
   CRect rcButton;
   button.GetWindowRect(&rcButton);
@@ -310,20 +304,16 @@ TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFace) {
     if (ShowsCell(face, 0, 0, strip, 40 * (cell % 4), 28 * (cell / 4), 40, 28)) nShownRow = cell / 4;
   EXPECT_EQ(1, nShownRow);
 
-  ClickAndChoose(&button, -1);  // dismissed: nothing changes, nothing is said
-  EXPECT_EQ(65536, button.GetCurMenuID());
-  EXPECT_EQ(1u, m_parent.Commands(0).size());
-}
-
-TEST_F(OkButtonTest, DropDownOpensTowardsTheRoomAndKeepsItsListAgainstBadOnes) {
+  // In the parent's bottom-right corner it opens up and to the left; dismissed, nothing changes.
   CRect rcParent;
   m_parent.GetClientRect(&rcParent);
-  TestButton& button = *MakeDropDown(rcParent.right - 45, rcParent.bottom - 30);  // the parent's bottom-right corner
-  CRect rcButton;
+  button.SetWindowPos(NULL, rcParent.right - 45, rcParent.bottom - 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   button.GetWindowRect(&rcButton);
-  ShownMenu shown = ClickAndChoose(&button, -1);
+  shown = ClickAndChoose(&button, -1);
   EXPECT_EQ(rcButton.right, shown.window.right);
   EXPECT_EQ(rcButton.top, shown.window.bottom);
+  EXPECT_EQ(65536, button.GetCurMenuID());
+  EXPECT_EQ(1u, m_parent.Commands(0).size());
 
   EXPECT_FALSE(button.SetCurMenuID(2));  // a command without its base is not an identifier
   EXPECT_TRUE(button.SetCurMenuID(65537));
