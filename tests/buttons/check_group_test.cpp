@@ -1,4 +1,4 @@
-// Control groups, bitmap check buttons and the active static.
+// Bitmap check buttons alone and in a control group, and the active static.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <memory>
@@ -12,33 +12,6 @@
 using namespace ostrel_test;
 
 namespace {
-
-// A member that notes which activation it was told of.
-class CNotedClient : public CCtrlGroup_Client {
- public:
-  explicit CNotedClient(std::vector<std::pair<CNotedClient*, CCtrlGroup_Client*>>* pLog) : m_pLog(pLog) {}
-  void Activate() { SetActive(); }
-
- protected:
-  void OnActiveChange(CCtrlGroup_Client* pActive) override { m_pLog->push_back({this, pActive}); }
-  std::vector<std::pair<CNotedClient*, CCtrlGroup_Client*>>* m_pLog;
-};
-
-TEST(CtrlGroup, ActivationTellsEveryOtherMemberInOrder) {
-  std::vector<std::pair<CNotedClient*, CCtrlGroup_Client*>> log;
-  CNotedClient first(&log), second(&log), third(&log), alone(&log);
-  CCtrlGroup group;
-  EXPECT_EQ(0, group.AddClient(NULL));
-  for (CNotedClient* p : {&first, &second, &third}) EXPECT_EQ(1, group.AddClient(p));
-  EXPECT_FALSE(alone.IsGrouped());
-  second.Activate();
-  EXPECT_EQ((std::vector<std::pair<CNotedClient*, CCtrlGroup_Client*>>{{&first, &second}, {&third, &second}}), log);
-  second.Activate();       // already active: nobody hears of it
-  alone.Activate();        // no group: nothing
-  CCtrlGroup copy(group);  // shares the list; the last of the two frees it
-  third.Activate();
-  EXPECT_EQ(4u, log.size());
-}
 
 // (3, 3) of the left-alignment button's looks 882, 883, 884 shows their backgrounds.
 const COLORREF kNormalBack = RGB(236, 233, 224), kCheckedBack = RGB(196, 214, 240), kHoverBack = RGB(255, 248, 226);
@@ -64,7 +37,9 @@ class CheckButtonTest : public ButtonFixture {
 };
 
 TEST_F(CheckButtonTest, GroupKeepsExactlyOneCheckedByClickAndByMessage) {
-  for (int i = 0; i < 3; ++i) m_group.AddClient(Make(601 + i, 10 + 30 * i));
+  EXPECT_EQ(0, m_group.AddClient(NULL));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(1, m_group.AddClient(Make(601 + i, 10 + 30 * i)));
+  CCtrlGroup copy(m_group);  // shares the list; the last of the two frees it
   RECT rc;
   m_buttons[1]->GetWindowRect(&rc);
   InputClick(rc.left + 5, rc.top + 5);
