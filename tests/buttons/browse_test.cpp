@@ -30,8 +30,7 @@ class BrowseTest : public ButtonFixture {
     Item(301);
     ASSERT_TRUE(button.Create(pszSection, pszFolder, &m_parent, 301));
   }
-  // "text=command" of the items of the menu that `open` shows; item nPos is chosen (-1: none),
-  // and the parent is given time to hear of it.
+  // "text=command" of the shown menu's items; item nPos is chosen (-1: none) and the parent heard.
   std::vector<std::string> Choose(const std::function<void()>& open, int nPos, UINT nAwaited = 0) {
     ShownMenu shown = WhileMenuShown(open, nPos);
     EXPECT_FALSE(shown.timedOut);
@@ -131,8 +130,7 @@ TEST_F(BrowseTest, VexRODKeepsItsOwnListAndItsOwnerHearsTheChoice) {
   EXPECT_STREQ("C:\\Init", again.GetSelection(101));
 }
 
-// "Total" beyond the stored values, empty, repeated, over-long and non-text values are passed
-// over; a marker other than 0 means the list is not there.
+// Values beyond "Total", empty, repeated, over-long or not text are passed over; a marker other than 0: no list.
 TEST_F(BrowseTest, DamagedRegistryValuesArePassedOver) {
   ASSERT_TRUE(TestProfile::SetDword("Rod", "Ver20", 0));
   ASSERT_TRUE(TestProfile::SetDword("Rod", "Total", 40));

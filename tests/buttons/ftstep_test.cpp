@@ -110,9 +110,8 @@ TEST_F(FtStepTest, BackHalfAsksForTheStepBeforeAndTheParentAnswers) {
   EXPECT_TRUE(FaceIs(button, 1, kPressed));
 }
 
-// The click that closes the menu reaches the button after the menu's loop has ended; it must not
-// open the menu again. The click after it does. (The clicks alternate between two points of the
-// menu half, far enough apart not to make a double click.)
+// The click that closes the menu reaches the button after the menu's loop; it must not reopen it.
+// (The clicks alternate between two points of the menu half, so as not to make a double click.)
 TEST_F(FtStepTest, MenuHalfShowsStepPicturesAboveTheButtonAndAClickWhileItIsOpenClosesIt) {
   CProbeStep button;
   Make(button, 2);

@@ -17,11 +17,9 @@ namespace {
 
 const UINT kIdCancelStrip = 22022;  // the library's own 4 x (82 x 36) strip
 
-// Opens the protected layout to the tests and lets them swap in a coded strip.
 class TestButton : public COkButton {
  public:
   using COkButton::GetImageRect;
-  using COkButton::GetTextRect;
   using COkButton::m_bmpButton;
   using COkButton::m_bmpFace;
   using COkButton::m_font;
@@ -51,8 +49,7 @@ HBITMAP CodedStrip(int cellWidth, int height) {
   });
 }
 
-// Brush shapes: strip 880 has a 40 x 28 row per item for the face, strip 881 a 64 x 26 row per
-// menu item; both have four state columns.
+// Strips 880 (face, 40 x 28 a row) and 881 (menu, 64 x 26 a row) have four state columns.
 UINT g_ids[4] = {65535, 65536, 65537, 65538};  // base 2, commands 1 to 4
 
 class OkButtonTest : public ButtonFixture {
@@ -65,8 +62,7 @@ class OkButtonTest : public ButtonFixture {
     return m_buttons.back().get();
   }
 
-  // Which strip cell the button's image shows, read back from the coded strip: x is the state
-  // column, y the row.
+  // The coded strip's cell the image shows: x the state column, y the row.
   static CPoint Shown(TestButton* p) {
     CRect image;
     p->GetImageRect(&image);
@@ -81,13 +77,11 @@ class OkButtonTest : public ButtonFixture {
     p->GetClientRect(&rc);
     return rc.Size();
   }
-  // A picture drop-down at (x, y) of the parent.
   TestButton* MakeDropDown(int x, int y) {
     TestButton* p = Make("", BS_PUSHBUTTON, 501, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst, x, y);
     EXPECT_TRUE(p->CreateSubDB(g_ids, 4, 881, _ButtonVexBmpInst));
     return p;
   }
-  // Clicks the button and chooses item nPos of its menu (-1: closes it).
   static ShownMenu ClickAndChoose(CWnd* button, int nPos) {
     ShownMenu shown = WhileMenuShown([&] { SendClick(button->m_hWnd, 5, 5); }, nPos);
     EXPECT_FALSE(shown.timedOut);
@@ -110,27 +104,6 @@ TEST_F(OkButtonTest, CreateFailsWithoutPictures) {
   EXPECT_EQ(button.m_hWnd, (HWND)NULL);
 }
 
-TEST_F(OkButtonTest, CheckImageSitsBesideTheCaptionAsTheAlignmentBitsSay) {
-  TestButton* p = Make("Left caption", BS_AUTOCHECKBOX | BS_LEFTTEXT, 11);
-  CRect client, image, text;
-  p->GetClientRect(&client);
-  p->GetImageRect(&image);
-  p->GetTextRect(&text);
-  EXPECT_EQ(image.right, client.right);
-  EXPECT_EQ(image.Width(), 16);  // 873 is 64 x 32: two rows of 16 x 16 cells
-  EXPECT_EQ(text.left, 0);
-  // Self-sized: image, gap of 4 and the caption side by side.
-  EXPECT_EQ(client.Width(), 16 + 4 + text.Width());
-
-  int id = 20;
-  for (auto c : {std::make_pair(BS_VCENTER, 0), {BS_TOP, 0}, {BS_BOTTOM, 40 - 16}, {0, (40 - 16) / 2}}) {
-    TestButton* radio = Make("Radio", BS_AUTORADIOBUTTON | c.first, ++id);
-    radio->SetWindowPos(NULL, 0, 0, 100, 40, SWP_NOMOVE | SWP_NOZORDER);
-    radio->GetImageRect(&image);
-    EXPECT_EQ(image, CRect(0, c.second, 16, c.second + 16)) << "style " << std::hex << c.first;
-  }
-}
-
 TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
   TestButton* p = Make("Cancel", BS_PUSHBUTTON, 30, COkButton::BITMAP_CUSTOM, kIdCancelStrip, _ClrBoxInst);
   ASSERT_EQ(ClientSize(p), CSize(82, 36));
@@ -149,7 +122,7 @@ TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
   EXPECT_TRUE(ShowsCell(ReadClient(p->m_hWnd), 9, 11, up, 7, 9, 67, 17));
 }
 
-TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
+TEST_F(OkButtonTest, StateCellsByColumnAndRowAndWhereTheCheckImageSits) {
   TestButton* push = Make("", BS_PUSHBUTTON, 40);
   push->UseStrip(CodedStrip(30, 20));
   EXPECT_EQ(Shown(push).x, COkButton::PART_NORMAL);
@@ -171,13 +144,20 @@ TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
   EXPECT_EQ(Shown(disabled).x, COkButton::PART_DISABLED);
 
   // Two-state check box: checked row on top, unchecked below; three-state: thirds.
-  TestButton* check = Make("Check", BS_AUTOCHECKBOX, 41, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
+  // The image sits at the right beside a left caption, at the bottom when asked.
+  TestButton* check = Make("Check", BS_AUTOCHECKBOX | BS_LEFTTEXT, 41, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
   check->UseStrip(CodedStrip(16, 32));
   EXPECT_EQ(Shown(check).y, 16);
   check->SendMessage(BM_SETCHECK, BST_CHECKED);
   EXPECT_EQ(Shown(check).y, 0);
-  TestButton* three = Make("Three", BS_AUTO3STATE, 42, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst, 10, 110);
+  Pixels px = ReadClient(check->m_hWnd);
+  EXPECT_TRUE(GetBValue(px.At(px.Width() - 2, px.Height() / 2)) == 200 && GetBValue(px.At(1, px.Height() / 2)) != 200);
+  TestButton* three =
+      Make("Three", BS_AUTO3STATE | BS_BOTTOM, 42, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst, 10, 110);
+  three->SetWindowPos(NULL, 0, 0, 100, 40, SWP_NOMOVE | SWP_NOZORDER);
   three->UseStrip(CodedStrip(16, 48));
+  px = ReadClient(three->m_hWnd);
+  EXPECT_TRUE(GetBValue(px.At(2, px.Height() - 2)) == 200 && GetBValue(px.At(2, 1)) != 200);
   EXPECT_EQ(Shown(three).y, 16);
   three->SendMessage(BM_SETCHECK, BST_CHECKED);
   EXPECT_EQ(Shown(three).y, 0);
@@ -238,7 +218,6 @@ TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtonsAndWhatAC
   EXPECT_NE(GetCapture(), push->m_hWnd);
 }
 
-// Counts WM_SETFOCUS arriving at the main window.
 int g_mainFocus = 0;
 WNDPROC g_mainProc = NULL;
 LRESULT CALLBACK CountMainFocus(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {

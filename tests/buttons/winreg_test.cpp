@@ -76,8 +76,7 @@ TEST(WinReg, ValuesRoundTripUnderTheApplicationKeyWrongKindsReadAsDefaultsAndIni
   EXPECT_EQ("none", TestProfile::Get("Ini", "Count"));
 }
 
-// Whichever key on the way is refused, reads give their defaults, writes fail, and every key that
-// was opened is closed again.
+// Whichever key on the way is refused: defaults, failed writes, and every opened key closed.
 TEST(WinReg, RefusedKeysGiveDefaultsAndLeaveNoKeyOpen) {
   TestProfile profile;
   ImportPatch open("Ostrel.dll", "RegOpenKeyExA", (void*)CountedOpen);

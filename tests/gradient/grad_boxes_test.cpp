@@ -34,7 +34,6 @@ class GradBoxesTest : public ::testing::Test {
     ASSERT_TRUE(m_box.Create(kBoxId, CRect(10, 10, 50, 40), &m_parent, &grad));
     m_box.UpdateWindow();
   }
-  // Clicks the box; `script` runs on the dialog and ends it.
   void OpenDialog(const std::function<void(HWND)>& script) {
     DriveDialog([&] { SendClick(m_box.m_hWnd, 5, 5); }, script);
   }

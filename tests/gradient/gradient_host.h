@@ -9,8 +9,7 @@
 
 namespace gradient_test {
 
-// For the library, the executable lives in a fresh temporary folder, so its presets are in that
-// folder's "Tarvik.dat\Gradient.qs4".
+// The executable seems to live in a fresh folder, so the presets are its "Tarvik.dat\Gradient.qs4".
 struct HostFolder {
   ostrel_test::TempDir temp;
   ostrel_test::FakeExePath exe{temp.File("host.exe")};
@@ -19,13 +18,11 @@ struct HostFolder {
   std::string ReadPresets() const { return ostrel_test::TempDir::Read(PresetFile()); }
 };
 
-// Loads IconBtn.dll once, as a host does; whether it is there.
 inline bool IconButtonsLoaded() {
   static HMODULE hModule = LoadLibraryA("IconBtn.dll");
   return hModule != NULL;
 }
 
-// The bytes of a record, to compare.
 template <class T>
 std::string Bytes(const T& record) {
   return std::string((const char*)&record, sizeof record);
@@ -35,7 +32,6 @@ std::vector<unsigned char> BufferPixels(HANDLE hBuffer);
 
 // Writes a preset file of the records through a strip, as the dialog would.
 void WritePresets(CWnd* pParent, const std::vector<GFILL_OPTION>& records);
-// Adds one preset to a strip: a copy of the record and its thumbnail.
 void AddPreset(CGradientWnd& strip, const GFILL_OPTION& record);
 
 // `opens` runs a "Gradient Fill" dialog; `script` runs on it once it shows and must end it.

@@ -17,7 +17,6 @@ namespace {
 const UINT kStripId = 1072;
 const int kAdd = 1074, kUpdate = 1075, kDelete = 1076;
 
-// A strip of the given height made by the parent, which also receives its commands.
 struct Strip : CGradientWnd {
   explicit Strip(CWnd* pParent, int nHeight = 52) : CGradientWnd(pParent) {
     EXPECT_TRUE(Create(0, CRect(10, 10, 310, 10 + nHeight), pParent, kStripId));
@@ -149,7 +148,6 @@ TEST_F(PresetStoreTest, ASaveThatFailsLeavesThePreviousFile) {
   RemoveDirectoryA((m_host.PresetFile() + ".new").c_str());
 }
 
-// The dialog with its inside in reach.
 class CProbeGradDlg : public CGradDLg {
  public:
   explicit CProbeGradDlg(CWnd* pParent, GFILL_OPTION* pRecord) : CGradDLg(pParent) { m_pGFillOption = pRecord; }
@@ -168,7 +166,6 @@ int ShiftPosition(HWND hDlg) { return (int)SendDlgItemMessageA(hDlg, 1071, TBM_G
 class GradDialogTest : public PresetStoreTest {
  protected:
   void SetUp() override { ASSERT_TRUE(IconButtonsLoaded()); }
-  // Runs the dialog on m_record.
   static INT_PTR Run(CProbeGradDlg& dlg, const std::function<void(HWND)>& script) {
     INT_PTR result = -2;
     DriveDialog([&] { result = dlg.DoModal(); }, script);

@@ -24,8 +24,7 @@ HGLOBAL Record(const char* pszName, int nFileSize, int nColourType = TF_COLOR_TR
   return h;
 }
 
-// What the dialog shows once it is up: item id to text ("-" before a disabled item's text), the
-// unit combo's entries as "count/selection" under id 2351, and whether 1906 holds a picture.
+// Item id to text ("-" before a disabled one's), 2351: the unit combo's "count/selection", 1906: a picture.
 typedef std::map<int, std::string> Shown;
 
 Shown RunDialog(HGLOBAL hRecord, int bNewDoc = 0) {
@@ -56,9 +55,17 @@ TEST(ImageInfoDlg, FileSizesFromOneHundredKilobytesOnAreShownInKilobytes) {
   const std::string format = ((TFFORMATINFO*)::GlobalLock(hFormat))->szName;
   ::GlobalFree(hFormat);
   // 921,600 bytes of pixels; of the three units offered, pixels are chosen.
-  EXPECT_EQ((Shown{{1906, "picture"}, {2351, "3/2"}, {2368, "Advanced..."}, {2391, "True colour, 24 bits"},
-                   {2392, "640"}, {2393, "480"}, {2394, "72 dots per inch"}, {2395, "900 KB"},
-                   {2398, "c:\\photos\\sunset.jpg"}, {2400, format}, {2402, "100 KB"}}),
+  EXPECT_EQ((Shown{{1906, "picture"},
+                   {2351, "3/2"},
+                   {2368, "Advanced..."},
+                   {2391, "True colour, 24 bits"},
+                   {2392, "640"},
+                   {2393, "480"},
+                   {2394, "72 dots per inch"},
+                   {2395, "900 KB"},
+                   {2398, "c:\\photos\\sunset.jpg"},
+                   {2400, format},
+                   {2402, "100 KB"}}),
             RunDialog(hRecord));
   ::GlobalFree(hRecord);
   hRecord = Record("C:\\Photos\\small.jpg", 100005);  // below 100 KB: in bytes, groups of three

@@ -33,8 +33,7 @@ TEST(UImage, ShadowShowsItsColourWhereTheMaskCoversAcrossCells) {
   back.MergeObject(rcAll);
   back.Draw(canvas.dc(), rcAll);
   ASSERT_EQ(kBack, canvas.At(150, 100));
-  // An object 180 wide at (20, 30), its shadow 15 right and 10 down; the shadow mask covers the
-  // frame's first 150 columns.
+  // An object 180 wide at (20, 30), its shadow 15 right and 10 down, masked in the first 150 columns.
   CUImage shadow;
   shadow.m_crColor = kShadow;
   CRect rcObject(20, 30, 200, 90);

@@ -14,7 +14,6 @@ using namespace ostrel_test;
 
 namespace {
 
-// Remembers where the selection field was drawn.
 class CProbeBmpCombo : public CBmpCombo {
  public:
   CRect m_rcField;

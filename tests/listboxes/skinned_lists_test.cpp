@@ -82,7 +82,7 @@ class IconListTest : public ::testing::Test {
 
   std::string Looks(int nItems = 4) { return ListLooks(m_list, m_strips, "NFS?", nItems, kIcon, kIcon); }
 
-  // The pointer goes to (x, y) of the list's client area; then the host's idle update runs.
+  // The pointer to (x, y) of the client area, then the host's idle update.
   void Hover(int x, int y) {
     CPoint pt(x, y);
     m_list.ClientToScreen(&pt);

@@ -40,8 +40,7 @@ enum class ModuleMode { Real, Absent, Refusing, NullEntries };  // NullEntries: 
 
 HINSTANCE __cdecl CountingLoader(HINSTANCE, int, void**, void**, void**, void**, void**);
 
-// Puts the module in _hTxturDllInst3 and _VexLoadLibrary3 for its lifetime, behind a loader that
-// counts the records made and released.
+// The module in the library's globals for its lifetime, behind a loader counting records made and released.
 struct CountingModule {
   CountingModule() : hSavedInst(_hTxturDllInst3), pfnSavedLoader(_VexLoadLibrary3) { Use(ModuleMode::Real); }
   ~CountingModule() {
@@ -159,7 +158,7 @@ class TextureBoxTest : public ::testing::Test {
     return nResult;
   }
 
-  // Clicks the box; inDialog runs on the Texture Library and must close it. Whether it came up.
+  // inDialog runs on the Texture Library and must close it. Whether it came up.
   bool ClickBox(CTextureBoxes& box, std::function<void(HWND)> inDialog) {
     ModalDriver dialog(ModalDriver::DialogTitled("Texture Library"), inDialog);
     SendClick(box.m_hWnd, 5, 5);
@@ -339,8 +338,7 @@ TEST_F(TextureBoxTest, CancelLeavesTheBoxAloneAndOkTakesTheClickedTexture) {
   EXPECT_TRUE(m_parent.Of(TXTBOX_TEXTURECHANGE).empty());
   EXPECT_TRUE(ShowsTexture(box, 3, kInside));
 
-  // The box sets m_nSel to its own texture before every opening. Double clicks and Help do not
-  // close the dialog.
+  // Every opening selects the box's own texture; double clicks and Help do not close the dialog.
   int nAtOpening = -2, nClicked = -2;
   BOOL bOpenAfterDoubleClick = FALSE, bOpenAfterHelp = FALSE;
   AfxGetApp()->m_dwLastHelpContext = 0;
