@@ -77,11 +77,6 @@ class OkButtonTest : public ButtonFixture {
     p->GetClientRect(&rc);
     return rc.Size();
   }
-  TestButton* MakeDropDown(int x, int y) {
-    TestButton* p = Make("", BS_PUSHBUTTON, 501, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst, x, y);
-    EXPECT_TRUE(p->CreateSubDB(g_ids, 4, 881, _ButtonVexBmpInst));
-    return p;
-  }
   static ShownMenu ClickAndChoose(CWnd* button, int nPos) {
     ShownMenu shown = WhileMenuShown([&] { SendClick(button->m_hWnd, 5, 5); }, nPos);
     EXPECT_FALSE(shown.timedOut);
@@ -257,7 +252,8 @@ TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFitsAndTheImageLookHasNone) {
 }
 
 TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFaceItOpensTowardsTheRoomAndKeepsItsList) {
-  TestButton& button = *MakeDropDown(10, 10);
+  TestButton& button = *Make("", BS_PUSHBUTTON, 501, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst);
+  ASSERT_TRUE(button.CreateSubDB(g_ids, 4, 881, _ButtonVexBmpInst));
   CRect rcButton;
   button.GetWindowRect(&rcButton);
   EXPECT_EQ(CSize(40, 28), rcButton.Size());  // one row of the face strip

@@ -4,27 +4,16 @@
 
 using namespace ostrel_test;
 
-namespace {
-
 const COLORREF kKey = RGB(255, 0, 255), kFace = RGB(250, 200, 0), kBackground = RGB(1, 2, 3);
 const int kW = 8, kH = 6;
 
-// 8 x 6: a key-coloured border one pixel wide around a face.
-void MakePicture(CMaskedBitmap& bitmap) {
-  DWORD bits[kW * kH];
-  for (int y = 0; y < kH; y++)
-    for (int x = 0; x < kW; x++) {
-      const COLORREF c = x == 0 || y == 0 || x == kW - 1 || y == kH - 1 ? kKey : kFace;
-      bits[y * kW + x] = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // 0x00RRGGBB
-    }
-  bitmap.CreateBitmap(kW, kH, 1, 32, bits);
-}
-
-}  // namespace
-
 TEST(MaskedBitmap, TransparentDrawingKeepsTheBackgroundInEveryMappingMode) {
+  // 8 x 6: a key-coloured border one pixel wide around a face.
+  DWORD bits[kW * kH];
+  for (int i = 0; i < kW * kH; i++)
+    bits[i] = i % kW == 0 || i < kW || i % kW == kW - 1 || i >= kW * (kH - 1) ? 0xFF00FF : 0xFAC800;  // 0x00RRGGBB
   CMaskedBitmap bitmap;
-  MakePicture(bitmap);
+  bitmap.CreateBitmap(kW, kH, 1, 32, bits);
   for (int nMode : {MM_TEXT, MM_ANISOTROPIC}) {
     SCOPED_TRACE(nMode);
     Canvas canvas(40, 40, kBackground);

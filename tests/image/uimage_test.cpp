@@ -5,22 +5,18 @@
 
 using ostrel_test::Canvas;
 
-namespace {
-
 const COLORREF kBack = RGB(200, 220, 240), kShadow = RGB(40, 40, 160);
 
-HANDLE Filled(int bits, int w, int h, DWORD colour) {
+static HANDLE Filled(int bits, int w, int h, DWORD colour) {
   HANDLE hBuf = NULL;
   buf32Alloc(&hBuf, bits, w, h, BUF32_ALLOC_FILL, &colour);
   return hBuf;
 }
 
-bool Live(HANDLE h) {
+static bool Live(HANDLE h) {
   BUF32INFO info;
   return h != NULL && buf32GetInfo(h, &info) != 0;
 }
-
-}  // namespace
 
 TEST(UImage, ShadowShowsItsColourWhereTheMaskCoversAcrossCells) {
   // A 300 x 200 background merged into its back buffer and drawn.

@@ -23,13 +23,6 @@ class CProbeBmpCombo : public CBmpCombo {
   }
 };
 
-HANDLE SolidBuffer(int cx, int cy, COLORREF c) {
-  HANDLE hBuf = NULL;
-  DWORD fill = c;
-  buf32Alloc(&hBuf, 24, cx, cy, BUF32_ALLOC_FILL, &fill);
-  return hBuf;
-}
-
 int CALLBACK AddTrueType(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPARAM p) {
   if (type & TRUETYPE_FONTTYPE) ((std::set<std::string>*)p)->insert(lf->lfFaceName);
   return 1;
@@ -53,7 +46,10 @@ TEST_F(CombosTest, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) 
   EXPECT_FALSE(combo.AddItem("No picture", (HBITMAP)NULL));
   EXPECT_FALSE(combo.AddItem((void*)NULL, "No buffer"));
   EXPECT_TRUE(combo.AddItem("Red", hRed));
-  EXPECT_TRUE(combo.AddItem(SolidBuffer(30, 20, RGB(0, 0, 220)), "Blue"));
+  HANDLE hBlue = NULL;
+  const DWORD blue = RGB(0, 0, 220);
+  buf32Alloc(&hBlue, 24, 30, 20, BUF32_ALLOC_FILL, &blue);
+  EXPECT_TRUE(combo.AddItem(hBlue, "Blue"));
   DeleteObject(hRed);
   ASSERT_EQ(combo.GetCount(), 4);  // the captions without a picture stay
 

@@ -7,8 +7,7 @@ using namespace ostrel_test;
 
 namespace {
 
-const COLORREF kLight = RGB(0xB5, 0xB5, 0xB5);
-const COLORREF kDark = RGB(0x4F, 0x4F, 0x4F);
+const COLORREF kLight = RGB(0xB5, 0xB5, 0xB5), kDark = RGB(0x4F, 0x4F, 0x4F);
 
 struct CountingOwner : CScrollBarOwner {
   int changes = 0;
