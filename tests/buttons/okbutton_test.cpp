@@ -213,21 +213,13 @@ TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtonsAndWhatAC
   EXPECT_NE(GetCapture(), push->m_hWnd);
 }
 
-int g_mainFocus = 0;
-WNDPROC g_mainProc = NULL;
-LRESULT CALLBACK CountMainFocus(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_SETFOCUS) ++g_mainFocus;
-  return CallWindowProcA(g_mainProc, hWnd, msg, wParam, lParam);
-}
-
 TEST_F(OkButtonTest, FocusIsHandedToTheMainWindow) {
   TestButton* p = Make("Focus", BS_PUSHBUTTON, 86);
-  ASSERT_EQ(AfxGetThread()->GetMainWnd(), MainWnd());
-  g_mainProc = (WNDPROC)SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)CountMainFocus);
-  g_mainFocus = 0;
+  CWnd* pMain = AfxGetThread()->m_pMainWnd;
+  AfxGetThread()->m_pMainWnd = &m_parent;  // records what it is sent
   EXPECT_EQ(p->SendMessage(WM_SETFOCUS, 0, 0), 1);
-  SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_mainProc);
-  EXPECT_EQ(g_mainFocus, 1);
+  AfxGetThread()->m_pMainWnd = pMain;
+  EXPECT_EQ(m_parent.Of(WM_SETFOCUS).size(), 1u);
 }
 
 TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFitsAndTheImageLookHasNone) {

@@ -127,23 +127,6 @@ class TextureBoxTest : public ::testing::Test {
                          [](LPARAM l) { return std::string((const char*)l, sizeof(SIMPLE_TXTUR)); });
   }
   std::string SamplePath() const { return m_temp.File("tarvik.dat\\Sordune.smp"); }
-  static COLORREF ListColour(int nItem) { return RGB(40 * nItem, 90, 200); }
-
-  // A sample of one item per block in type 1 (an empty block: none), item i's thumbnail all ListColour(i).
-  void WriteListSample(const std::vector<std::string>& blocks) const {
-    CBlockList list;
-    list.m_blocks = blocks;
-    list.SetMaxTypeNum(2);
-    for (size_t i = 0; i < blocks.size(); i++) {
-      _IIDATA data = {};
-      data.nMode = IIBUF_ADOPT;
-      const DWORD dwColour = ListColour((int)i);
-      buf32Alloc(&data.hBuffer, 24, 64, 64, BUF32_ALLOC_FILL, &dwColour);
-      list.TypeAddII(1, list.AddII(&data));
-    }
-    list.Save(SamplePath().c_str());
-  }
-
   // Creates the box; the message boxes it shows are answered and their texts kept in m_shown.
   int CreateBox(CTextureBoxes& box, int nTexture, const RECT& rc = kBoxRect) {
     ModalDriver boxes([](HWND h) { return !MessageBoxText(h).empty(); },
@@ -303,14 +286,25 @@ TEST_F(TextureBoxTest, WhereNoRecordCanBeMadeTheThumbnailStillShows) {
   std::string tooMuchData = MakeBlock(SampleRecipe()), tooShort = tooMuchData;
   tooMuchData[36 + 56] = 120;  // more texture data than the payload holds
   tooShort[12]++;              // a payload one byte longer than the block
-  WriteListSample({MakeBlock(SampleRecipe()), MakeBlock(SampleRecipe(TXPAT_COUNT + 1)), tooMuchData, tooShort, ""});
+  // A sample of one item per block in type 1 (an empty block: none), item i's thumbnail all RGB(40 i, 90, 200).
+  CBlockList list;
+  list.m_blocks = {MakeBlock(SampleRecipe()), MakeBlock(SampleRecipe(TXPAT_COUNT + 1)), tooMuchData, tooShort, ""};
+  list.SetMaxTypeNum(2);
+  for (int i = 0; i < 5; i++) {
+    _IIDATA data = {};
+    data.nMode = IIBUF_ADOPT;
+    const DWORD dwColour = RGB(40 * i, 90, 200);
+    buf32Alloc(&data.hBuffer, 24, 64, 64, BUF32_ALLOC_FILL, &dwColour);
+    list.TypeAddII(1, list.AddII(&data));
+  }
+  list.Save(SamplePath().c_str());
   {
     CTextureBoxes box;
     ASSERT_EQ(1, CreateBox(box, 1));
     ASSERT_EQ(1, box.m_items.GetSize()) << "only the good block became a texture";
     EXPECT_EQ(0, ((CTextureItem*)box.m_items[0])->m_nItem);
     EXPECT_EQ(nullptr, box.GetTextureOpt().pItem);
-    EXPECT_EQ(ListColour(1), ReadClient(box.m_hWnd).At(20, 15));
+    EXPECT_EQ(RGB(40, 90, 200), ReadClient(box.m_hWnd).At(20, 15));
     EXPECT_EQ(2, m_module.created) << "the good one, and one the module refused to fill";
     EXPECT_EQ(1, m_module.released) << "the refused one went back at once";
   }
