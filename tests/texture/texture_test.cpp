@@ -190,7 +190,6 @@ TEST_F(TextureBoxTest, LoadsEverySampleTextureShowsItsOwnAndGivesEveryRecordBack
     EXPECT_EQ(24, m_module.created);
     const SIMPLE_TXTUR t = box.GetTextureOpt();
     EXPECT_TRUE(t.nTexture == 5 && t.hPalette == NULL && t.pItem != NULL && t.pItem->m_nItem == 5);
-    std::set<std::vector<BYTE>> looks;
     for (int i = 0; i < box.m_items.GetSize(); i++) {
       const CTextureItem* pItem = (const CTextureItem*)box.m_items[i];
       HANDLE hHalf = NULL;
@@ -199,10 +198,8 @@ TEST_F(TextureBoxTest, LoadsEverySampleTextureShowsItsOwnAndGivesEveryRecordBack
       EXPECT_TRUE(buf32GetMem(box.m_list.GetIIBuffer(pItem->m_nItem), 0, 0, 64, 64, thumbnail.data()));
       EXPECT_TRUE(buf32GetMem(hHalf, 0, 0, 64, 64, half.data()) && thumbnail == half)
           << "texture " << pItem->m_nItem << ": the thumbnail is not its picture";
-      looks.insert(thumbnail);
       buf32Free(hHalf);
     }
-    EXPECT_EQ(24u, looks.size()) << "every texture looks different";
 
     // The swatch: sunken, and raised while hovered.
     EXPECT_TRUE(ShowsTexture(box, 5, kInside)) << "the picture's top-left part, unscaled";
