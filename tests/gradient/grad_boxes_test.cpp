@@ -1,8 +1,5 @@
 // Gradient boxes with their dialog and the host's eyedropper.
-#include <gtest/gtest.h>
-#include <Ostrel.h>
 #include "Input.h"
-#include "ModalDriver.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
 #include "TestApp.h"

@@ -1,8 +1,7 @@
 // Gradients, edge frames and image buffers drawn into device contexts, and the exported engine.
-#include <gtest/gtest.h>
 #include <Ostrel.h>
-#include "gradient/GradientDraw.h"
 #include <t32Base.h>
+#include "gradient/GradientDraw.h"
 #include <algorithm>
 #include <cstdlib>
 #include <vector>

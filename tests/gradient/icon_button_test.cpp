@@ -1,5 +1,4 @@
 // The host's icon buttons (IconBtn.dll).
-#include <gtest/gtest.h>
 #include "Input.h"
 #include "Pixels.h"
 #include "RecordingParent.h"

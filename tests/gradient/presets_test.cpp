@@ -1,12 +1,10 @@
 // The preset strip and its file, and the "Gradient Fill" dialog over it.
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <t32Base.h>
 #include "GdiTracker.h"
-#include "ModalDriver.h"
 #include "RecordingParent.h"
 #include "TestApp.h"
+#include "gradient/RecordBlock.h"
 #include "gradient_host.h"
 
 using namespace ostrel_test;
@@ -16,6 +14,24 @@ namespace {
 
 const UINT kStripId = 1072;
 const int kAdd = 1074, kUpdate = 1075, kDelete = 1076;
+
+// Adds one preset to a strip: a copy of the record and its thumbnail.
+void AddPreset(CGradientWnd& strip, const GFILL_OPTION& record) {
+  int w = 0, h = 0;
+  strip.GetList()->RetrieveIIWH(w, h);
+  GFILL_OPTION* pBlock = (GFILL_OPTION*)AllocRecordBlock(sizeof record);
+  *pBlock = record;
+  void* hThumbnail = CreateGradientBuffer(pBlock, CRect(0, 0, w, h));
+  strip.AddItem(hThumbnail, pBlock);
+  buf32Free(hThumbnail);
+}
+
+// Writes a preset file of the records through a strip, as the dialog would.
+void WritePresets(CWnd* pParent, const std::vector<GFILL_OPTION>& records) {
+  CGradientWnd strip(pParent);
+  strip.Create(0, CRect(0, 0, 200, 52), pParent, kStripId);
+  for (const GFILL_OPTION& record : records) AddPreset(strip, record);
+}
 
 struct Strip : CGradientWnd {
   explicit Strip(CWnd* pParent, int nHeight = 52) : CGradientWnd(pParent) {
