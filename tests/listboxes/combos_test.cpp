@@ -30,16 +30,12 @@ int CALLBACK AddTrueType(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPA
 
 bool IsBuffer(DWORD_PTR h) { return buf32GetWHU((HANDLE)h, NULL, NULL, NULL) != 0; }
 
-class CombosTest : public ::testing::Test {
- protected:
-  CRecordingParent m_parent;
-};
-
-TEST_F(CombosTest, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) {
+TEST(Combos, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) {
+  CRecordingParent parent;
   std::unique_ptr<CProbeBmpCombo> owned(new CProbeBmpCombo);
   CProbeBmpCombo& combo = *owned;
   combo.SetBitmapWidthHeight(24, 16);
-  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 210, 200), &m_parent, 11));
+  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 210, 200), &parent, 11));
   EXPECT_EQ(combo.GetItemHeight(0), 16);
   std::vector<DWORD> red(24 * 16, 0x00C80000);
   HBITMAP hRed = CreateBitmap(24, 16, 1, 32, red.data());
@@ -75,11 +71,12 @@ TEST_F(CombosTest, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) 
   EXPECT_FALSE(IsBuffer(hBlueBuf));
 }
 
-TEST_F(CombosTest, FontComboListsEachTrueTypeFamilyOnceInItsOwnFaceAndSelectsByName) {
+TEST(Combos, FontComboListsEachTrueTypeFamilyOnceInItsOwnFaceAndSelectsByName) {
+  CRecordingParent parent;
   // By prefix at first, by exact name later.
-  CFontCombo combo(&m_parent, "DejaVu Ser"), missing(&m_parent, "No Such Face");
-  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 250, 280), &m_parent, 31));
-  ASSERT_TRUE(missing.CreateCombo(CRect(260, 10, 390, 200), &m_parent, 42));
+  CFontCombo combo(&parent, "DejaVu Ser"), missing(&parent, "No Such Face");
+  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 250, 280), &parent, 31));
+  ASSERT_TRUE(missing.CreateCombo(CRect(260, 10, 390, 200), &parent, 42));
   EXPECT_STREQ(combo.GetSelectedFont()->lfFaceName, "DejaVu Serif");
   EXPECT_EQ(missing.GetCurSel(), 0);
   std::set<std::string> families, listed;

@@ -310,13 +310,6 @@ TEST_F(TextureBoxTest, WhereNoRecordCanBeMadeTheThumbnailStillShows) {
   EXPECT_TRUE(m_shown.empty());
 }
 
-// The one item selected in the texture type, -1 for none or several.
-int SelectedItem(CIIList* pList) {
-  CIIList::iteratorTypeSelect it(pList, 1);
-  it.First();
-  return pList->TypeGetSelectCount(1) == 1 ? *it.CurrentItem() : -1;
-}
-
 TEST_F(TextureBoxTest, CancelLeavesTheBoxAloneAndOkTakesTheClickedTexture) {
   CTextureBoxes box;
   ASSERT_EQ(1, CreateBox(box, 3));
@@ -334,7 +327,10 @@ TEST_F(TextureBoxTest, CancelLeavesTheBoxAloneAndOkTakesTheClickedTexture) {
   BOOL bOpenAfterDoubleClick = FALSE, bOpenAfterHelp = FALSE;
   AfxGetApp()->m_dwLastHelpContext = 0;
   ASSERT_TRUE(ClickBox(box, [&](HWND h) {
-    nAtOpening = SelectedItem(Dialog(h)->m_pIIList);
+    CIIList* pList = Dialog(h)->m_pIIList;  // the one item selected in the texture type
+    CIIList::iteratorTypeSelect it(pList, 1);
+    it.First();
+    nAtOpening = pList->TypeGetSelectCount(1) == 1 ? *it.CurrentItem() : -1;
     ClickItem(h, 2, WM_LBUTTONDBLCLK);
     PumpMessages();
     bOpenAfterDoubleClick = Dialog(h)->m_bModalRunning;
