@@ -72,11 +72,6 @@ class OkButtonTest : public ButtonFixture {
   }
 
   static int Check(COkButton* p) { return (int)p->SendMessage(BM_GETCHECK); }
-  static CSize ClientSize(CWnd* p) {
-    CRect rc;
-    p->GetClientRect(&rc);
-    return rc.Size();
-  }
   static ShownMenu ClickAndChoose(CWnd* button, int nPos) {
     ShownMenu shown = WhileMenuShown([&] { SendClick(button->m_hWnd, 5, 5); }, nPos);
     EXPECT_FALSE(shown.timedOut);
@@ -101,7 +96,6 @@ TEST_F(OkButtonTest, CreateFailsWithoutPictures) {
 
 TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
   TestButton* p = Make("Cancel", BS_PUSHBUTTON, 30, COkButton::BITMAP_CUSTOM, kIdCancelStrip, _ClrBoxInst);
-  ASSERT_EQ(ClientSize(p), CSize(82, 36));
   const COLORREF white = RGB(255, 255, 255);
   p->UseStrip(MakeBitmap(328, 36, [](int, int) { return 0xFFFFFFu; }));
   p->m_bmpFace.DeleteObject(), p->m_bmpFace.Attach(MakeBitmap(82, 36, [](int, int) { return 0xFFFFFFu; }));
@@ -109,6 +103,7 @@ TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
   const CRect all(0, 0, 82, 36), ink(7, 9, 74, 26);
   p->Invalidate(FALSE);
   Pixels up = ReadClient(p->m_hWnd);
+  ASSERT_EQ(CSize(82, 36), CSize(up.Width(), up.Height()));
   const int nInk = ink.Width() * ink.Height() - up.Count(ink, white);
   EXPECT_GT(nInk, 0);
   EXPECT_EQ(82 * 36 - up.Count(all, white), nInk);
@@ -238,8 +233,9 @@ TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFitsAndTheImageLookHasNone) {
   EXPECT_TRUE(size.cx < 120 || lfLong.lfHeight < 2);
   // The built-in image look: a captionless push button of one third row, without a font.
   TestButton* image = Make("ignored", BS_AUTOCHECKBOX, 95, COkButton::BITMAP_IMAGE2);
-  EXPECT_EQ(ClientSize(image), CSize(28, 28));  // 871: 112 x 84, three rows
-  EXPECT_EQ(Check(image), 0);                   // treated as a push button
+  Pixels face = ReadClient(image->m_hWnd);
+  EXPECT_EQ(CSize(28, 28), CSize(face.Width(), face.Height()));  // 871: 112 x 84, three rows
+  EXPECT_EQ(Check(image), 0);                                    // treated as a push button
   EXPECT_EQ(image->m_font.m_hObject, (HGDIOBJ)NULL);
 }
 

@@ -114,7 +114,6 @@ class CBlockList : public CIIList {
 const UINT kBoxId = 77;
 const RECT kBoxRect = {10, 10, 50, 40};  // 40 x 30, smaller than a thumbnail
 const RECT kInside = {1, 1, 39, 29};     // its swatch inside the frame
-const char kInitFailed[] = "Failed to initialize texture.";
 
 // A texture box over a copy of the built sample that Ostrel.dll finds below a fake executable folder.
 class TextureBoxTest : public ::testing::Test {
@@ -259,7 +258,7 @@ TEST_F(TextureBoxTest, ABrokenOrMissingSampleShowsTheMessageOnceAndIsNotWritten)
     {
       CTextureBoxes box;
       EXPECT_EQ(0, CreateBox(box, 0));
-      EXPECT_EQ(std::vector<std::string>{kInitFailed}, m_shown) << what;
+      EXPECT_EQ(std::vector<std::string>{"Failed to initialize texture."}, m_shown) << what;
       EXPECT_TRUE(box.m_hWnd != NULL) << "the window stays";
       EXPECT_FALSE(ClickBox(box, [](HWND h) { PressButton(h, IDCANCEL); })) << "and opens nothing";
     }
