@@ -48,29 +48,7 @@ class GradBoxesTest : public ::testing::Test {
   CGradBoxes m_box;
 };
 
-TEST_F(GradBoxesTest, TheParentHearsOfANewGradientOnlyAfterOk) {
-  SGRADOPTION grad = {RGB(1, 2, 3), RGB(4, 5, 6), 40, GRADDIR_HORIZONTAL};
-  EXPECT_EQ(1, m_box.SetGradOpt(&grad));
-  OpenDialog([](HWND h) {
-    PressButton(h, 1064);
-    PressButton(h, IDCANCEL);
-  });
-  EXPECT_TRUE(m_parent.Of(GRADBOX_CHANGE).empty());
-  EXPECT_EQ(Bytes(grad), Bytes(m_box.GetGradOpt()));
-
-  OpenDialog([](HWND h) {
-    PressButton(h, 1064);
-    PressButton(h, IDOK);
-  });
-  auto changes = m_parent.Of(GRADBOX_CHANGE);
-  ASSERT_EQ(1u, changes.size());
-  EXPECT_EQ((WPARAM)kBoxId, changes[0].wParam);
-  grad.nDirection = GRADDIR_DIAGONAL_UP;
-  EXPECT_EQ(Bytes(grad), changes[0].payload);
-  EXPECT_EQ(Bytes(grad), Bytes(m_box.GetGradOpt()));
-}
-
-TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
+TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwiseAndTheParentHearsOnlyAfterOk) {
   const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
   Pixels rest = ReadClient(m_box.m_hWnd);
   const int w = rest.Width(), h = rest.Height();
@@ -91,6 +69,27 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
   SetCursorPos(rc.right + 40, rc.bottom + 40);
   m_box.OnUpdateUI(NULL);
   EXPECT_EQ(dark, ReadClient(m_box.m_hWnd).At(0, 0));
+
+  // The parent hears of a new gradient only after OK in the dialog.
+  SGRADOPTION grad = {RGB(1, 2, 3), RGB(4, 5, 6), 40, GRADDIR_HORIZONTAL};
+  EXPECT_EQ(1, m_box.SetGradOpt(&grad));
+  OpenDialog([](HWND h) {
+    PressButton(h, 1064);
+    PressButton(h, IDCANCEL);
+  });
+  EXPECT_TRUE(m_parent.Of(GRADBOX_CHANGE).empty());
+  EXPECT_EQ(Bytes(grad), Bytes(m_box.GetGradOpt()));
+
+  OpenDialog([](HWND h) {
+    PressButton(h, 1064);
+    PressButton(h, IDOK);
+  });
+  auto changes = m_parent.Of(GRADBOX_CHANGE);
+  ASSERT_EQ(1u, changes.size());
+  EXPECT_EQ((WPARAM)kBoxId, changes[0].wParam);
+  grad.nDirection = GRADDIR_DIAGONAL_UP;
+  EXPECT_EQ(Bytes(grad), changes[0].payload);
+  EXPECT_EQ(Bytes(grad), Bytes(m_box.GetGradOpt()));
 }
 
 TEST_F(GradBoxesTest, TheEyedropperIsOfferedOnlyWithACurrentDocument) {

@@ -28,9 +28,14 @@ std::string ListLooks(CListBox& list, const Pixels (&strips)[3], const char* let
   return looks;
 }
 
-class BitmapListBoxTest : public ::testing::Test {
+class SkinnedTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_NE(Skin(), (HINSTANCE)NULL); }
+  CRecordingParent m_parent;
+};
+
+class BitmapListBoxTest : public SkinnedTest {
+ protected:
   void SetUp() override {
     ASSERT_TRUE(m_list.Create(WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY, CRect(10, 10, 130, 160), &m_parent, 5));
   }
@@ -39,7 +44,6 @@ class BitmapListBoxTest : public ::testing::Test {
   }
   std::string Looks() { return ListLooks(m_list, m_strips, "NSH?", 4, kCellWidth, kCellHeight); }
 
-  CRecordingParent m_parent;
   CBitmapListBox m_list;
   Pixels m_strips[3] = {SkinBitmap(kLinesNormal), SkinBitmap(kLinesSelected), SkinBitmap(kLinesHot)};
 };
@@ -68,9 +72,8 @@ TEST_F(BitmapListBoxTest, StripsMustDivideIntoTheCellsAndItemsShowTheirCellOfEac
 
 const int kIcon = 40, kIcons = 6;
 
-class IconListTest : public ::testing::Test {
+class IconListTest : public SkinnedTest {
  protected:
-  static void SetUpTestSuite() { ASSERT_NE(Skin(), (HINSTANCE)NULL); }
   // Four icons wide, one high, with a scroll bar below.
   void SetUp() override {
     CRect rc(10, 10, 14 + 4 * kIcon, 14 + kIcon + GetSystemMetrics(SM_CYHSCROLL));
@@ -91,7 +94,6 @@ class IconListTest : public ::testing::Test {
     m_list.OnUpdateUI(&cmdUI);
   }
 
-  CRecordingParent m_parent;
   CIconList m_list;
   Pixels m_strips[3] = {SkinBitmap(kIconsNormal), SkinBitmap(kIconsFocus), SkinBitmap(kIconsSelected)};
 };
