@@ -1,5 +1,4 @@
-// Common ground of the button tests: the button-bitmap module in place, a recording parent, plain
-// template buttons to subclass, and the pointer out of the way, so that no button looks hot.
+// Button-bitmap module in place, a recording parent, template buttons, and the pointer out of the way.
 #pragma once
 #include <gtest/gtest.h>
 #include "ButtonBmpHost.h"

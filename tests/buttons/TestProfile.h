@@ -1,6 +1,4 @@
-// The registry profile the button tests write to: a test-only application name handed to the
-// configuration library, its key (and the company key, when nothing else is in it) removed before
-// and after. The raw accessors go around the library to check what it did.
+// A test-only application key in the registry, removed before and after; raw accessors around the library.
 #pragma once
 #include <windows.h>
 #include <shlwapi.h>

@@ -1,5 +1,4 @@
-// The browse button and CVexROD: path rules, the menu and what a choice tells the parent, the
-// history across lives in the registry, and damaged registry values.
+// The browse button and CVexROD over their registry history.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <functional>
@@ -13,11 +12,6 @@
 using namespace ostrel_test;
 
 namespace {
-
-class CTestROD : public CVexROD {
- public:
-  using CVexROD::m_nMax;
-};
 
 class BrowseTest : public ButtonFixture {
  protected:
@@ -36,14 +30,11 @@ class BrowseTest : public ButtonFixture {
     Item(301);
     ASSERT_TRUE(button.Create(pszSection, pszFolder, &m_parent, 301));
   }
-  // "text=command" of the items of the menu that `open` shows; item nPos is chosen (-1: none),
-  // and the parent is given time to hear of it.
+  // "text=command" of the shown menu's items; item nPos is chosen (-1: none) and the parent heard.
   std::vector<std::string> Choose(const std::function<void()>& open, int nPos, UINT nAwaited = 0) {
     ShownMenu shown = WhileMenuShown(open, nPos);
     EXPECT_FALSE(shown.timedOut);
-    if (nAwaited != 0) {
-      EXPECT_TRUE(PumpUntil([&] { return !m_parent.Of(nAwaited).empty(); }));
-    }
+    if (nAwaited != 0) EXPECT_TRUE(PumpUntil([&] { return !m_parent.Of(nAwaited).empty(); }));
     std::vector<std::string> texts;
     for (const ShownMenuItem& item : shown.items) texts.push_back(item.text + "=" + std::to_string(item.id));
     return texts;
@@ -121,7 +112,7 @@ TEST_F(BrowseTest, HistoryCarriesOverToTheNextButtonLife) {
 }
 
 TEST_F(BrowseTest, VexRODKeepsItsOwnListAndItsOwnerHearsTheChoice) {
-  CTestROD rod;
+  CVexROD rod;
   EXPECT_FALSE(rod.Init(NULL, "Rod", "C:\\Init"));
   ASSERT_TRUE(rod.Init(&m_parent, "Rod", "C:\\Init\\"));
   rod.AddROD("C:\\Second");
@@ -129,19 +120,15 @@ TEST_F(BrowseTest, VexRODKeepsItsOwnListAndItsOwnerHearsTheChoice) {
   EXPECT_EQ("dword:0", TestProfile::Get("Rod", "Ver20"));
   EXPECT_EQ("none", TestProfile::Get("Rod", "Ver30"));
 
-  CTestROD again;
+  CVexROD again;
   ASSERT_TRUE(again.Init(&m_parent, "Rod", "C:\\Other"));
   EXPECT_EQ((std::vector<std::string>{"&1 C:\\Second=100", "&2 C:\\Init=101"}),
             Choose([&] { again.OnROD(); }, 1, WM_COMMAND));
   EXPECT_EQ(101u, LOWORD(m_parent.Of(WM_COMMAND)[0].wParam));
   EXPECT_STREQ("C:\\Init", again.GetSelection(101));
-  again.m_nMax = 0;  // capacity 0: adding is off
-  again.AddROD("C:\\Third");
-  EXPECT_STREQ("C:\\Second", again.GetSelection(100));
 }
 
-// "Total" beyond the stored values, empty, repeated, over-long and non-text values are passed
-// over; a marker other than 0 means the list is not there.
+// Values beyond "Total", empty, repeated, over-long or not text are passed over; a marker other than 0: no list.
 TEST_F(BrowseTest, DamagedRegistryValuesArePassedOver) {
   ASSERT_TRUE(TestProfile::SetDword("Rod", "Ver20", 0));
   ASSERT_TRUE(TestProfile::SetDword("Rod", "Total", 40));

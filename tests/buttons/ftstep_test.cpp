@@ -1,5 +1,4 @@
-// The footstep button: its size and halves, real clicks on the back half and on the menu half,
-// the menu of step pictures, the parent's answer and refused step values.
+// The footstep button.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <functional>
@@ -22,7 +21,6 @@ const int kPressed = 3;  // state column
 class CProbeStep : public CFtStepBtn {
  public:
   using CFtStepBtn::m_menuSteps;
-  using CFtStepBtn::m_rcRight;
   POINT OnScreen(int x, int y) {
     POINT pt = {x, y};
     ClientToScreen(&pt);
@@ -77,7 +75,6 @@ TEST_F(FtStepTest, OneCellInSizeAndStepsOutsideTheTotalRefused) {
     CRect client;
     button.GetClientRect(&client);
     EXPECT_EQ(CRect(0, 0, 49, 19), client);  // a cell of the 200 x 120 strip, one pixel short of its pitch
-    EXPECT_EQ(CRect(24, 0, 49, 19), CRect(button.m_rcRight));
     EXPECT_TRUE(FaceIs(button, 5, 0));
     for (int nStep : {0, 7}) EXPECT_EQ(refused, MessageOf([&] { button.SetCurStep(nStep); }));
     EXPECT_EQ(refused, MessageOf([&] { button.SetTotalSteps(0); }));
@@ -113,9 +110,8 @@ TEST_F(FtStepTest, BackHalfAsksForTheStepBeforeAndTheParentAnswers) {
   EXPECT_TRUE(FaceIs(button, 1, kPressed));
 }
 
-// The click that closes the menu reaches the button after the menu's loop has ended; it must not
-// open the menu again. The click after it does. (The clicks alternate between two points of the
-// menu half, far enough apart not to make a double click.)
+// The click that closes the menu reaches the button after the menu's loop; it must not reopen it.
+// (The clicks alternate between two points of the menu half, so as not to make a double click.)
 TEST_F(FtStepTest, MenuHalfShowsStepPicturesAboveTheButtonAndAClickWhileItIsOpenClosesIt) {
   CProbeStep button;
   Make(button, 2);
@@ -140,8 +136,8 @@ TEST_F(FtStepTest, MenuHalfShowsStepPicturesAboveTheButtonAndAClickWhileItIsOpen
         ShowsCell(shown.pixels, rc.left - shown.origin.x, rc.top - shown.origin.y, menuStrip, 0, 20 * k, 39, 19))
         << k;
   }
-  POINT corner = button.OnScreen(button.m_rcRight.left, 0);
-  EXPECT_EQ(corner.x, shown.window.left);  // from the menu half's left edge up
+  POINT corner = button.OnScreen(24, 0);
+  EXPECT_EQ(corner.x, shown.window.left);  // from the menu half's left edge (24) up
   EXPECT_EQ(corner.y, shown.window.bottom);
 
   WhileMenuShown([&] { InputClick(ptClose.x, ptClose.y); }, 1);  // the current step, asked for again

@@ -1,9 +1,6 @@
-// The owner-drawn button: layout, state cells, check rules, notifications and fonts; its picture
-// drop-down: identifiers with a base, the menu cut from one strip, where it opens, the choice
-// reaching the parent and the face, and bad item lists.
+// The owner-drawn button and its picture drop-down.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -20,11 +17,9 @@ namespace {
 
 const UINT kIdCancelStrip = 22022;  // the library's own 4 x (82 x 36) strip
 
-// Opens the protected layout to the tests and lets them swap in a coded strip.
 class TestButton : public COkButton {
  public:
   using COkButton::GetImageRect;
-  using COkButton::GetTextRect;
   using COkButton::m_bmpButton;
   using COkButton::m_bmpFace;
   using COkButton::m_font;
@@ -54,8 +49,7 @@ HBITMAP CodedStrip(int cellWidth, int height) {
   });
 }
 
-// Brush shapes: strip 880 has a 40 x 28 row per item for the face, strip 881 a 64 x 26 row per
-// menu item; both have four state columns.
+// Strips 880 (face, 40 x 28 a row) and 881 (menu, 64 x 26 a row) have four state columns.
 UINT g_ids[4] = {65535, 65536, 65537, 65538};  // base 2, commands 1 to 4
 
 class OkButtonTest : public ButtonFixture {
@@ -68,8 +62,7 @@ class OkButtonTest : public ButtonFixture {
     return m_buttons.back().get();
   }
 
-  // Which strip cell the button's image shows, read back from the coded strip: x is the state
-  // column, y the row.
+  // The coded strip's cell the image shows: x the state column, y the row.
   static CPoint Shown(TestButton* p) {
     CRect image;
     p->GetImageRect(&image);
@@ -79,18 +72,6 @@ class OkButtonTest : public ButtonFixture {
   }
 
   static int Check(COkButton* p) { return (int)p->SendMessage(BM_GETCHECK); }
-  static CSize ClientSize(CWnd* p) {
-    CRect rc;
-    p->GetClientRect(&rc);
-    return rc.Size();
-  }
-  // A picture drop-down at (x, y) of the parent.
-  TestButton* MakeDropDown(int x, int y) {
-    TestButton* p = Make("", BS_PUSHBUTTON, 501, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst, x, y);
-    EXPECT_TRUE(p->CreateSubDB(g_ids, 4, 881, _ButtonVexBmpInst));
-    return p;
-  }
-  // Clicks the button and chooses item nPos of its menu (-1: closes it).
   static ShownMenu ClickAndChoose(CWnd* button, int nPos) {
     ShownMenu shown = WhileMenuShown([&] { SendClick(button->m_hWnd, 5, 5); }, nPos);
     EXPECT_FALSE(shown.timedOut);
@@ -113,57 +94,25 @@ TEST_F(OkButtonTest, CreateFailsWithoutPictures) {
   EXPECT_EQ(button.m_hWnd, (HWND)NULL);
 }
 
-TEST_F(OkButtonTest, CheckImageSitsBesideTheCaptionAsTheAlignmentBitsSay) {
-  TestButton* p = Make("Left caption", BS_AUTOCHECKBOX | BS_LEFTTEXT, 11);
-  CRect client, image, text;
-  p->GetClientRect(&client);
-  p->GetImageRect(&image);
-  p->GetTextRect(&text);
-  EXPECT_EQ(image.right, client.right);
-  EXPECT_EQ(image.Width(), 16);  // 873 is 64 x 32: two rows of 16 x 16 cells
-  EXPECT_EQ(text.left, 0);
-  // Self-sized: image, gap of 4 and the caption side by side.
-  EXPECT_EQ(client.Width(), 16 + 4 + text.Width());
-
-  int id = 20;
-  for (auto c : {std::make_pair(BS_VCENTER, 0), {BS_TOP, 0}, {BS_BOTTOM, 40 - 16}, {0, (40 - 16) / 2}}) {
-    TestButton* radio = Make("Radio", BS_AUTORADIOBUTTON | c.first, ++id);
-    radio->SetWindowPos(NULL, 0, 0, 100, 40, SWP_NOMOVE | SWP_NOZORDER);
-    radio->GetImageRect(&image);
-    EXPECT_EQ(image, CRect(0, c.second, 16, c.second + 16)) << "style " << std::hex << c.first;
-  }
-}
-
 TEST_F(OkButtonTest, PushCaptionOf82By36ImageSitsInFixedRectangle) {
   TestButton* p = Make("Cancel", BS_PUSHBUTTON, 30, COkButton::BITMAP_CUSTOM, kIdCancelStrip, _ClrBoxInst);
-  ASSERT_EQ(ClientSize(p), CSize(82, 36));
   const COLORREF white = RGB(255, 255, 255);
   p->UseStrip(MakeBitmap(328, 36, [](int, int) { return 0xFFFFFFu; }));
   p->m_bmpFace.DeleteObject(), p->m_bmpFace.Attach(MakeBitmap(82, 36, [](int, int) { return 0xFFFFFFu; }));
-  // The bounding box of everything not white is the caption.
-  auto inkBox = [&]() {
-    p->Invalidate(FALSE);
-    Pixels px = ReadClient(p->m_hWnd);
-    CRect box(1000, 1000, -1, -1);
-    for (int y = 0; y < px.Height(); ++y)
-      for (int x = 0; x < px.Width(); ++x)
-        if (px.At(x, y) != white)
-          box.SetRect(std::min((int)box.left, x), std::min((int)box.top, y), std::max((int)box.right, x + 1),
-                      std::max((int)box.bottom, y + 1));
-    return box;
-  };
-  CRect up = inkBox();
-  ASSERT_FALSE(up.IsRectEmpty());
-  EXPECT_GE(up.left, 7);
-  EXPECT_GE(up.top, 9);
-  EXPECT_LE(up.right, 74);
-  EXPECT_LE(up.bottom, 26);
+  // All the ink is the caption, inside (7, 9)-(74, 26); pressed, it moves two pixels down and right.
+  const CRect all(0, 0, 82, 36), ink(7, 9, 74, 26);
+  p->Invalidate(FALSE);
+  Pixels up = ReadClient(p->m_hWnd);
+  ASSERT_EQ(CSize(82, 36), CSize(up.Width(), up.Height()));
+  const int nInk = ink.Width() * ink.Height() - up.Count(ink, white);
+  EXPECT_GT(nInk, 0);
+  EXPECT_EQ(82 * 36 - up.Count(all, white), nInk);
   p->SendMessage(BM_SETSTATE, 1);
-  CRect down = inkBox();
-  EXPECT_EQ(down, up + CPoint(2, 2));
+  p->Invalidate(FALSE);
+  EXPECT_TRUE(ShowsCell(ReadClient(p->m_hWnd), 9, 11, up, 7, 9, 67, 17));
 }
 
-TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
+TEST_F(OkButtonTest, StateCellsByColumnAndRowAndWhereTheCheckImageSits) {
   TestButton* push = Make("", BS_PUSHBUTTON, 40);
   push->UseStrip(CodedStrip(30, 20));
   EXPECT_EQ(Shown(push).x, COkButton::PART_NORMAL);
@@ -185,13 +134,20 @@ TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
   EXPECT_EQ(Shown(disabled).x, COkButton::PART_DISABLED);
 
   // Two-state check box: checked row on top, unchecked below; three-state: thirds.
-  TestButton* check = Make("Check", BS_AUTOCHECKBOX, 41, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
+  // The image sits at the right beside a left caption, at the bottom when asked.
+  TestButton* check = Make("Check", BS_AUTOCHECKBOX | BS_LEFTTEXT, 41, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 60);
   check->UseStrip(CodedStrip(16, 32));
   EXPECT_EQ(Shown(check).y, 16);
   check->SendMessage(BM_SETCHECK, BST_CHECKED);
   EXPECT_EQ(Shown(check).y, 0);
-  TestButton* three = Make("Three", BS_AUTO3STATE, 42, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst, 10, 110);
+  Pixels px = ReadClient(check->m_hWnd);
+  EXPECT_TRUE(GetBValue(px.At(px.Width() - 2, px.Height() / 2)) == 200 && GetBValue(px.At(1, px.Height() / 2)) != 200);
+  TestButton* three =
+      Make("Three", BS_AUTO3STATE | BS_BOTTOM, 42, COkButton::BITMAP_CUSTOM, 878, _ButtonVexBmpInst, 10, 110);
+  three->SetWindowPos(NULL, 0, 0, 100, 40, SWP_NOMOVE | SWP_NOZORDER);
   three->UseStrip(CodedStrip(16, 48));
+  px = ReadClient(three->m_hWnd);
+  EXPECT_TRUE(GetBValue(px.At(2, px.Height() - 2)) == 200 && GetBValue(px.At(2, 1)) != 200);
   EXPECT_EQ(Shown(three).y, 16);
   three->SendMessage(BM_SETCHECK, BST_CHECKED);
   EXPECT_EQ(Shown(three).y, 0);
@@ -199,7 +155,7 @@ TEST_F(OkButtonTest, StateCellsByColumnAndRow) {
   EXPECT_EQ(Shown(three).y, 32);
 }
 
-TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtons) {
+TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtonsAndWhatAClickSays) {
   TestButton* first = Make("One", BS_AUTORADIOBUTTON | WS_GROUP, 70, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 10);
   TestButton* second = Make("Two", BS_AUTORADIOBUTTON, 71, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 45);
   TestButton* manual = Make("Manual", BS_RADIOBUTTON, 72, COkButton::BITMAP_CUSTOM, 0, NULL, 10, 80);
@@ -232,48 +188,33 @@ TEST_F(OkButtonTest, ClickRulesOfGroupedRadiosThreeStatesAndPushButtons) {
   push->SendMessage(BM_SETCHECK, 1);
   EXPECT_EQ(Check(push), 0);
   EXPECT_EQ(push->SendMessage(BM_GETSTATE) & 3, 1);  // the bit is kept, only not reported
-}
 
-TEST_F(OkButtonTest, ClickSendsPushedThenClickedDragOutOnlyPushed) {
-  TestButton* p = Make("Go", BS_AUTOCHECKBOX, 80);
+  // A click says BN_PUSHED then BN_CLICKED; let go outside, only BN_PUSHED.
   m_parent.Clear();
-  SendClick(p->m_hWnd, 4, 4);
-  std::vector<UINT> codes;
-  for (const RecordedMessage& m : m_parent.Of(WM_COMMAND)) {
-    EXPECT_EQ(LOWORD(m.wParam), 80);
-    EXPECT_EQ((HWND)m.lParam, p->m_hWnd);
-    codes.push_back(HIWORD(m.wParam));
-  }
-  EXPECT_EQ(codes, (std::vector<UINT>{BN_PUSHED, BN_CLICKED}));
-  EXPECT_NE(GetCapture(), p->m_hWnd);
-
+  SendClick(push->m_hWnd, 4, 4);
+  std::vector<WPARAM> sent;
+  for (const RecordedMessage& m : m_parent.Of(WM_COMMAND))
+    sent.push_back(m.lParam == (LPARAM)push->m_hWnd ? m.wParam : 0);
+  EXPECT_EQ(sent, (std::vector<WPARAM>{MAKEWPARAM(61, BN_PUSHED), MAKEWPARAM(61, BN_CLICKED)}));
+  EXPECT_NE(GetCapture(), push->m_hWnd);
   m_parent.Clear();
-  SendMouse(p->m_hWnd, WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
-  EXPECT_EQ(GetCapture(), p->m_hWnd);
-  SendMouse(p->m_hWnd, WM_MOUSEMOVE, 500, 4, MK_LBUTTON);
-  SendMouse(p->m_hWnd, WM_LBUTTONUP, 500, 4);
+  SendMouse(push->m_hWnd, WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
+  EXPECT_EQ(GetCapture(), push->m_hWnd);
+  SendMouse(push->m_hWnd, WM_MOUSEMOVE, 500, 4, MK_LBUTTON);
+  SendMouse(push->m_hWnd, WM_LBUTTONUP, 500, 4);
   EXPECT_EQ(m_parent.Commands(BN_PUSHED).size(), 1u);
   EXPECT_TRUE(m_parent.Commands(BN_CLICKED).empty());
-  EXPECT_EQ(p->SendMessage(BM_GETSTATE) & BST_PUSHED, 0);
-  EXPECT_NE(GetCapture(), p->m_hWnd);
-}
-
-// Counts WM_SETFOCUS arriving at the main window.
-int g_mainFocus = 0;
-WNDPROC g_mainProc = NULL;
-LRESULT CALLBACK CountMainFocus(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_SETFOCUS) ++g_mainFocus;
-  return CallWindowProcA(g_mainProc, hWnd, msg, wParam, lParam);
+  EXPECT_EQ(push->SendMessage(BM_GETSTATE) & BST_PUSHED, 0);
+  EXPECT_NE(GetCapture(), push->m_hWnd);
 }
 
 TEST_F(OkButtonTest, FocusIsHandedToTheMainWindow) {
   TestButton* p = Make("Focus", BS_PUSHBUTTON, 86);
-  ASSERT_EQ(AfxGetThread()->GetMainWnd(), MainWnd());
-  g_mainProc = (WNDPROC)SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)CountMainFocus);
-  g_mainFocus = 0;
+  CWnd* pMain = AfxGetThread()->m_pMainWnd;
+  AfxGetThread()->m_pMainWnd = &m_parent;  // records what it is sent
   EXPECT_EQ(p->SendMessage(WM_SETFOCUS, 0, 0), 1);
-  SetWindowLongPtrA(MainWnd()->m_hWnd, GWLP_WNDPROC, (LONG_PTR)g_mainProc);
-  EXPECT_EQ(g_mainFocus, 1);
+  AfxGetThread()->m_pMainWnd = pMain;
+  EXPECT_EQ(m_parent.Of(WM_SETFOCUS).size(), 1u);
 }
 
 TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFitsAndTheImageLookHasNone) {
@@ -292,13 +233,15 @@ TEST_F(OkButtonTest, PushFontShrinksUntilCaptionFitsAndTheImageLookHasNone) {
   EXPECT_TRUE(size.cx < 120 || lfLong.lfHeight < 2);
   // The built-in image look: a captionless push button of one third row, without a font.
   TestButton* image = Make("ignored", BS_AUTOCHECKBOX, 95, COkButton::BITMAP_IMAGE2);
-  EXPECT_EQ(ClientSize(image), CSize(28, 28));  // 871: 112 x 84, three rows
-  EXPECT_EQ(Check(image), 0);                   // treated as a push button
+  Pixels face = ReadClient(image->m_hWnd);
+  EXPECT_EQ(CSize(28, 28), CSize(face.Width(), face.Height()));  // 871: 112 x 84, three rows
+  EXPECT_EQ(Check(image), 0);                                    // treated as a push button
   EXPECT_EQ(image->m_font.m_hObject, (HGDIOBJ)NULL);
 }
 
-TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFace) {
-  TestButton& button = *MakeDropDown(10, 10);
+TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFaceItOpensTowardsTheRoomAndKeepsItsList) {
+  TestButton& button = *Make("", BS_PUSHBUTTON, 501, COkButton::BITMAP_CUSTOM, 880, _ButtonVexBmpInst);
+  ASSERT_TRUE(button.CreateSubDB(g_ids, 4, 881, _ButtonVexBmpInst));
   CRect rcButton;
   button.GetWindowRect(&rcButton);
   EXPECT_EQ(CSize(40, 28), rcButton.Size());  // one row of the face strip
@@ -324,20 +267,16 @@ TEST_F(OkButtonTest, DropDownChoiceReachesTheParentAndTheFace) {
     if (ShowsCell(face, 0, 0, strip, 40 * (cell % 4), 28 * (cell / 4), 40, 28)) nShownRow = cell / 4;
   EXPECT_EQ(1, nShownRow);
 
-  ClickAndChoose(&button, -1);  // dismissed: nothing changes, nothing is said
-  EXPECT_EQ(65536, button.GetCurMenuID());
-  EXPECT_EQ(1u, m_parent.Commands(0).size());
-}
-
-TEST_F(OkButtonTest, DropDownOpensTowardsTheRoomAndKeepsItsListAgainstBadOnes) {
+  // In the parent's bottom-right corner it opens up and to the left; dismissed, nothing changes.
   CRect rcParent;
   m_parent.GetClientRect(&rcParent);
-  TestButton& button = *MakeDropDown(rcParent.right - 45, rcParent.bottom - 30);  // the parent's bottom-right corner
-  CRect rcButton;
+  button.SetWindowPos(NULL, rcParent.right - 45, rcParent.bottom - 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   button.GetWindowRect(&rcButton);
-  ShownMenu shown = ClickAndChoose(&button, -1);
+  shown = ClickAndChoose(&button, -1);
   EXPECT_EQ(rcButton.right, shown.window.right);
   EXPECT_EQ(rcButton.top, shown.window.bottom);
+  EXPECT_EQ(65536, button.GetCurMenuID());
+  EXPECT_EQ(1u, m_parent.Commands(0).size());
 
   EXPECT_FALSE(button.SetCurMenuID(2));  // a command without its base is not an identifier
   EXPECT_TRUE(button.SetCurMenuID(65537));

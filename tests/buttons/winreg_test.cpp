@@ -1,5 +1,4 @@
-// CWinReg: the key path, the profile operations on the registry and on INI files, values of the
-// wrong kind, and keys closed on every path, also when the registry refuses one on the way.
+// CWinReg over the registry and INI files.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <string>
@@ -32,7 +31,7 @@ LONG WINAPI CountedClose(HKEY hKey) {
   return RegCloseKey(hKey);
 }
 
-TEST(WinReg, ValuesRoundTripUnderTheConfiguredApplicationKey) {
+TEST(WinReg, ValuesRoundTripUnderTheApplicationKeyWrongKindsReadAsDefaultsAndIniFilesTakeOver) {
   TestProfile profile;
   CWinReg reg, other;
   EXPECT_TRUE(reg.WriteProfileInt("Sec", "Count", -7));
@@ -56,11 +55,8 @@ TEST(WinReg, ValuesRoundTripUnderTheConfiguredApplicationKey) {
   EXPECT_EQ("dword:4294967289", TestProfile::Get("Sec", "Count"));
   EXPECT_TRUE(reg.WriteProfileString("Sec", NULL, NULL));
   EXPECT_EQ("none", TestProfile::Get("Sec", "Count"));
-}
 
-TEST(WinReg, ValuesOfTheWrongKindReadAsDefaultsAndIniFilesTakeOver) {
-  TestProfile profile;
-  CWinReg reg;
+  // Values of the wrong kind read as defaults; with a file name an INI file takes over.
   ASSERT_TRUE(TestProfile::Set("Odd", "Long", REG_BINARY, std::string(8, '\x01')));
   ASSERT_TRUE(TestProfile::Set("Odd", "Short", REG_BINARY, std::string("\x05\x01", 2)));
   ASSERT_TRUE(TestProfile::SetDword("Odd", "Number", 9));
@@ -80,8 +76,7 @@ TEST(WinReg, ValuesOfTheWrongKindReadAsDefaultsAndIniFilesTakeOver) {
   EXPECT_EQ("none", TestProfile::Get("Ini", "Count"));
 }
 
-// Whichever key on the way is refused, reads give their defaults, writes fail, and every key that
-// was opened is closed again.
+// Whichever key on the way is refused: defaults, failed writes, and every opened key closed.
 TEST(WinReg, RefusedKeysGiveDefaultsAndLeaveNoKeyOpen) {
   TestProfile profile;
   ImportPatch open("Ostrel.dll", "RegOpenKeyExA", (void*)CountedOpen);

@@ -1,10 +1,5 @@
-// Gradient boxes: the parent hears 0xCD with the new gradient only after OK in the dialog; the
-// hover look is raised, the resting one sunken; the dialog offers the host's eyedropper only while
-// there is a current document, and a colour it picks reaches the box.
-#include <gtest/gtest.h>
-#include <Ostrel.h>
+// Gradient boxes with their dialog and the host's eyedropper.
 #include "Input.h"
-#include "ModalDriver.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
 #include "TestApp.h"
@@ -16,7 +11,6 @@ using namespace gradient_test;
 namespace {
 
 const UINT kBoxId = 7;
-const SGRADOPTION kRedToBlue = {RGB(255, 0, 0), RGB(0, 0, 255), 0, GRADDIR_VERTICAL};
 
 void* g_dropperOwner = NULL;
 int __cdecl PickGreen(unsigned long* pColor, void* pOwner) {
@@ -27,28 +21,15 @@ int __cdecl PickGreen(unsigned long* pColor, void* pOwner) {
 
 bool Reddish(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) == 0 && GetBValue(c) < 40; }
 
-// Moves the real cursor and waits until the system reports it there.
-bool MoveCursor(CPoint pt) {
-  InputMove(pt.x, pt.y);
-  return PumpUntil([&] {
-    CPoint now;
-    GetCursorPos(&now);
-    return now == pt;
-  });
-}
-
-std::string GradBytes(const SGRADOPTION& g) { return std::string((const char*)&g, sizeof g); }
-
 class GradBoxesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(IconButtonsLoaded());
-    m_parent.CopyPayload(GRADBOX_CHANGE, [](LPARAM l) { return GradBytes(*(SGRADOPTION*)l); });
-    SGRADOPTION grad = kRedToBlue;
+    m_parent.CopyPayload(GRADBOX_CHANGE, [](LPARAM l) { return Bytes(*(SGRADOPTION*)l); });
+    SGRADOPTION grad = {RGB(255, 0, 0), RGB(0, 0, 255), 0, GRADDIR_VERTICAL};
     ASSERT_TRUE(m_box.Create(kBoxId, CRect(10, 10, 50, 40), &m_parent, &grad));
     m_box.UpdateWindow();
   }
-  // Clicks the box; `script` runs on the dialog and ends it.
   void OpenDialog(const std::function<void(HWND)>& script) {
     DriveDialog([&] { SendClick(m_box.m_hWnd, 5, 5); }, script);
   }
@@ -67,30 +48,7 @@ class GradBoxesTest : public ::testing::Test {
   CGradBoxes m_box;
 };
 
-TEST_F(GradBoxesTest, TheParentHearsOfANewGradientOnlyAfterOk) {
-  SGRADOPTION grad = {RGB(1, 2, 3), RGB(4, 5, 6), 40, GRADDIR_HORIZONTAL};
-  EXPECT_EQ(1, m_box.SetGradOpt(&grad));
-  EXPECT_EQ(0, m_box.SetGradOpt(NULL));
-  OpenDialog([](HWND h) {
-    PressButton(h, 1064);
-    PressButton(h, IDCANCEL);
-  });
-  EXPECT_TRUE(m_parent.Of(GRADBOX_CHANGE).empty());
-  EXPECT_EQ(GradBytes(grad), GradBytes(m_box.GetGradOpt()));
-
-  OpenDialog([](HWND h) {
-    PressButton(h, 1064);
-    PressButton(h, IDOK);
-  });
-  auto changes = m_parent.Of(GRADBOX_CHANGE);
-  ASSERT_EQ(1u, changes.size());
-  EXPECT_EQ((WPARAM)kBoxId, changes[0].wParam);
-  grad.nDirection = GRADDIR_DIAGONAL_UP;
-  EXPECT_EQ(GradBytes(grad), changes[0].payload);
-  EXPECT_EQ(GradBytes(grad), GradBytes(m_box.GetGradOpt()));
-}
-
-TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
+TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwiseAndTheParentHearsOnlyAfterOk) {
   const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
   Pixels rest = ReadClient(m_box.m_hWnd);
   const int w = rest.Width(), h = rest.Height();
@@ -100,7 +58,7 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
 
   CRect rc;
   m_box.GetWindowRect(&rc);
-  ASSERT_TRUE(MoveCursor(rc.CenterPoint()));
+  SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
   m_box.OnUpdateUI(NULL);
   Pixels hot = ReadClient(m_box.m_hWnd);
   EXPECT_EQ(light, hot.At(w - 1, 0));
@@ -108,9 +66,30 @@ TEST_F(GradBoxesTest, LooksRaisedUnderTheMouseAndSunkenOtherwise) {
   EXPECT_NE(light, hot.At(w / 2, h - 1));  // no line at the bottom
   EXPECT_TRUE(Reddish(hot.At(w / 2, 1)));
 
-  ASSERT_TRUE(MoveCursor(CPoint(rc.right + 40, rc.bottom + 40)));
+  SetCursorPos(rc.right + 40, rc.bottom + 40);
   m_box.OnUpdateUI(NULL);
   EXPECT_EQ(dark, ReadClient(m_box.m_hWnd).At(0, 0));
+
+  // The parent hears of a new gradient only after OK in the dialog.
+  SGRADOPTION grad = {RGB(1, 2, 3), RGB(4, 5, 6), 40, GRADDIR_HORIZONTAL};
+  EXPECT_EQ(1, m_box.SetGradOpt(&grad));
+  OpenDialog([](HWND h) {
+    PressButton(h, 1064);
+    PressButton(h, IDCANCEL);
+  });
+  EXPECT_TRUE(m_parent.Of(GRADBOX_CHANGE).empty());
+  EXPECT_EQ(Bytes(grad), Bytes(m_box.GetGradOpt()));
+
+  OpenDialog([](HWND h) {
+    PressButton(h, 1064);
+    PressButton(h, IDOK);
+  });
+  auto changes = m_parent.Of(GRADBOX_CHANGE);
+  ASSERT_EQ(1u, changes.size());
+  EXPECT_EQ((WPARAM)kBoxId, changes[0].wParam);
+  grad.nDirection = GRADDIR_DIAGONAL_UP;
+  EXPECT_EQ(Bytes(grad), changes[0].payload);
+  EXPECT_EQ(Bytes(grad), Bytes(m_box.GetGradOpt()));
 }
 
 TEST_F(GradBoxesTest, TheEyedropperIsOfferedOnlyWithACurrentDocument) {

@@ -1,52 +1,68 @@
-// What the preset strip, the dialog and the gradient boxes need from a host in these tests: a data
-// folder of their own, the icon-button module, records and thumbnails to compare.
+// What the preset strip, the dialog and the gradient boxes need from a host in these tests.
 #pragma once
 #include <Ostrel.h>
+#include <gtest/gtest.h>
+#include <t32Base.h>
 #include <functional>
 #include <string>
 #include <vector>
 #include "ImportPatch.h"
+#include "ModalDriver.h"
 #include "TempDir.h"
 
 namespace gradient_test {
 
-// For the library, the executable lives in a fresh temporary folder, so its presets are in that
-// folder's "Tarvik.dat\Gradient.qs4".
-class HostFolder {
- public:
-  HostFolder();
-  std::string PresetFile() const { return m_temp.File("Tarvik.dat\\Gradient.qs4"); }
+// The executable seems to live in a fresh folder, so the presets are its "Tarvik.dat\Gradient.qs4".
+struct HostFolder {
+  ostrel_test::TempDir temp;
+  ostrel_test::FakeExePath exe{temp.File("host.exe")};
+  HostFolder() { CreateDirectoryA(temp.File("Tarvik.dat").c_str(), NULL); }
+  std::string PresetFile() const { return temp.File("Tarvik.dat\\Gradient.qs4"); }
   std::string ReadPresets() const { return ostrel_test::TempDir::Read(PresetFile()); }
-  const ostrel_test::TempDir& Temp() const { return m_temp; }
-
- private:
-  ostrel_test::TempDir m_temp;
-  ostrel_test::FakeExePath m_exe;
 };
 
-// Loads IconBtn.dll once, as a host does; whether it is there.
 inline bool IconButtonsLoaded() {
   static HMODULE hModule = LoadLibraryA("IconBtn.dll");
   return hModule != NULL;
 }
 
-// A record as the dialog keeps it, for a w x h preview.
-GFILL_OPTION Record(COLORREF clrStart, COLORREF clrEnd, int nDirection, int nShift, int w = 40, int h = 40);
-std::string Bytes(const GFILL_OPTION& record);
+template <class T>
+std::string Bytes(const T& record) {
+  return std::string((const char*)&record, sizeof record);
+}
+
 // The pixels of an image buffer, empty for NULL.
-std::vector<unsigned char> BufferPixels(HANDLE hBuffer);
+inline std::vector<unsigned char> BufferPixels(HANDLE hBuffer) {
+  BUF32INFO info = {};
+  if (hBuffer == NULL || !buf32GetInfo(hBuffer, &info)) return {};
+  std::vector<unsigned char> pixels((size_t)info.nTotalBytes);
+  buf32GetMem(hBuffer, 0, 0, info.nWidth, info.nHeight, pixels.data());
+  return pixels;
+}
 
-// Writes a preset file of the given records through a strip (as the dialog would), thumbnails made
-// from the records.
-void WritePresets(CWnd* pParent, const std::vector<GFILL_OPTION>& records);
-// Adds one preset to a strip: a copy of the record and its thumbnail.
-void AddPreset(CGradientWnd& strip, const GFILL_OPTION& record);
+// A driver's deadline also runs while its script does: room for a slow machine.
+const DWORD kTimeoutMs = 30000;
 
-// Runs a "Gradient Fill" dialog (or whatever opens one) modally: `opens` starts it, `script` runs
-// on the dialog once it shows and must end it. Fails the test when the dialog never shows or is
-// still open at the time-out.
-void DriveDialog(const std::function<void()>& opens, const std::function<void(HWND)>& script);
+// `opens` runs a "Gradient Fill" dialog; `script` runs on it once it shows and must end it.
+inline void DriveDialog(const std::function<void()>& opens, const std::function<void(HWND)>& script) {
+  ostrel_test::ModalDriver driver(ostrel_test::ModalDriver::DialogTitled("Gradient Fill"), script, kTimeoutMs);
+  opens();
+  EXPECT_TRUE(driver.Acted());
+  EXPECT_FALSE(driver.TimedOut());
+}
+
 // Answers the message box that `opens` brings up with `button`; its text, empty when none came.
-std::string AnswerBox(const std::function<void()>& opens, int button);
+inline std::string AnswerBox(const std::function<void()>& opens, int button) {
+  std::string text;
+  ostrel_test::ModalDriver box(
+      [](HWND h) { return !ostrel_test::ModalDriver::TitleIs("Gradient Fill")(h) && GetDlgItem(h, 0xFFFF) != NULL; },
+      [&](HWND h) {
+        text = ostrel_test::MessageBoxText(h);
+        ostrel_test::PressButton(h, button);
+      },
+      kTimeoutMs);
+  opens();
+  return text;
+}
 
 }  // namespace gradient_test

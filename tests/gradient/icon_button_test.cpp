@@ -1,6 +1,4 @@
-// The host's icon buttons (IconBtn.dll): an auto radio group keeps one checked and says which was
-// clicked, push buttons only notify; the normal, hot, pressed, checked and disabled looks.
-#include <gtest/gtest.h>
+// The host's icon buttons (IconBtn.dll).
 #include "Input.h"
 #include "Pixels.h"
 #include "RecordingParent.h"
@@ -32,7 +30,7 @@ class IconButtonTest : public ::testing::Test {
   CRecordingParent m_parent{40, 40, 300, 100};
 };
 
-TEST_F(IconButtonTest, ARadioGroupKeepsOneCheckedAndPushButtonsOnlyNotify) {
+TEST_F(IconButtonTest, ARadioGroupKeepsOneCheckedPushButtonsOnlyNotifyAndLooksFollowTheState) {
   HWND a = Make(11, BS_AUTORADIOBUTTON | WS_GROUP, 0), b = Make(12, BS_AUTORADIOBUTTON, 30),
        c = Make(13, BS_AUTORADIOBUTTON, 60), push = Make(20, WS_GROUP, 100);
   SendClick(b, 5, 5);
@@ -61,28 +59,27 @@ TEST_F(IconButtonTest, ARadioGroupKeepsOneCheckedAndPushButtonsOnlyNotify) {
   EXPECT_EQ((std::vector<int>{12, 20, 11}), Clicked());
   EXPECT_TRUE(Checked(a));
   EXPECT_FALSE(Checked(c));
-}
 
-TEST_F(IconButtonTest, LooksFollowTheState) {
+  // The normal, hot, pressed, checked and disabled looks.
   const COLORREF face = GetSysColor(COLOR_BTNFACE), light = GetSysColor(COLOR_BTNHIGHLIGHT),
                  dark = GetSysColor(COLOR_BTNSHADOW);
   const CRect all(0, 0, kSize, kSize);
-  const int c = kSize / 2;
-  HWND h = Make(11, 0, 0);
+  const int m = kSize / 2;
+  HWND h = Make(30, 0, 140);
   Pixels normal = ReadClient(h);
   EXPECT_EQ(face, normal.At(0, 0));
-  EXPECT_NE(face, normal.At(c, c));                     // the picture
+  EXPECT_NE(face, normal.At(m, m));                     // the picture
   EXPECT_EQ(0, normal.Count(all, RGB(192, 192, 192)));  // its transparent colour
 
   RECT rc;
   GetWindowRect(h, &rc);
-  InputMove(rc.left + c, rc.top + c);
+  InputMove(rc.left + m, rc.top + m);
   EXPECT_TRUE(PumpUntil([&] { return ReadClient(h).At(0, 0) == light; }));  // hot: raised
 
   SendMessageA(h, BM_SETSTATE, TRUE, 0);
   Pixels pressed = ReadClient(h);
   EXPECT_EQ(dark, pressed.At(0, 0));
-  EXPECT_EQ(normal.At(c, c), pressed.At(c + 1, c + 1));  // the picture one pixel down and right
+  EXPECT_EQ(normal.At(m, m), pressed.At(m + 1, m + 1));  // the picture one pixel down and right
 
   SendMessageA(h, BM_SETSTATE, FALSE, 0);
   SendMessageA(h, BM_SETCHECK, BST_CHECKED, 0);

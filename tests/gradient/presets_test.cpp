@@ -1,17 +1,10 @@
-// The preset strip and its file: records and thumbnails survive a save and a load in order; the
-// thumbnail size follows the strip's height; deleting selects a neighbour and hands its record to
-// the owner; unreadable files give an empty strip and are kept; a failed save keeps the old file.
-// The "Gradient Fill" dialog over it: Cancel puts back the preset file byte for byte and the
-// record, OK keeps both; the preset buttons and their messages; opening on a record (direction
-// button, shift); a selected preset applied; the colour menu; no GDI object left after an edit.
-#include <gtest/gtest.h>
+// The preset strip and its file, and the "Gradient Fill" dialog over it.
 #include <windows.h>
 #include <commctrl.h>
-#include <t32Base.h>
 #include "GdiTracker.h"
-#include "ModalDriver.h"
 #include "RecordingParent.h"
 #include "TestApp.h"
+#include "gradient/RecordBlock.h"
 #include "gradient_host.h"
 
 using namespace ostrel_test;
@@ -22,7 +15,24 @@ namespace {
 const UINT kStripId = 1072;
 const int kAdd = 1074, kUpdate = 1075, kDelete = 1076;
 
-// A strip of the given height made by the parent, which also receives its commands.
+// Adds one preset to a strip: a copy of the record and its thumbnail.
+void AddPreset(CGradientWnd& strip, const GFILL_OPTION& record) {
+  int w = 0, h = 0;
+  strip.GetList()->RetrieveIIWH(w, h);
+  GFILL_OPTION* pBlock = (GFILL_OPTION*)AllocRecordBlock(sizeof record);
+  *pBlock = record;
+  void* hThumbnail = CreateGradientBuffer(pBlock, CRect(0, 0, w, h));
+  strip.AddItem(hThumbnail, pBlock);
+  buf32Free(hThumbnail);
+}
+
+// Writes a preset file of the records through a strip, as the dialog would.
+void WritePresets(CWnd* pParent, const std::vector<GFILL_OPTION>& records) {
+  CGradientWnd strip(pParent);
+  strip.Create(0, CRect(0, 0, 200, 52), pParent, kStripId);
+  for (const GFILL_OPTION& record : records) AddPreset(strip, record);
+}
+
 struct Strip : CGradientWnd {
   explicit Strip(CWnd* pParent, int nHeight = 52) : CGradientWnd(pParent) {
     EXPECT_TRUE(Create(0, CRect(10, 10, 310, 10 + nHeight), pParent, kStripId));
@@ -47,9 +57,9 @@ class PresetStoreTest : public ::testing::Test {
   HostFolder m_host;
   CRecordingParent m_parent{0, 0, 400, 300};
   const std::vector<GFILL_OPTION> m_records = {
-      Record(RGB(255, 0, 0), RGB(0, 0, 255), GRADDIR_VERTICAL, 0),
-      Record(RGB(0, 128, 0), RGB(255, 255, 0), GRADDIR_HORIZONTAL, 30),
-      Record(RGB(10, 20, 30), RGB(200, 210, 220), GRADDIR_DIAGONAL_UP, 100),
+      MakeGradOption(RGB(255, 0, 0), RGB(0, 0, 255), 0, GRADDIR_VERTICAL, GRADLINE_PREVIEW, 40, 40),
+      MakeGradOption(RGB(0, 128, 0), RGB(255, 255, 0), 30, GRADDIR_HORIZONTAL, GRADLINE_PREVIEW, 40, 40),
+      MakeGradOption(RGB(10, 20, 30), RGB(200, 210, 220), 100, GRADDIR_DIAGONAL_UP, GRADLINE_PREVIEW, 40, 40),
   };
 };
 
@@ -114,13 +124,13 @@ TEST_F(PresetStoreTest, UnreadableFilesGiveAnEmptyStripAndAreKeptBesideIt) {
   char block[16] = "not a gradient";
   item.pAPData = block;
   other.TypeAddII(0, other.AddII(&item));
-  const std::string foreign = m_host.Temp().File("foreign.lst");
+  const std::string foreign = m_host.temp.File("foreign.lst");
   ASSERT_TRUE(other.Save(foreign.c_str()));
 
   const std::string cases[] = {whole.substr(0, whole.size() / 2), std::string(300, '\x5A'), TempDir::Read(foreign)};
   for (const std::string& bytes : cases) {
     DeleteFileA((m_host.PresetFile() + ".unreadable").c_str());
-    m_host.Temp().Write("Tarvik.dat\\Gradient.qs4", bytes);
+    m_host.temp.Write("Tarvik.dat\\Gradient.qs4", bytes);
     {
       Strip strip(&m_parent);
       EXPECT_EQ(0, strip.Count());
@@ -132,7 +142,7 @@ TEST_F(PresetStoreTest, UnreadableFilesGiveAnEmptyStripAndAreKeptBesideIt) {
   }
   // Other unreadable bytes do not replace the kept ones; the same bytes again are kept once only.
   for (int nTimes = 0; nTimes < 2; nTimes++) {
-    m_host.Temp().Write("Tarvik.dat\\Gradient.qs4", cases[1]);
+    m_host.temp.Write("Tarvik.dat\\Gradient.qs4", cases[1]);
     Strip strip(&m_parent);
   }
   EXPECT_EQ(cases[2], TempDir::Read(m_host.PresetFile() + ".unreadable"));
@@ -154,7 +164,6 @@ TEST_F(PresetStoreTest, ASaveThatFailsLeavesThePreviousFile) {
   RemoveDirectoryA((m_host.PresetFile() + ".new").c_str());
 }
 
-// The dialog with its inside in reach.
 class CProbeGradDlg : public CGradDLg {
  public:
   explicit CProbeGradDlg(CWnd* pParent, GFILL_OPTION* pRecord) : CGradDLg(pParent) { m_pGFillOption = pRecord; }
@@ -173,7 +182,6 @@ int ShiftPosition(HWND hDlg) { return (int)SendDlgItemMessageA(hDlg, 1071, TBM_G
 class GradDialogTest : public PresetStoreTest {
  protected:
   void SetUp() override { ASSERT_TRUE(IconButtonsLoaded()); }
-  // Runs the dialog on m_record.
   static INT_PTR Run(CProbeGradDlg& dlg, const std::function<void(HWND)>& script) {
     INT_PTR result = -2;
     DriveDialog([&] { result = dlg.DoModal(); }, script);
@@ -209,7 +217,7 @@ TEST_F(GradDialogTest, CancelPutsBackThePresetFileAndTheRecordAfterAddAndDelete)
     if (before.empty())
       DeleteFileA(m_host.PresetFile().c_str());
     else
-      m_host.Temp().Write("Tarvik.dat\\Gradient.qs4", before);
+      m_host.temp.Write("Tarvik.dat\\Gradient.qs4", before);
     CProbeGradDlg again(&m_parent, &m_record);
     Run(again, [&](HWND h) {
       EXPECT_EQ(0, again.PresetCount());

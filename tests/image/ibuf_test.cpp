@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <t32Base.h>
 #include <t32File.h>
-#include <wincodec.h>
 #include "../vendor_image/image_files.h"
 #include "TempDir.h"
 
@@ -24,37 +23,41 @@ static DWORD PixelAt(HANDLE h, int x, int y) {
   return info.nBitsPerPixel >= 24 ? RGB(px[0], px[1], px[2]) : px[0] >> (8 - info.nBitsPerPixel);
 }
 
-// Every pixel of every BMP depth and of a PNG; a JPEG (lossy) loosely at one pixel.
-TEST(IBuf, FilesOfEveryDepthGiveTheirFactsAndPixels) {
-  CoInitialize(NULL);
+// Every pixel of a file of every depth (decoding itself is the file library's own tests' matter).
+TEST(IBuf, FilesOfEveryDepthGiveTheirFactsAndPixelsAndBadFilesNothing) {
   TempDir dir;
   const int w = 37, h = 21;
-  ASSERT_TRUE(WriteImage(dir.File("p.png"), GUID_ContainerFormatPng, w, h, 96) &&
-              WriteImage(dir.File("p.jpg"), GUID_ContainerFormatJpeg, w, h, 96));
-  std::vector<std::pair<std::string, int>> files = {{dir.File("p.png"), 24}, {dir.File("p.jpg"), 0}};
-  for (int bits : {1, 4, 8, 16, 24, 32})
-    files.push_back({dir.Write("p" + std::to_string(bits) + ".bmp", BmpBytes(bits, w, h)), bits});
-
-  for (const auto& f : files) {
-    SCOPED_TRACE(f.first);
-    const int bits = f.second;
+  for (int bits : {1, 4, 8, 16, 24, 32}) {
+    SCOPED_TRACE(bits);
+    const std::string file = dir.Write("p" + std::to_string(bits) + ".bmp", BmpBytes(bits, w, h));
     t32Base::IBuf buf;
-    HGLOBAL hRecord = (HGLOBAL)buf.CreateFromFile((char*)f.first.c_str(), NULL);
+    HGLOBAL hRecord = (HGLOBAL)buf.CreateFromFile((char*)file.c_str(), NULL);
     ASSERT_NE(nullptr, hRecord);
     EXPECT_EQ(w, buf.m_pInfo->nWidth);
     EXPECT_EQ(h, buf.m_pInfo->nHeight);
-    EXPECT_EQ(bits && bits < 16 ? bits : 24, buf.m_pInfo->nBitsPerPixel);
-    for (int y = 0; y < h && bits; y++)
+    EXPECT_EQ(bits < 16 ? bits : 24, buf.m_pInfo->nBitsPerPixel);
+    for (int y = 0; y < h; y++)
       for (int x = 0; x < w; x++) {
         const DWORD want = bits <= 8 ? TestIndex(x, y, bits) : bits == 16 ? TestColour16(x, y) : TestColour(x, y);
         ASSERT_EQ(want, PixelAt(buf.m_hBuf, x, y)) << x << "," << y;
       }
-    const DWORD c = PixelAt(buf.m_hBuf, 0, 0);  // black in every test picture, the JPEG's roughly
-    EXPECT_LT(GetRValue(c) + GetGValue(c) + GetBValue(c), 60);
     buf32Free(buf.m_hBuf);
     tfFileFreeFileData(hRecord);
   }
-  CoUninitialize();
+
+  // Files that cannot be read, no name, a resample without a buffer, a handle that is none: nothing.
+  t32Base::IBuf buf;
+  for (const std::string& path : {dir.File("missing.bmp"), dir.Write("cut.bmp", BmpBytes(24, 20, 20).substr(0, 60)),
+                                  dir.Write("text.png", "not a picture at all")}) {
+    EXPECT_EQ(nullptr, buf.CreateFromFile((char*)path.c_str(), NULL)) << path;
+    EXPECT_EQ(nullptr, buf.m_hBuf);
+  }
+  EXPECT_EQ(nullptr, buf.CreateFromFile(NULL, NULL));
+  buf.Resample(10, 10);
+  EXPECT_EQ(nullptr, buf.m_hBuf);
+  buf.CreateFromBuf((void*)0x1234);
+  EXPECT_EQ(nullptr, buf.m_hBuf);
+  EXPECT_EQ(0, buf.m_pInfo->nWidth);
 }
 
 TEST(IBuf, AdoptedBufferResamplesWithItsCorners) {
@@ -87,21 +90,4 @@ TEST(IBuf, AdoptedBufferResamplesWithItsCorners) {
   for (int i = 0; i < 4; i++) EXPECT_EQ(corners[i], PixelAt(buf.m_hBuf, i % 2 ? 59 : 0, i / 2 ? 39 : 0)) << i;
   buf32Free(buf.m_hBuf);
   buf32Free(hSource);
-}
-
-TEST(IBuf, BadFilesAndHandlesChangeNothing) {
-  TempDir dir;
-  const std::string bmp = BmpBytes(24, 20, 20);
-  t32Base::IBuf buf;
-  for (const std::string& path : {dir.File("missing.bmp"), dir.Write("cut.bmp", bmp.substr(0, 60)),
-                                  dir.Write("text.png", "not a picture at all")}) {
-    EXPECT_EQ(nullptr, buf.CreateFromFile((char*)path.c_str(), NULL)) << path;
-    EXPECT_EQ(nullptr, buf.m_hBuf);
-  }
-  EXPECT_EQ(nullptr, buf.CreateFromFile(NULL, NULL));
-  buf.Resample(10, 10);  // no buffer: nothing to do
-  EXPECT_EQ(nullptr, buf.m_hBuf);
-  buf.CreateFromBuf((void*)0x1234);
-  EXPECT_EQ(nullptr, buf.m_hBuf);
-  EXPECT_EQ(0, buf.m_pInfo->nWidth);
 }

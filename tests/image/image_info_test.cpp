@@ -24,8 +24,7 @@ HGLOBAL Record(const char* pszName, int nFileSize, int nColourType = TF_COLOR_TR
   return h;
 }
 
-// What the dialog shows once it is up: item id to text ("-" before a disabled item's text), the
-// unit combo's entries as "count/selection" under id 2351, and whether 1906 holds a picture.
+// Item id to text ("-" before a disabled one's), 2351: the unit combo's "count/selection", 1906: a picture.
 typedef std::map<int, std::string> Shown;
 
 Shown RunDialog(HGLOBAL hRecord, int bNewDoc = 0) {
@@ -52,27 +51,31 @@ Shown RunDialog(HGLOBAL hRecord, int bNewDoc = 0) {
 
 TEST(ImageInfoDlg, FileSizesFromOneHundredKilobytesOnAreShownInKilobytes) {
   HGLOBAL hRecord = Record("C:\\Photos\\Sunset.JPG", 102400);
-  Shown shown = RunDialog(hRecord);
-  EXPECT_EQ("True colour, 24 bits", shown[2391]);
-  EXPECT_EQ("picture", shown[1906]);
-  EXPECT_EQ("3/2", shown[2351]);  // pixels offered and chosen
-  EXPECT_EQ("640", shown[2392]);
-  EXPECT_EQ("480", shown[2393]);
-  EXPECT_EQ("72 dots per inch", shown[2394]);
-  EXPECT_EQ("900 KB", shown[2395]);  // 921,600 bytes
-  EXPECT_EQ("c:\\photos\\sunset.jpg", shown[2398]);
   HGLOBAL hFormat = tfFileGetFormatInfo(TF_FORMAT_JPEG);
-  EXPECT_EQ(((TFFORMATINFO*)::GlobalLock(hFormat))->szName, shown[2400]);
+  const std::string format = ((TFFORMATINFO*)::GlobalLock(hFormat))->szName;
   ::GlobalFree(hFormat);
-  EXPECT_EQ("100 KB", shown[2402]);
-
+  // 921,600 bytes of pixels; of the three units offered, pixels are chosen.
+  EXPECT_EQ((Shown{{1906, "picture"},
+                   {2351, "3/2"},
+                   {2368, "Advanced..."},
+                   {2391, "True colour, 24 bits"},
+                   {2392, "640"},
+                   {2393, "480"},
+                   {2394, "72 dots per inch"},
+                   {2395, "900 KB"},
+                   {2398, "c:\\photos\\sunset.jpg"},
+                   {2400, format},
+                   {2402, "100 KB"}}),
+            RunDialog(hRecord));
   ::GlobalFree(hRecord);
   hRecord = Record("C:\\Photos\\small.jpg", 100005);  // below 100 KB: in bytes, groups of three
   EXPECT_EQ("100,005 bytes", RunDialog(hRecord)[2402]);
   ::GlobalFree(hRecord);
 }
 
-TEST(ImageInfoDlg, ProjectFilesAndImagesWithoutAFileAreShownInTheirUnits) {
+static HMODULE WINAPI NoLibrary(LPCSTR) { return NULL; }
+
+TEST(ImageInfoDlg, ProjectFilesAndImagesWithoutAFileShowTheirUnitsAndWithoutFennorTheTemplate) {
   HGLOBAL hRecord = Record("photo.TPX", 5000, 0x40000);
   Shown shown = RunDialog(hRecord);
   EXPECT_EQ("2/0", shown[2351]);  // inches only
@@ -88,12 +91,9 @@ TEST(ImageInfoDlg, ProjectFilesAndImagesWithoutAFileAreShownInTheirUnits) {
   EXPECT_EQ("-", shown[2402]);
   EXPECT_EQ("-Advanced...", shown[2368]);
   ::GlobalFree(hRecord);
-}
 
-static HMODULE WINAPI NoLibrary(LPCSTR) { return NULL; }
-
-TEST(ImageInfoDlg, WithoutARecordOrFennorTheTemplateShowsUntouched) {
-  HGLOBAL hRecord = Record("a.b.tpx", 1000);
+  // Without a record or Fennor.dll the template shows untouched.
+  hRecord = Record("a.b.tpx", 1000);
   {
     ImportPatch noFennor("Ostrel.dll", "LoadLibraryA", (void*)NoLibrary);
     ASSERT_TRUE(noFennor.Applied());

@@ -5,22 +5,18 @@
 
 using ostrel_test::Canvas;
 
-namespace {
-
 const COLORREF kBack = RGB(200, 220, 240), kShadow = RGB(40, 40, 160);
 
-HANDLE Filled(int bits, int w, int h, DWORD colour) {
+static HANDLE Filled(int bits, int w, int h, DWORD colour) {
   HANDLE hBuf = NULL;
   buf32Alloc(&hBuf, bits, w, h, BUF32_ALLOC_FILL, &colour);
   return hBuf;
 }
 
-bool Live(HANDLE h) {
+static bool Live(HANDLE h) {
   BUF32INFO info;
   return h != NULL && buf32GetInfo(h, &info) != 0;
 }
-
-}  // namespace
 
 TEST(UImage, ShadowShowsItsColourWhereTheMaskCoversAcrossCells) {
   // A 300 x 200 background merged into its back buffer and drawn.
@@ -33,8 +29,7 @@ TEST(UImage, ShadowShowsItsColourWhereTheMaskCoversAcrossCells) {
   back.MergeObject(rcAll);
   back.Draw(canvas.dc(), rcAll);
   ASSERT_EQ(kBack, canvas.At(150, 100));
-  // An object 180 wide at (20, 30), its shadow 15 right and 10 down; the shadow mask covers the
-  // frame's first 150 columns.
+  // An object 180 wide at (20, 30), its shadow 15 right and 10 down, masked in the first 150 columns.
   CUImage shadow;
   shadow.m_crColor = kShadow;
   CRect rcObject(20, 30, 200, 90);

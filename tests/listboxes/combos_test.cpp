@@ -1,5 +1,4 @@
-// The bitmap and font combos: items and their pictures or faces, selection rules, the buffers they
-// free.
+// The bitmap and font combos.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <t32Base.h>
@@ -15,7 +14,6 @@ using namespace ostrel_test;
 
 namespace {
 
-// Remembers where the selection field was drawn.
 class CProbeBmpCombo : public CBmpCombo {
  public:
   CRect m_rcField;
@@ -25,13 +23,6 @@ class CProbeBmpCombo : public CBmpCombo {
   }
 };
 
-HANDLE SolidBuffer(int cx, int cy, COLORREF c) {
-  HANDLE hBuf = NULL;
-  DWORD fill = c;
-  buf32Alloc(&hBuf, 24, cx, cy, BUF32_ALLOC_FILL, &fill);
-  return hBuf;
-}
-
 int CALLBACK AddTrueType(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPARAM p) {
   if (type & TRUETYPE_FONTTYPE) ((std::set<std::string>*)p)->insert(lf->lfFaceName);
   return 1;
@@ -39,23 +30,22 @@ int CALLBACK AddTrueType(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPA
 
 bool IsBuffer(DWORD_PTR h) { return buf32GetWHU((HANDLE)h, NULL, NULL, NULL) != 0; }
 
-class CombosTest : public ::testing::Test {
- protected:
-  CRecordingParent m_parent;
-};
-
-TEST_F(CombosTest, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) {
+TEST(Combos, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) {
+  CRecordingParent parent;
   std::unique_ptr<CProbeBmpCombo> owned(new CProbeBmpCombo);
   CProbeBmpCombo& combo = *owned;
   combo.SetBitmapWidthHeight(24, 16);
-  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 210, 200), &m_parent, 11));
+  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 210, 200), &parent, 11));
   EXPECT_EQ(combo.GetItemHeight(0), 16);
   std::vector<DWORD> red(24 * 16, 0x00C80000);
   HBITMAP hRed = CreateBitmap(24, 16, 1, 32, red.data());
   EXPECT_FALSE(combo.AddItem("No picture", (HBITMAP)NULL));
   EXPECT_FALSE(combo.AddItem((void*)NULL, "No buffer"));
   EXPECT_TRUE(combo.AddItem("Red", hRed));
-  EXPECT_TRUE(combo.AddItem(SolidBuffer(30, 20, RGB(0, 0, 220)), "Blue"));
+  HANDLE hBlue = NULL;
+  const DWORD blue = RGB(0, 0, 220);
+  buf32Alloc(&hBlue, 24, 30, 20, BUF32_ALLOC_FILL, &blue);
+  EXPECT_TRUE(combo.AddItem(hBlue, "Blue"));
   DeleteObject(hRed);
   ASSERT_EQ(combo.GetCount(), 4);  // the captions without a picture stay
 
@@ -81,11 +71,12 @@ TEST_F(CombosTest, BmpComboShowsPictureAndCaptionAndFreesEachBufferWithItsItem) 
   EXPECT_FALSE(IsBuffer(hBlueBuf));
 }
 
-TEST_F(CombosTest, FontComboListsEachTrueTypeFamilyOnceInItsOwnFaceAndSelectsByName) {
+TEST(Combos, FontComboListsEachTrueTypeFamilyOnceInItsOwnFaceAndSelectsByName) {
+  CRecordingParent parent;
   // By prefix at first, by exact name later.
-  CFontCombo combo(&m_parent, "DejaVu Ser"), missing(&m_parent, "No Such Face");
-  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 250, 280), &m_parent, 31));
-  ASSERT_TRUE(missing.CreateCombo(CRect(260, 10, 390, 200), &m_parent, 42));
+  CFontCombo combo(&parent, "DejaVu Ser"), missing(&parent, "No Such Face");
+  ASSERT_TRUE(combo.CreateCombo(CRect(10, 10, 250, 280), &parent, 31));
+  ASSERT_TRUE(missing.CreateCombo(CRect(260, 10, 390, 200), &parent, 42));
   EXPECT_STREQ(combo.GetSelectedFont()->lfFaceName, "DejaVu Serif");
   EXPECT_EQ(missing.GetCurSel(), 0);
   std::set<std::string> families, listed;

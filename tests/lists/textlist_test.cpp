@@ -1,5 +1,4 @@
-// The text list: editing with real keyboard input (a double-byte line too), the caret, sideways
-// scrolling, Up and Down at the edges, painting through the bar, and bad input.
+// The text list, edited with real keyboard input.
 #include <gtest/gtest.h>
 #include <Ostrel.h>
 #include <string>
