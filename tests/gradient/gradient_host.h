@@ -40,7 +40,7 @@ inline std::vector<unsigned char> BufferPixels(HANDLE hBuffer) {
   return pixels;
 }
 
-// A driver's deadline also runs while its script does: room for a slow machine.
+// The dialog reads its preset file before it shows: room for a slow machine.
 const DWORD kTimeoutMs = 30000;
 
 // `opens` runs a "Gradient Fill" dialog; `script` runs on it once it shows and must end it.
