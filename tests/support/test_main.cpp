@@ -3,11 +3,7 @@
 #include "TestApp.h"
 
 namespace {
-class CTestApp : public CWinApp {
- public:
-  CTestApp() : CWinApp("OstrelTests") {}
-};
-CTestApp theApp;
+CWinApp theApp("OstrelTests");
 CWnd g_mainWnd;
 }  // namespace
 

@@ -48,12 +48,6 @@ class ModalCloser {
   UINT_PTR m_timer;
 };
 
-// Keys are queued; they have been handled when the queue holds no input.
-void Press(int vk) {
-  InputKey((WORD)vk);
-  PumpUntil([] { return HIWORD(::GetQueueStatus(QS_INPUT)) == 0; }, 500);
-}
-
 // Paint, hover, click, right-click, keys, then the end of the window.
 void LiveOnce(const SweepLife& life, CWnd* pParent) {
   ModalCloser closer;
@@ -73,7 +67,10 @@ void LiveOnce(const SweepLife& life, CWnd* pParent) {
   InputClick(centre.x, centre.y, true);
   if (::IsWindow(pWnd->m_hWnd)) {
     pWnd->SetFocus();
-    for (int vk : {VK_RIGHT, VK_DOWN, VK_HOME, VK_END, (int)'A', VK_BACK, VK_ESCAPE}) Press(vk);
+    for (int vk : {VK_RIGHT, VK_DOWN, VK_HOME, VK_END, (int)'A', VK_BACK, VK_ESCAPE}) {
+      InputKey((WORD)vk);  // handled when the queue holds no input
+      PumpUntil([] { return HIWORD(::GetQueueStatus(QS_INPUT)) == 0; }, 500);
+    }
   }
   InputMove(rc.right + 40, rc.bottom + 40);  // the pointer leaves: hover ends
   CloseThreadModals();
