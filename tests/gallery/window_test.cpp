@@ -50,7 +50,7 @@ class GalleryWindow : public ::testing::Test {
   CGalleryPage* m_pDialPage = nullptr;
 };
 
-TEST_F(GalleryWindow, DialPageShowsTheAngleOfARealClickAndTheLogKeepsItsNewestLines) {
+TEST_F(GalleryWindow, DialPageFollowsARealClickTheLogKeepsItsNewestLinesAndPanelStylesRepaintTheFrames) {
   RECT rc;
   ::GetWindowRect(Item(IDC_DIAL), &rc);
   ASSERT_EQ(84, rc.right - rc.left);
@@ -84,12 +84,10 @@ TEST_F(GalleryWindow, DialPageShowsTheAngleOfARealClickAndTheLogKeepsItsNewestLi
   LogPane()->GetItemRect(199, &rcItem);
   LogPane()->GetClientRect(&rcPane);
   EXPECT_TRUE(rcItem.top >= 0 && rcItem.bottom <= rcPane.bottom) << rcItem.top << ".." << rcItem.bottom;
-}
 
-TEST_F(GalleryWindow, PanelStyleButtonsRepaintTheFramesThroughTheHostGlobal) {
+  // The panel-style buttons repaint the frames through the host global.
   ASSERT_NE(nullptr, pVexPrefernPanelStyle);
   HWND hFrame = Item(IDC_STYLE_FRAME);
-  RECT rc = {0, 0, 0, 0};
   ::GetClientRect(hFrame, &rc);
   const COLORREF warmDark = 0x0000406F, greyDark = 0x00373737;
   EXPECT_GT(ReadClient(hFrame).Count(rc, warmDark), rc.right);
