@@ -7,7 +7,7 @@
 
 extern "C++" AFX_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 
-TEST(CStringTest, FormatBuffersAndEditsPastTheEnds) {
+TEST(CStringTest, FormatBuffersEditsPastTheEndsAndAFailedAllocation) {
   std::string big(5000, 'x');
   CString s;
   s.Format("<%s|%d|%05.1f|%I64d>", big.c_str(), -42, 3.14159, (__int64)1 << 40);
@@ -33,6 +33,17 @@ TEST(CStringTest, FormatBuffersAndEditsPastTheEnds) {
   EXPECT_STREQ("", w.Mid(10, 2));
   EXPECT_STREQ("Ww", w.Mid(-3, 2));
   EXPECT_EQ(-1, w.Find('W', 6));
+
+  s = "keep";  // a request that cannot be met throws and keeps the text
+  bool thrown = false;
+  TRY { s.GetBuffer(INT_MAX); }
+  CATCH(CMemoryException, e) {
+    thrown = true;
+    e->Delete();
+  }
+  END_CATCH
+  EXPECT_TRUE(thrown);
+  EXPECT_STREQ("keep", s);
 }
 
 TEST(CStringTest, CopiesAndSelfReferencesAreIndependent) {
@@ -50,19 +61,6 @@ TEST(CStringTest, CopiesAndSelfReferencesAreIndependent) {
     EXPECT_STREQ("caf\xe9 \x80", CString(L"caf\u00e9 \u20ac"));
     EXPECT_STREQ("?", CString(L"\u4e00"));  // not in the code page: the default character
   }
-}
-
-TEST(CStringTest, AllocationFailureThrowsAndKeepsTheText) {
-  CString s("keep");
-  bool thrown = false;
-  TRY { s.GetBuffer(INT_MAX); }
-  CATCH(CMemoryException, e) {
-    thrown = true;
-    e->Delete();
-  }
-  END_CATCH
-  EXPECT_TRUE(thrown);
-  EXPECT_STREQ("keep", s);
 }
 
 TEST(CStringTest, LoadString) {

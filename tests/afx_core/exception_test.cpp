@@ -103,47 +103,34 @@ TEST(Exceptions, CreationThatThrowsFailsAndLeavesTheObjectDetached) {
   dlg.DestroyWindow();
 }
 
-// Runs proc(pParam) on a framework thread to its end: its exit code, or -2 when it did not end.
-DWORD RunThread(AFX_THREADPROC proc, void* pParam, CWinThread** ppThread = nullptr) {
-  CWinThread* pThread = AfxBeginThread(proc, pParam, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-  if (pThread == NULL) return (DWORD)-3;
-  pThread->m_bAutoDelete = FALSE;
-  pThread->ResumeThread();
-  DWORD code = (DWORD)-2;
-  if (WaitForSingleObject(pThread->m_hThread, 5000) == WAIT_OBJECT_0) GetExitCodeThread(pThread->m_hThread, &code);
-  if (ppThread != nullptr) *ppThread = pThread;
-  delete pThread;
-  return code;
-}
-
-UINT ThrowingWorker(LPVOID pKind) {
-  ThrowAs(*(Throw*)pKind);
-  return 3;
-}
-
-TEST(Exceptions, AThreadWhoseWorkThrowsEndsWithMinusOne) {
-  for (Throw what : {Throw::BadAlloc, Throw::Int, Throw::Nothing})
-    EXPECT_EQ(what == Throw::Nothing ? 3u : (DWORD)-1, RunThread(ThrowingWorker, &what)) << "kind " << (int)what;
-}
-
-struct WorkerData {
+struct Work {
+  Throw what;
   CWinThread* seenThread = NULL;
   CWnd* seenMainWnd = NULL;
 };
 
 UINT Worker(LPVOID pParam) {
-  WorkerData* data = (WorkerData*)pParam;
-  data->seenThread = AfxGetThread();
-  data->seenMainWnd = CWnd::FromHandlePermanent(MainWnd()->m_hWnd);
-  return 5;
+  Work* work = (Work*)pParam;
+  work->seenThread = AfxGetThread();
+  work->seenMainWnd = CWnd::FromHandlePermanent(MainWnd()->m_hWnd);
+  ThrowAs(work->what);
+  return 3;
 }
 
-TEST(Threads, WorkerRunsWithItsOwnThreadObject) {
-  WorkerData data;
-  CWinThread* pThread = NULL;
-  EXPECT_EQ(5u, RunThread(Worker, &data, &pThread));
-  EXPECT_EQ(pThread, data.seenThread);
-  EXPECT_EQ((CWnd*)NULL, data.seenMainWnd) << "window objects belong to the thread that made them";
+TEST(Threads, AWorkerHasItsOwnThreadObjectAndEndsWithMinusOneWhenItThrows) {
+  for (Throw what : {Throw::Nothing, Throw::BadAlloc, Throw::Int}) {
+    Work work{what};
+    CWinThread* pThread = AfxBeginThread(Worker, &work, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE((CWinThread*)NULL, pThread);
+    pThread->m_bAutoDelete = FALSE;
+    pThread->ResumeThread();
+    DWORD code = (DWORD)-2;
+    if (WaitForSingleObject(pThread->m_hThread, 5000) == WAIT_OBJECT_0) GetExitCodeThread(pThread->m_hThread, &code);
+    EXPECT_EQ(what == Throw::Nothing ? 3u : (DWORD)-1, code) << "kind " << (int)what;
+    EXPECT_EQ(pThread, work.seenThread);
+    EXPECT_EQ((CWnd*)NULL, work.seenMainWnd) << "window objects belong to the thread that made them";
+    delete pThread;
+  }
   EXPECT_EQ(AfxGetApp(), AfxGetThread());
   EXPECT_EQ((CWinThread*)NULL, AfxBeginThread((AFX_THREADPROC)NULL, NULL)) << "no procedure, no thread";
 }

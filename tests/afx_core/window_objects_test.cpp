@@ -69,19 +69,16 @@ TEST(HandleMap, TemporaryAndPermanentObjectsAndSubclassing) {
   DestroyWindow(hWnd);
 }
 
-class CSelfDeleting : public CWnd {
- public:
-  explicit CSelfDeleting(bool* pDeleted) : m_pDeleted(pDeleted) {}
-  ~CSelfDeleting() override { *m_pDeleted = true; }
+struct CSelfDeleting : CWnd {
+  bool* pDeleted;
+  ~CSelfDeleting() override { *pDeleted = true; }
   void PostNcDestroy() override { delete this; }
-
- private:
-  bool* m_pDeleted;
 };
 
 TEST(Lifetime, PostNcDestroyMayDeleteTheObjectAndTheObjectsEndDestroysItsWindow) {
   bool deleted = false;
-  CSelfDeleting* p = new CSelfDeleting(&deleted);
+  CSelfDeleting* p = new CSelfDeleting;
+  p->pDeleted = &deleted;
   const CRect rc(10, 10, 110, 40);
   ASSERT_TRUE(p->CreateEx(0, NULL, "", WS_CHILD, rc, MainWnd(), 1));
   HWND hWnd = p->m_hWnd;

@@ -55,7 +55,6 @@ const std::vector<BadInputCase>& BadInputCases() {
                           bar.NestedEnd() == 0 && !bar.IsBarRunning();
          return bOk && DestroyedTwice(bar);
        }},
-      // Colour boxes.
       {"colour", "Create with no parent; palette calls on a simple box, before and after Create",
        [] {
          CClrBoxes box;
@@ -77,7 +76,6 @@ const std::vector<BadInputCase>& BadInputCases() {
          bOk = bOk && ::SendMessageA(hDial, CCM_GETANGLE, 0, 0) == 45;
          return bOk && ::DestroyWindow(hDial) && !::DestroyWindow(hDial);
        }},
-      // Gradient and texture boxes.
       {"gradient", "Create with no parent; SetGradOpt(NULL), before and after Create",
        [] {
          CGradBoxes box;
@@ -97,7 +95,6 @@ const std::vector<BadInputCase>& BadInputCases() {
        }},
       {"texture", "SetTextureOpt before loading and with a negative id",
        [] { return CTextureBoxes().SetTextureOpt(0) == 0 && CTextureBoxes().SetTextureOpt(-1) == 0; }},
-      // Tips.
       {"tips", "CTipUIEx Create with a null parent or target",
        [] {
          CTipUIEx tip1, tip2, tip3;
@@ -120,7 +117,6 @@ const std::vector<BadInputCase>& BadInputCases() {
          CString empty, bars("|||");
          return Parse(empty) == 1 && empty.IsEmpty() && Parse(bars) == 1 && bars == "||";
        }},
-      // Buttons.
       {"buttons", "owner-drawn button with no parent or no item",
        [] {
          COkButton button1, button2;

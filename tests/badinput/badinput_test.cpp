@@ -32,13 +32,10 @@ TEST(BadInput, EveryGroupGivesItsResultsInAChildProcess) {
 TEST(BadInputChild, DISABLED_RunsItsGroup) {
   char szGroup[64] = "";
   ASSERT_NE(0u, GetEnvironmentVariableA(kGroupVariable, szGroup, sizeof szGroup));
-  int nRun = 0;
   for (const BadInputCase& c : BadInputCases()) {
     if (std::string(c.group) != szGroup) continue;
     printf("case: %s\n", c.name);
     fflush(stdout);
     EXPECT_TRUE(c.gives()) << c.name;
-    nRun++;
   }
-  EXPECT_GT(nRun, 0);
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-HINSTANCE TestModule() { return GetModuleHandleA(NULL); }
-
 TEST(ExString, ExcludedCharacterIsDroppedByEveryLaterTextAssignment) {
   CExString s;
   s.Exclude('&');
@@ -46,34 +44,27 @@ TEST(ExString, ExcludedCharacterIsDroppedByEveryLaterTextAssignment) {
   EXPECT_STREQ("e-f", (const char*)s);
 }
 
-TEST(ExString, LoadStringExcludesUpTo253CharactersOnly) {
+TEST(ExString, LoadStringExcludesUpTo253CharactersOnlyAndEmptiesTheTextForAMissingId) {
+  const HINSTANCE hExe = GetModuleHandleA(NULL);
   CExString s;
   s.Exclude('&');
-  EXPECT_EQ(1, s.LoadString(TestModule(), IDS_TEST_SHORT));
+  EXPECT_EQ(1, s.LoadString(hExe, IDS_TEST_SHORT));
   EXPECT_STREQ("Exit  close", (const char*)s);
 
-  EXPECT_EQ(1, s.LoadString(TestModule(), IDS_TEST_253));
-  EXPECT_EQ(-1, s.Find('&'));
+  EXPECT_EQ(1, s.LoadString(hExe, IDS_TEST_253));
   char raw[1024];
-  int n = LoadStringA(TestModule(), IDS_TEST_253, raw, sizeof raw);
-  ASSERT_EQ(253, n);
+  ASSERT_EQ(253, LoadStringA(hExe, IDS_TEST_253, raw, sizeof raw));
   CString stripped(raw);
   stripped.Remove('&');
   EXPECT_STREQ((const char*)stripped, (const char*)s);
 
   // Longer texts take the other path, which keeps every character.
   for (UINT id : {IDS_TEST_254, IDS_TEST_700}) {
-    n = LoadStringA(TestModule(), id, raw, sizeof raw);
-    EXPECT_EQ(1, s.LoadString(TestModule(), id));
-    EXPECT_EQ(n, s.GetLength()) << "id " << id;
-    EXPECT_STREQ(raw, (const char*)s) << "the long path does not exclude";
+    LoadStringA(hExe, id, raw, sizeof raw);
+    EXPECT_EQ(1, s.LoadString(hExe, id));
+    EXPECT_STREQ(raw, (const char*)s) << "id " << id << ": the long path does not exclude";
   }
-}
-
-TEST(ExString, LoadStringOfAMissingIdEmptiesTheTextAndTheLibrarysOwnLoad) {
-  CExString s;
-  s = "old";
-  EXPECT_EQ(0, s.LoadString(TestModule(), IDS_TEST_MISSING));
+  EXPECT_EQ(0, s.LoadString(hExe, IDS_TEST_MISSING));
   EXPECT_TRUE(s.IsEmpty());
   EXPECT_EQ(1, s.LoadString(_ClrBoxInst, 16267));
   EXPECT_STREQ("The required library cannot be found.", (const char*)s);

@@ -1,6 +1,7 @@
 #include "Corpus.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <filesystem>
 #include <random>
 #include <set>
 #include "TempDir.h"
@@ -30,12 +31,7 @@ LONG WINAPI NameTheInput(EXCEPTION_POINTERS* pInfo) {
 
 std::set<std::string> FolderFiles(const std::string& folder) {
   std::set<std::string> names;
-  WIN32_FIND_DATAA fd;
-  HANDLE hFind = FindFirstFileA((folder + "*").c_str(), &fd);
-  if (hFind == INVALID_HANDLE_VALUE) return names;
-  do names.insert(fd.cFileName);
-  while (FindNextFileA(hFind, &fd));
-  FindClose(hFind);
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
   return names;
 }
 
@@ -134,7 +130,6 @@ std::vector<Input> SeededCorpus(const std::string& seed, int nCount, unsigned nS
 void RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const std::string& name, const Loader& load) {
   ostrel_test::TempDir dir;
   const std::string path = dir.Write(name, seed);
-  const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
   EXPECT_TRUE(load(path)) << name << ": the good file itself is refused";
   int nTried = 0, nLoaded = 0;
   LPTOP_LEVEL_EXCEPTION_FILTER pOuter = SetUnhandledExceptionFilter(NameTheInput);
@@ -142,12 +137,12 @@ void RunCorpus(const std::string& seed, const std::vector<Input>& inputs, const 
     const std::string current = name + ", " + in.what;
     g_pCurrent = &current;
     dir.Write(name, in.bytes);
-    const std::set<std::string> before = FolderFiles(folder);
+    const std::set<std::string> before = FolderFiles(dir.Path());
     const bool bLoaded = load(path);
     nTried++;
     nLoaded += bLoaded;
     EXPECT_EQ(in.bytes, ostrel_test::TempDir::Read(path)) << name << ", " << in.what << ": the file changed";
-    EXPECT_EQ(before, FolderFiles(folder)) << name << ", " << in.what << ": files came or went";
+    EXPECT_EQ(before, FolderFiles(dir.Path())) << name << ", " << in.what << ": files came or went";
     if (::testing::Test::HasFailure()) break;
   }
   g_pCurrent = NULL;

@@ -10,15 +10,11 @@
 
 namespace {
 
-unsigned long BigEndian(const std::string& b, size_t nAt) {
-  return (unsigned long)(unsigned char)b[nAt] << 24 | (unsigned char)b[nAt + 1] << 16 | (unsigned char)b[nAt + 2] << 8 |
-         (unsigned char)b[nAt + 3];
-}
-
 // Every whole chunk after the signature gets the CRC of its type and data.
 void FixPngCrcs(std::string& b) {
   for (size_t nAt = 8; nAt + 12 <= b.size();) {
-    const unsigned long nLength = BigEndian(b, nAt);
+    const unsigned long nLength = (unsigned long)(unsigned char)b[nAt] << 24 | (unsigned char)b[nAt + 1] << 16 |
+                                  (unsigned char)b[nAt + 2] << 8 | (unsigned char)b[nAt + 3];
     if (nLength > b.size() - nAt - 12) return;
     const unsigned long crc = fuzz::Crc32(b, nAt + 4, nLength + 4);
     for (int i = 0; i < 4; i++) b[nAt + 8 + nLength + i] = (char)(crc >> (24 - 8 * i));

@@ -7,24 +7,18 @@
 
 namespace {
 
-HANDLE Picture(int nBits, int w, int h) {
-  HANDLE hBuf = NULL;
-  const DWORD dwColour = 0x00336699;
-  buf32Alloc(&hBuf, nBits, w, h, BUF32_ALLOC_FILL, &dwColour);
-  return hBuf;
-}
-
 std::string GoodListFile(const std::string& path) {
   CIIList list;
   list.SetFixedAPIIData(12);
   list.SetMulSelectNum(IIMULSEL_ANY);
   list.SetIdentType(IIIDENT_NAME);
   const int bits[] = {1, 4, 8, 24, 32, 24};
+  const DWORD dwColour = 0x00336699;
   for (int i = 0; i < 6; i++) {
     _IIDATA data = {};
     wsprintfA(data.szName, "item %d", i);
     data.nMode = IIBUF_ADOPT;
-    data.hBuffer = Picture(bits[i], 5 + i, 7);
+    buf32Alloc(&data.hBuffer, bits[i], 5 + i, 7, BUF32_ALLOC_FILL, &dwColour);
     char block[12] = "block";
     data.pAPData = block;
     if (bits[i] == 8) {

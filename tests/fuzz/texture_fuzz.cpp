@@ -7,36 +7,14 @@
 #include "TestApp.h"
 #include "Txtur3.h"
 
-namespace {
-
-const int kTextureType = 1;
-
-// Puts Txtur3.dll in the library's globals for the scope.
-class TextureModule {
- public:
-  TextureModule() : m_hModule(LoadLibraryA("Txtur3.dll")) {
-    _hTxturDllInst3 = m_hModule;
-    _VexLoadLibrary3 = (VEXLOADLIBRARY3)(void*)GetProcAddress(m_hModule, TXTUR_LOADER_EXPORT);
-  }
-  ~TextureModule() {
-    _hTxturDllInst3 = NULL;
-    _VexLoadLibrary3 = NULL;
-    FreeLibrary(m_hModule);
-  }
-  void Release(void* pRecord) const {
-    void* pRelease = NULL;
-    if (((TXTUR_LOADER)(void*)_VexLoadLibrary3)(m_hModule, TXTUR_ENTRY_SET, NULL, NULL, &pRelease, NULL, NULL))
-      ((TXTUR_RELEASE)pRelease)(pRecord);
-  }
-
- private:
-  HMODULE m_hModule;
-};
-
-}  // namespace
-
 TEST(FileFuzz, TextureSampleFile) {
-  TextureModule module;
+  const int kTextureType = 1;
+  // The host's texture module in the library's globals, as a host sets them.
+  _hTxturDllInst3 = LoadLibraryA("Txtur3.dll");
+  _VexLoadLibrary3 = (VEXLOADLIBRARY3)(void*)GetProcAddress(_hTxturDllInst3, TXTUR_LOADER_EXPORT);
+  void* pRelease = NULL;
+  ASSERT_TRUE(_VexLoadLibrary3 != NULL && ((TXTUR_LOADER)(void*)_VexLoadLibrary3)(_hTxturDllInst3, TXTUR_ENTRY_SET,
+                                                                                  NULL, NULL, &pRelease, NULL, NULL));
   const std::string seed = ostrel_test::TempDir::Read(ostrel_test::ExeFolder() + "Tarvik.dat\\Sordune.smp");
   ASSERT_FALSE(seed.empty()) << "the build writes the texture sample";
   int nTextures = 0;
@@ -53,12 +31,14 @@ TEST(FileFuzz, TextureSampleFile) {
     }
     nTextures += (int)items.GetSize();
     for (int i = 0; i < items.GetSize(); i++) {
-      module.Release(((CTextureItem*)items[i])->m_hData);
+      ((TXTUR_RELEASE)pRelease)(((CTextureItem*)items[i])->m_hData);
       delete items[i];
     }
     return bLoaded;
   };
-  const auto inputs = fuzz::ListCorpus(seed, 150, 3);
-  fuzz::RunCorpus(seed, inputs, "Sordune.smp", load);
+  fuzz::RunCorpus(seed, fuzz::ListCorpus(seed, 150, 3), "Sordune.smp", load);
   EXPECT_GT(nTextures, 24);  // the good file's and those of the inputs that still hold textures
+  FreeLibrary(_hTxturDllInst3);
+  _hTxturDllInst3 = NULL;
+  _VexLoadLibrary3 = NULL;
 }

@@ -21,24 +21,19 @@ ostrel_test::ChildRun RunShots(const std::string& dir) {
   return run;
 }
 
-// The picture files named by the index's <img src="..."> elements.
-std::vector<std::string> IndexedPictures(const std::string& html) {
-  std::vector<std::string> files;
-  const std::string key = "<img src=\"";
-  for (size_t pos = html.find(key); pos != std::string::npos; pos = html.find(key, pos)) {
-    pos += key.size();
-    files.push_back(html.substr(pos, html.find('"', pos) - pos));
-  }
-  return files;
-}
-
 TEST(GalleryShots, EveryPageIsAPictureOfTheMainWindow) {
   TempDir dir;
   const std::string out = dir.File("shots");  // not there yet: the gallery makes it
   ostrel_test::ChildRun run = RunShots(out);
   ASSERT_EQ(0u, run.exitCode) << run.output;
 
-  std::vector<std::string> files = IndexedPictures(TempDir::Read(out + "\\index.html"));
+  // The pictures named by the index's <img src="..."> elements.
+  const std::string html = TempDir::Read(out + "\\index.html"), key = "<img src=\"";
+  std::vector<std::string> files;
+  for (size_t pos = html.find(key); pos != std::string::npos; pos = html.find(key, pos)) {
+    pos += key.size();
+    files.push_back(html.substr(pos, html.find('"', pos) - pos));
+  }
   ASSERT_FALSE(files.empty()) << "index.html lists no pictures";
   EXPECT_EQ("dial.png", files[0]) << "the dial page comes first";
   for (const std::string& file : files) {

@@ -50,7 +50,7 @@ class GalleryWindow : public ::testing::Test {
   CGalleryPage* m_pDialPage = nullptr;
 };
 
-TEST_F(GalleryWindow, DialPageShowsTheAngleOfARealClick) {
+TEST_F(GalleryWindow, DialPageFollowsARealClickTheLogKeepsItsNewestLinesAndPanelStylesRepaintTheFrames) {
   RECT rc;
   ::GetWindowRect(Item(IDC_DIAL), &rc);
   ASSERT_EQ(84, rc.right - rc.left);
@@ -69,12 +69,25 @@ TEST_F(GalleryWindow, DialPageShowsTheAngleOfARealClick) {
   m_pDialPage->PrepareShot();
   EXPECT_EQ(135, (int)::SendMessageA(Item(IDC_DIAL), CCM_GETANGLE, 0, 0));
   EXPECT_STREQ("Angle: 135\260", Text(Item(IDC_ANGLE_TEXT)));
-}
 
-TEST_F(GalleryWindow, PanelStyleButtonsRepaintTheFramesThroughTheHostGlobal) {
+  // The log keeps its newest lines when it grows long.
+  char line[64];
+  for (int i = 0; i < 230; ++i) {
+    wsprintfA(line, "line %d", i);
+    m_pWnd->Log(line);
+  }
+  ASSERT_EQ(200, LogPane()->GetCount());
+  EXPECT_STREQ("line 229", LogLine(199)) << "the newest line is last";
+  EXPECT_STREQ("line 30", LogLine(0)) << "the oldest lines are dropped";
+  // The newest line is scrolled into view.
+  CRect rcItem, rcPane;
+  LogPane()->GetItemRect(199, &rcItem);
+  LogPane()->GetClientRect(&rcPane);
+  EXPECT_TRUE(rcItem.top >= 0 && rcItem.bottom <= rcPane.bottom) << rcItem.top << ".." << rcItem.bottom;
+
+  // The panel-style buttons repaint the frames through the host global.
   ASSERT_NE(nullptr, pVexPrefernPanelStyle);
   HWND hFrame = Item(IDC_STYLE_FRAME);
-  RECT rc = {0, 0, 0, 0};
   ::GetClientRect(hFrame, &rc);
   const COLORREF warmDark = 0x0000406F, greyDark = 0x00373737;
   EXPECT_GT(ReadClient(hFrame).Count(rc, warmDark), rc.right);
@@ -89,22 +102,6 @@ TEST_F(GalleryWindow, PanelStyleButtonsRepaintTheFramesThroughTheHostGlobal) {
   EXPECT_EQ(0, *pVexPrefernPanelStyle);
   m_pWnd->DestroyWindow();
   EXPECT_EQ(nullptr, pVexPrefernPanelStyle) << "the global must not outlive the gallery's setting";
-}
-
-TEST_F(GalleryWindow, LogKeepsTheNewestLinesWhenItGrowsLong) {
-  char line[64];
-  for (int i = 0; i < 230; ++i) {
-    wsprintfA(line, "line %d", i);
-    m_pWnd->Log(line);
-  }
-  ASSERT_EQ(200, LogPane()->GetCount());
-  EXPECT_STREQ("line 229", LogLine(199)) << "the newest line is last";
-  EXPECT_STREQ("line 30", LogLine(0)) << "the oldest lines are dropped";
-  // The newest line is scrolled into view.
-  CRect rcItem, rcPane;
-  LogPane()->GetItemRect(199, &rcItem);
-  LogPane()->GetClientRect(&rcPane);
-  EXPECT_TRUE(rcItem.top >= 0 && rcItem.bottom <= rcPane.bottom) << rcItem.top << ".." << rcItem.bottom;
 }
 
 }  // namespace

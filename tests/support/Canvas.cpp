@@ -4,15 +4,7 @@ namespace ostrel_test {
 
 Canvas::Canvas(int width, int height, COLORREF background)
     : m_width(width), m_height(height), m_background(background), m_dc(CreateCompatibleDC(NULL)), m_bits(NULL) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = NULL;
-  m_bitmap = CreateDIBSection(m_dc, &bi, DIB_RGB_COLORS, &bits, NULL, 0);
-  m_bits = static_cast<DWORD*>(bits);
+  m_bitmap = CreateDib32(m_dc, width, height, &m_bits);
   m_old = SelectObject(m_dc, m_bitmap);
   DWORD px = GetBValue(background) | GetGValue(background) << 8 | GetRValue(background) << 16;
   for (int i = 0; i < width * height; ++i) m_bits[i] = px;

@@ -14,8 +14,6 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   HDC dc() const { return m_dc; }
-  int Width() const { return m_width; }
-  int Height() const { return m_height; }
   COLORREF At(int x, int y) const;  // 0x00BBGGRR
   Pixels Read() const { return ReadDC(m_dc, 0, 0, m_width, m_height); }
   // Pixels that no longer show the background.

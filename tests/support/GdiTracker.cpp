@@ -33,12 +33,10 @@ void Deleted(HGDIOBJ h) {
 // One hook per function that makes an object: call the real one, then note what it made.
 #define GDI_MAKERS(X)                                                                                           \
   X(CreatePen, (int s, int w, COLORREF c), (s, w, c))                                                           \
-  X(CreatePenIndirect, (const LOGPEN* p), (p))                                                                  \
   X(ExtCreatePen, (DWORD s, DWORD w, const LOGBRUSH* b, DWORD n, const DWORD* d), (s, w, b, n, d))              \
   X(CreateSolidBrush, (COLORREF c), (c))                                                                        \
   X(CreateHatchBrush, (int s, COLORREF c), (s, c))                                                              \
   X(CreatePatternBrush, (HBITMAP b), (b))                                                                       \
-  X(CreateBrushIndirect, (const LOGBRUSH* b), (b))                                                              \
   X(CreateFontA,                                                                                                \
     (int a, int b, int c, int d, int e, DWORD f, DWORD g, DWORD h, DWORD i, DWORD j, DWORD k, DWORD l, DWORD m, \
      LPCSTR n),                                                                                                 \
@@ -54,11 +52,7 @@ void Deleted(HGDIOBJ h) {
   X(CreateRectRgn, (int l, int t, int r, int b), (l, t, r, b))                                                  \
   X(CreateRectRgnIndirect, (const RECT* r), (r))                                                                \
   X(CreateEllipticRgn, (int l, int t, int r, int b), (l, t, r, b))                                              \
-  X(CreateEllipticRgnIndirect, (const RECT* r), (r))                                                            \
-  X(CreateRoundRectRgn, (int l, int t, int r, int b, int w, int h), (l, t, r, b, w, h))                         \
-  X(CreatePolygonRgn, (const POINT* p, int n, int m), (p, n, m))                                                \
   X(PathToRegion, (HDC dc), (dc))                                                                               \
-  X(ExtCreateRegion, (const XFORM* x, DWORD n, const RGNDATA* d), (x, n, d))                                    \
   X(CreatePalette, (const LOGPALETTE* p), (p))                                                                  \
   X(LoadBitmapA, (HINSTANCE i, LPCSTR n), (i, n))
 
@@ -74,12 +68,6 @@ static HANDLE WINAPI Hook_LoadImageA(HINSTANCE i, LPCSTR n, UINT t, int cx, int 
   HANDLE h = REAL(LoadImageA)(i, n, t, cx, cy, f);
   if (t == IMAGE_BITMAP) Made((HGDIOBJ)h);
   return h;
-}
-static HANDLE WINAPI Hook_CopyImage(HANDLE h, UINT t, int cx, int cy, UINT f) {
-  HANDLE copy = REAL(CopyImage)(h, t, cx, cy, f);
-  if (t == IMAGE_BITMAP) Made((HGDIOBJ)copy);
-  if (f & LR_COPYDELETEORG) Gone((HGDIOBJ)h);
-  return copy;
 }
 // A region given to a window belongs to the system from then on.
 static int WINAPI Hook_SetWindowRgn(HWND w, HRGN r, BOOL b) {
@@ -102,8 +90,8 @@ static int WINAPI Hook_ReleaseDC(HWND w, HDC dc) {
 static const struct {
   const char* name;
   void* hook;
-} kHooks[] = {GDI_MAKERS(MAKER_HOOK) HOOK(LoadImageA) HOOK(CopyImage) HOOK(DeleteObject) HOOK(DeleteDC)
-                  HOOK(SetWindowRgn) HOOK(GetDC) HOOK(GetWindowDC) HOOK(ReleaseDC)};
+} kHooks[] = {GDI_MAKERS(MAKER_HOOK) HOOK(LoadImageA) HOOK(DeleteObject) HOOK(DeleteDC) HOOK(SetWindowRgn) HOOK(GetDC)
+                  HOOK(GetWindowDC) HOOK(ReleaseDC)};
 
 static void* RealFunction(const char* name) {
   void* p = (void*)GetProcAddress(GetModuleHandleA("gdi32.dll"), name);

@@ -16,17 +16,18 @@ int Pixels::Count(const RECT& rc, COLORREF color) const {
   return n;
 }
 
+HBITMAP CreateDib32(HDC hDC, int w, int h, DWORD** ppBits) {
+  BITMAPINFO bmi = {};
+  BITMAPINFOHEADER& bh = bmi.bmiHeader;
+  bh.biSize = sizeof bh, bh.biWidth = w, bh.biHeight = -h, bh.biPlanes = 1, bh.biBitCount = 32;
+  return CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, (void**)ppBits, NULL, 0);
+}
+
 Pixels ReadDC(HDC hDC, int x, int y, int w, int h) {
   Pixels pixels(w, h);
   if (w <= 0 || h <= 0) return pixels;
-  BITMAPINFO bmi = {};
-  bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bmi.bmiHeader.biWidth = w;
-  bmi.bmiHeader.biHeight = -h;
-  bmi.bmiHeader.biPlanes = 1;
-  bmi.bmiHeader.biBitCount = 32;
-  void* bits = NULL;
-  HBITMAP hDib = CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
+  DWORD* bits = NULL;
+  HBITMAP hDib = CreateDib32(hDC, w, h, &bits);
   HDC hMemDC = CreateCompatibleDC(hDC);
   HGDIOBJ hOld = SelectObject(hMemDC, hDib);
   BitBlt(hMemDC, 0, 0, w, h, hDC, x, y, SRCCOPY);

@@ -22,6 +22,8 @@ class Pixels {
   std::vector<DWORD> m_bits;
 };
 
+// A w x h top-down 32-bit DIB section for hDC; *ppBits points at its pixels (0x00RRGGBB).
+HBITMAP CreateDib32(HDC hDC, int w, int h, DWORD** ppBits);
 // Copies w x h pixels at (x, y) of hDC.
 Pixels ReadDC(HDC hDC, int x, int y, int w, int h);
 // All pixels of bitmap nID of hInst (empty when it is missing).

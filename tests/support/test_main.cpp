@@ -3,11 +3,7 @@
 #include "TestApp.h"
 
 namespace {
-class CTestApp : public CWinApp {
- public:
-  CTestApp() : CWinApp("OstrelTests") {}
-};
-CTestApp theApp;
+CWinApp theApp("OstrelTests");
 CWnd g_mainWnd;
 }  // namespace
 
@@ -16,15 +12,12 @@ namespace ostrel_test {
 CWnd* MainWnd() { return &g_mainWnd; }
 
 void PumpMessages(DWORD ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (ms > 0) Sleep(5);
-  } while (GetTickCount() - start < ms);
+  MSG msg;
+  while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  if (ms > 0) PumpUntil([] { return false; }, ms);
 }
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD deadlineMs) {

@@ -225,9 +225,7 @@ const std::vector<SweepLife>& SweepLives() {
       {"owner-drawn check box", [](CWnd* p) { return OkButton(p, BS_AUTOCHECKBOX); }},
       {"colour box, simple", [](CWnd* p) { return ColourBoxes(p, CLRBOX_SIMPLE, 0); }},
       {"colour box, no picker", [](CWnd* p) { return ColourBoxes(p, CLRBOX_NOPICKER, 0); }},
-      {"colour boxes, palette layout 0", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 0); }},
-      {"colour boxes, palette layout 3", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 3); }},
-      {"colour boxes, palette layout 5", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 5); }},
+      {"colour boxes, palette", [](CWnd* p) { return ColourBoxes(p, CLRBOX_PALETTE, 0); }},
       Life<CColorBar>("colour bar",
                       [](CColorBar& b, CWnd* p) {
                         return b.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 30, 130), p,
