@@ -34,7 +34,9 @@ class BrowseTest : public ButtonFixture {
   std::vector<std::string> Choose(const std::function<void()>& open, int nPos, UINT nAwaited = 0) {
     ShownMenu shown = WhileMenuShown(open, nPos);
     EXPECT_FALSE(shown.timedOut);
-    if (nAwaited != 0) EXPECT_TRUE(PumpUntil([&] { return !m_parent.Of(nAwaited).empty(); }));
+    if (nAwaited != 0) {
+      EXPECT_TRUE(PumpUntil([&] { return !m_parent.Of(nAwaited).empty(); }));
+    }
     std::vector<std::string> texts;
     for (const ShownMenuItem& item : shown.items) texts.push_back(item.text + "=" + std::to_string(item.id));
     return texts;

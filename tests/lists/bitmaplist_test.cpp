@@ -21,9 +21,8 @@ class DotStrip : public CListBitmapSource {
  public:
   int given = 0;
   HBITMAP GetBitmap(HDC) override {
-    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), 300, -30, 1, 32, BI_RGB}};
     DWORD* bits = NULL;
-    HBITMAP hStrip = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, (void**)&bits, NULL, 0);
+    HBITMAP hStrip = CreateDib32(NULL, 300, 30, &bits);
     for (int i = 0; i < 300 * 30; i++) {
       const int x = i % 300 % 30, y = i / 300;
       bits[i] = x >= 10 && x < 20 && y >= 10 && y < 20 ? (DWORD)(20 * (i % 300 / 30)) << 16 | 100 << 8 | 200 : 0xFFFFFF;
