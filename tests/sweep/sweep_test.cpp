@@ -100,6 +100,8 @@ std::string LifeName(const ::testing::TestParamInfo<SweepLife>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EveryControl, SweepTest, ::testing::ValuesIn(SweepLives()), LifeName);
 
+DWORD WINAPI SleepAWhile(void*) { return ::Sleep(300), 0; }  // a lambda is not WINAPI in the 32-bit build
+
 // The counts are exact: objects, a window and a thread made and ended here move them by just as many.
 TEST(LiveObjectsTest, CountsGdiObjectsWindowsAndThreadsExactly) {
   const LiveObjects before = LiveObjects::Now();
@@ -107,8 +109,7 @@ TEST(LiveObjectsTest, CountsGdiObjectsWindowsAndThreadsExactly) {
   HGDIOBJ objects[] = {::CreatePen(PS_SOLID, 1, 0), ::CreateBitmap(2, 2, 1, 1, NULL)};  // the walk is kind-blind
   HDC hDC = ::CreateCompatibleDC(NULL);
   HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, MainWnd()->m_hWnd, NULL, NULL, NULL);
-  HANDLE hThread = ::CreateThread(
-      NULL, 0, [](void*) -> DWORD { return ::Sleep(300), 0; }, NULL, 0, NULL);
+  HANDLE hThread = ::CreateThread(NULL, 0, SleepAWhile, NULL, 0, NULL);
   EXPECT_EQ("pens +1, bitmaps +1, memory DCs +1, windows +1, threads +1", LiveObjects::Now().Difference(before));
   for (HGDIOBJ h : objects) ::DeleteObject(h);
   ::DeleteDC(hDC);
