@@ -34,11 +34,9 @@ class TestButton : public COkButton {
 
 // A 32-bit bitmap whose pixel (x, y) is colour(x, y), as 0x00RRGGBB.
 HBITMAP MakeBitmap(int width, int height, const std::function<DWORD(int, int)>& colour) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader = {sizeof(bi.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* pBits = NULL;
-  HBITMAP hBmp = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, &pBits, NULL, 0);
-  for (int i = 0; i < width * height; ++i) ((DWORD*)pBits)[i] = colour(i % width, i / width);
+  DWORD* pBits = NULL;
+  HBITMAP hBmp = CreateDib32(NULL, width, height, &pBits);
+  for (int i = 0; i < width * height; ++i) pBits[i] = colour(i % width, i / width);
   return hBmp;
 }
 
